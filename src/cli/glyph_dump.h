@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "font/font_model.h"
+
+namespace gft::cli {
+
+// One glyph as text: a heading line, then one line per row with '#' for ink
+// and '.' for background, ',' and '+' for clear and set bits past the width.
+std::string DumpGlyph(const Font& font, int code);
+
+// Height, widest width, glyph counts and attribute bytes of a font.
+std::string FontInfo(const Font& font);
+
+}  // namespace gft::cli

@@ -1,0 +1,161 @@
+// grindfnt: the editor's commands without a window.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "app/file_commands.h"
+#include "app/version.h"
+#include "font/fnt_reader.h"
+#include "glyph_dump.h"
+#include "runner.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+#include "work_folder.h"
+
+namespace {
+
+using namespace gft;
+using namespace gft::cli;
+
+constexpr const char* kUsage =
+    "usage: grindfnt check FILE...         check fonts as the editor reads them\n"
+    "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
+    "       grindfnt dump FILE [CODE...]   glyphs as text\n"
+    "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
+    "                                      editor commands, one a line (stdin without SCRIPT)\n"
+    "       grindfnt --help | --version\n";
+
+// A session as a fresh editor window has it after start-up.
+struct Editor {
+    Editor(std::ostream& out, const std::string& tiles, std::string prefix = "")
+        : view(out, std::move(prefix)), folder(tiles), session(view) {
+        session.TempFolder = folder.Path();
+        session.StartFolder = CurrentFolder();
+        session.ProgramFolder = ProgramFolder();
+        session.SetEditStatus(0);
+        session.SetStatusQuietly("Load FNT (use Button / Drag and Drop / Command Line)");
+    }
+    ConsoleView view;
+    WorkFolder folder;
+    Session session;
+};
+
+// Loads a file into a fresh session; the reader's lines go to out.
+ReadOutcome LoadInto(Editor& editor, const std::string& path) {
+    editor.session.FilePaths[kModeLoad] = path;
+    try {
+        return ReadFntFile(editor.session, path, kModeLoad);
+    } catch (const AppError& error) {
+        editor.session.Log(error.LogEntry());
+        return {false, 1};
+    }
+}
+
+int Check(const std::vector<std::string>& files) {
+    int status = 0;
+    for (const auto& file : files) {
+        Editor editor(std::cout, "", file + ": ");
+        const ReadOutcome outcome = LoadInto(editor, file);
+        if (!outcome.accepted || outcome.findings > 0) status = 1;
+    }
+    return status;
+}
+
+// Loads a file silently for info and dump; prints the log on failure.
+std::unique_ptr<Editor> LoadQuietly(const std::string& file) {
+    auto editor = std::make_unique<Editor>(std::cout, "");
+    editor->view.SetQuiet(true);
+    if (!LoadInto(*editor, file).accepted) {
+        for (const auto& line : editor->session.LogLines())
+            std::cerr << file << ": " << line << '\n';
+        return nullptr;
+    }
+    return editor;
+}
+
+int Info(const std::string& file) {
+    const auto editor = LoadQuietly(file);
+    if (!editor) return 1;
+    std::cout << FontInfo(editor->session.font);
+    return 0;
+}
+
+int Dump(const std::string& file, const std::vector<std::string>& codes) {
+    const auto editor = LoadQuietly(file);
+    if (!editor) return 1;
+    try {
+        if (codes.empty())
+            for (int code = 0; code < 256; ++code)
+                std::cout << DumpGlyph(editor->session.font, code);
+        for (const auto& code : codes)
+            std::cout << DumpGlyph(editor->session.font, ParseCode(code));
+    } catch (const UsageError& error) {
+        std::cerr << "grindfnt: " << error.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int Run(std::vector<std::string> args) {
+    std::string tiles;
+    std::string settings;
+    std::string script;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--tiles" || args[i] == "--settings") && i + 1 < args.size()) {
+            (args[i] == "--tiles" ? tiles : settings) = args[i + 1];
+            ++i;
+        } else if (script.empty() && args[i].rfind("--", 0) != 0) {
+            script = args[i];
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    Editor editor(std::cout, tiles);
+    editor.session.SettingsFolder = settings;
+    if (script.empty())
+        return RunScript(std::cin, editor.session, editor.view, std::cout, std::cerr);
+    std::ifstream in(script);
+    if (!in) {
+        std::cerr << "grindfnt: cannot read script " << script << '\n';
+        return 2;
+    }
+    return RunScript(in, editor.session, editor.view, std::cout, std::cerr);
+}
+
+int Main(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string& verb = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (verb == "--help" || verb == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (verb == "--version") {
+        std::cout << "grindfnt " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
+                  << '\n';
+        return 0;
+    }
+    if (verb == "check" && !rest.empty()) return Check(rest);
+    if (verb == "info" && rest.size() == 1) return Info(rest[0]);
+    if (verb == "dump" && !rest.empty())
+        return Dump(rest[0], std::vector<std::string>(rest.begin() + 1, rest.end()));
+    if (verb == "run") return Run(rest);
+    std::cerr << kUsage;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Main(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::cerr << "grindfnt: " << error.what() << '\n';
+        return 2;
+    }
+}

@@ -1,0 +1,93 @@
+#include "runner.h"
+
+#include <sstream>
+
+namespace gft::cli {
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+// Splits a line into the command word and its arguments.
+std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTable& table) {
+    std::istringstream words(line);
+    std::string name;
+    words >> name;
+    Args args;
+    const auto found = table.find(name);
+    if (found != table.end() && found->second.maxArgs < 0) {
+        std::string rest;
+        std::getline(words, rest);
+        rest = Trim(rest);
+        if (!rest.empty()) args.push_back(rest);
+        return {name, args};
+    }
+    for (std::string word; words >> word;)
+        args.push_back(word);
+    return {name, args};
+}
+
+CommandTable BuildTable() {
+    CommandTable table;
+    AddFileCommands(table);
+    return table;
+}
+
+}  // namespace
+
+const CommandTable& Commands() {
+    static const CommandTable table = BuildTable();
+    return table;
+}
+
+int ParseCode(const std::string& text) {
+    try {
+        std::size_t used = 0;
+        const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+        const int value = std::stoi(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
+        if (used + (hex ? 2 : 0) == text.size() && value >= 0 && value <= 255) return value;
+    } catch (const std::exception&) {
+    }
+    throw UsageError("not a character code 0..255: '" + text + "'");
+}
+
+bool ParseOnOff(const std::string& text) {
+    if (text == "on") return true;
+    if (text == "off") return false;
+    throw UsageError("expected on or off, got '" + text + "'");
+}
+
+int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
+              std::ostream& err) {
+    const CommandTable& table = Commands();
+    RunContext context{session, view, out};
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        const std::string text = Trim(line);
+        if (text.empty() || text[0] == '#') continue;  // blank line or comment
+        auto [name, args] = SplitLine(text, table);
+        try {
+            const auto found = table.find(name);
+            if (found == table.end()) throw UsageError("unknown command '" + name + "'");
+            const Command& command = found->second;
+            const int count = static_cast<int>(args.size());
+            const int most = command.maxArgs < 0 ? 1 : command.maxArgs;
+            if (count < command.minArgs || count > most)
+                throw UsageError("wrong number of arguments for '" + name + "'");
+            command.run(context, args);
+        } catch (const UsageError& error) {
+            out.flush();
+            err << "error: line " << number << ": " << error.what() << '\n';
+            return 2;
+        }
+        if (context.stop) break;
+    }
+    return 0;
+}
+
+}  // namespace gft::cli

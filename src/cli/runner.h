@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "console_view.h"
+
+namespace gft::cli {
+
+// A script line the runner cannot carry out.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct RunContext {
+    Session& session;
+    ConsoleView& view;
+    std::ostream& out;
+    bool stop = false;  // the window closed: the script ends here
+};
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    int minArgs;
+    int maxArgs;  // -1: the rest of the line is one argument
+    std::function<void(RunContext&, const Args&)> run;
+};
+
+using CommandTable = std::map<std::string, Command>;
+
+// Each group of commands adds itself here.
+void AddFileCommands(CommandTable& table);
+
+const CommandTable& Commands();
+
+// Parses "65", "0x41" into a code 0..255; throws UsageError otherwise.
+int ParseCode(const std::string& text);
+bool ParseOnOff(const std::string& text);
+
+// Runs a script, one command a line. Returns the exit status: 0, or 2 after
+// the first bad line (reported on err as "error: line N: ...").
+int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
+              std::ostream& err);
+
+}  // namespace gft::cli

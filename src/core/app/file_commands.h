@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gft {
+
+class Session;
+
+// The open dispatcher: drops a pending pick-up, hides the editor, asks for a
+// file with the title, filter and remembered path of the mode, remembers the
+// answer and runs the reader or the import. A cancelled dialog changes
+// nothing; an unexpected error is logged as its "Error #" entry.
+void OpenFontFile(Session& session, std::uint8_t mode);
+
+void cmdLoadFNT_Click(Session& session);   // also while no font is loaded
+void cmdMergeFNT_Click(Session& session);  // the rest only with a font loaded
+void cmdCmpFNT_Click(Session& session);
+void mnuImportAtari_Click(Session& session);
+void mnuImport8bit_Click(Session& session);
+
+// Files dropped on the window, the Load button or a tile: the first is loaded.
+// An empty list is reported in the log.
+void DropLoad(Session& session, const std::vector<std::string>& files);
+
+// Loads a font without a dialog, reporting an unexpected error in the log
+// (the command line and drops).
+void LoadFontFile(Session& session, const std::string& path);
+
+struct OpenDialogKind {
+    const char* title;
+    const char* filter;
+    const char* pattern;
+};
+// Title, filter and pattern of a mode's dialog; nullptr title for modes 3 and above 5.
+OpenDialogKind DialogKindFor(std::uint8_t mode);
+
+}  // namespace gft

@@ -1,0 +1,137 @@
+#include "support/file_helpers.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+#include "support/app_error.h"
+
+namespace gft {
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+void WriteAll(int fd, const Bytes& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw AppError::FromErrno(errno, "WriteByteArray");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparator);
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Permissions of a newly created file under the process's umask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::int64_t GetFileLength(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0) return -1;
+    if (S_ISDIR(info.st_mode)) return 0;
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+void DeleteFile(const std::string& path) {
+    if (!path.empty()) ::unlink(path.c_str());
+}
+
+void WriteByteArray(const std::string& path, const Bytes& bytes) {
+    std::string tempName = FolderOf(path) + "/.gft-write-XXXXXX";
+    std::vector<char> pattern(tempName.begin(), tempName.end());
+    pattern.push_back('\0');
+    FileDescriptor fd(::mkstemp(pattern.data()));
+    if (fd.get() < 0) throw AppError::FromErrno(errno, "WriteByteArray");
+    tempName = pattern.data();
+    try {
+        WriteAll(fd.get(), bytes);
+        if (::fchmod(fd.get(), NewFileMode()) != 0 || ::fsync(fd.get()) != 0 ||
+            ::close(fd.release()) != 0)
+            throw AppError::FromErrno(errno, "WriteByteArray");
+        if (::rename(tempName.c_str(), path.c_str()) != 0)
+            throw AppError::FromErrno(errno, "WriteByteArray");
+    } catch (...) {
+        ::unlink(tempName.c_str());
+        throw;
+    }
+}
+
+Bytes ReadFileBytes(const std::string& path, std::size_t maxBytes, const std::string& source) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw AppError::FromErrno(errno, source);
+    Bytes bytes;
+    std::uint8_t chunk[65536];
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
+        const ssize_t n = ::read(fd.get(), chunk, want);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw AppError::FromErrno(errno, source);
+        }
+        if (n == 0) break;
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return bytes;
+}
+
+void RestoreStartFolder(const std::string& startFolder) {
+    if (!startFolder.empty() && CurrentFolder() != startFolder) {
+        [[maybe_unused]] const int ignored = ::chdir(startFolder.c_str());
+    }
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string CurrentFolder() {
+    std::vector<char> buffer(PATH_MAX + 1);
+    if (::getcwd(buffer.data(), buffer.size()) == nullptr) return {};
+    return buffer.data();
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == kPathSeparator) return folder + name;
+    return folder + kPathSeparator + name;
+}
+
+}  // namespace gft

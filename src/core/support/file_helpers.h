@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "support/bytes.h"
+
+namespace gft {
+
+// Length of a file in bytes; 0 for a folder; -1 when it cannot be had for any
+// reason (no such file, empty name, no access).
+std::int64_t GetFileLength(const std::string& path);
+
+// Deletes a file; any failure is swallowed.
+void DeleteFile(const std::string& path);
+
+// Replaces the file at path by exactly these bytes. The new content is written
+// to a temporary file beside it and renamed over the target, so a failure never
+// destroys the old file. Throws AppError (errno, "WriteByteArray").
+void WriteByteArray(const std::string& path, const Bytes& bytes);
+
+// Reads at most maxBytes from the start of a file. Throws AppError on failure.
+Bytes ReadFileBytes(const std::string& path, std::size_t maxBytes, const std::string& source);
+
+// Makes startFolder current again after file work (no-op when it is empty).
+void RestoreStartFolder(const std::string& startFolder);
+
+bool FolderExists(const std::string& path);
+std::string CurrentFolder();
+
+// Path joining with the platform separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
+inline constexpr char kPathSeparator = '/';
+
+}  // namespace gft

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "support/bytes.h"
+
+namespace gft::test {
+
+// Builds FNT file images glyph by glyph; Build() lays them out the way the
+// writer does, without sharing. Tests then break the bytes they want broken.
+struct FntBuilder {
+    struct Glyph {
+        bool present = false;
+        std::uint8_t width = 0;
+        Bytes pixels;
+    };
+    std::uint8_t height = 8;
+    std::array<std::uint8_t, 12> attr{};
+    std::array<Glyph, 256> glyphs{};
+
+    explicit FntBuilder(std::uint8_t fontHeight = 8) : height(fontHeight) {}
+    // A present glyph whose rows are all `fill`.
+    FntBuilder& Set(int code, std::uint8_t width, std::uint8_t fill = 0xAA);
+    FntBuilder& SetPixels(int code, std::uint8_t width, Bytes pixels);
+    Bytes Build() const;
+};
+
+int PointerOf(const Bytes& file, int code);
+void SetPointer(Bytes& file, int code, int pointer);
+void SetWidth(Bytes& file, int code, std::uint8_t width);
+void SetEndField(Bytes& file, int length);
+
+// A folder under the system's temporary folder, removed with its content.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    std::string Write(const std::string& name, const Bytes& bytes) const;
+
+  private:
+    std::string path_;
+};
+
+Bytes ReadAll(const std::string& path);
+
+// Records what the core asks a view to do; answers file dialogs from a queue.
+class RecordingView : public View {
+  public:
+    std::vector<std::string> log;
+    std::vector<std::string> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::pair<int, int>> tileLoads;
+    int blankTiles = 0;
+    int busyDepth = 0;
+    std::string title;
+    std::string status;
+    std::vector<std::pair<Toggle, bool>> toggles;
+    int editorShown = 0;
+    int editorHidden = 0;
+
+    void LogAppended(const std::string& line) override { log.push_back(line); }
+    void LogCleared() override { log.clear(); }
+    void StatusChanged(const std::string& text) override { status = text; }
+    void TitleChanged(const std::string& text) override { title = text; }
+    void LoadTiles(int first, int last, const std::string&) override {
+        tileLoads.emplace_back(first, last);
+    }
+    void ShowBlankTiles() override { ++blankTiles; }
+    void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+    void MessageBox(const std::string& text) override { messages.push_back(text); }
+    void ToggleChanged(Toggle toggle, bool on) override { toggles.emplace_back(toggle, on); }
+    void ShowEditor() override { ++editorShown; }
+    void HideEditor() override { ++editorHidden; }
+};
+
+// A session with a recording view and a private tile folder.
+struct SessionFixture {
+    TempDir dir;
+    RecordingView view;
+    Session session{view};
+    SessionFixture();
+
+    // Log lines without the "Preview generated (...)" lines.
+    std::vector<std::string> Log() const;
+    std::vector<std::string> LogSince(std::size_t first) const;
+    // Writes bytes as a file in the fixture folder and loads it.
+    std::string LoadBytes(const Bytes& file, const std::string& name = "font.fnt");
+};
+
+}  // namespace gft::test
