@@ -40,6 +40,10 @@ class View {
         return std::nullopt;
     }
     virtual void MessageBox(const std::string& /*text*/) {}
+    // The font dialog, opened on the current base font.
+    virtual std::optional<BaseFont> AskFont(const BaseFont& /*current*/) { return std::nullopt; }
+    // The base font changed: the hover label and the editor's label follow it.
+    virtual void BaseFontChanged(const BaseFont& /*font*/) {}
 
     // An option changed: show it on the check box and the menu mark.
     virtual void ToggleChanged(Toggle /*toggle*/, bool /*on*/) {}

@@ -1,0 +1,17 @@
+#include "commands/selection.h"
+
+#include "app/session.h"
+#include "render/hover.h"
+
+namespace gft {
+
+void ToggleSelection(Session& session, int code) {
+    if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
+    auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
+    selected = static_cast<std::uint8_t>(1 - selected);
+    RefreshChr(session, code);
+    session.SetEditStatus(1);
+    session.view.EditorChanged();
+}
+
+}  // namespace gft
