@@ -20,7 +20,16 @@ std::string PickUpLabel(const Session& session, int code) {
     return label;
 }
 
+namespace {
+
+bool IsCode(int code) {
+    return code >= 0 && code < kGlyphCount;
+}
+
+}  // namespace
+
 void Char_Click(Session& session, int index, int shift) {
+    if (!IsCode(index) || !session.font.FontLoaded) return;
     if (!session.MovePending) {
         session.MoveSource = static_cast<std::uint8_t>(index);
         session.view.PickUpChanged(index, PickUpLabel(session, index));
@@ -38,7 +47,7 @@ void Char_Click(Session& session, int index, int shift) {
 }
 
 void MoveOrCopyChar(Session& session, int source, int target, int copyMode) {
-    if (source == target) return;
+    if (source == target || !IsCode(source) || !IsCode(target)) return;
     auto& chars = session.font.Chars;
     if (copyMode != 0) {
         chars[static_cast<std::size_t>(target)] = chars[static_cast<std::size_t>(source)];
