@@ -23,4 +23,13 @@ void ConsoleView::MessageBox(const std::string& text) {
     }
 }
 
+void ConsoleView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
+    hover_.code = code;
+    hover_.label = label;
+    if (zoomWidth > 0 && zoomHeight > 0) {
+        hover_.zoomWidth = zoomWidth;
+        hover_.zoomHeight = zoomHeight;
+    }
+}
+
 }  // namespace gft::cli

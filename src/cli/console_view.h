@@ -26,12 +26,29 @@ class ConsoleView : public View {
     // The last dialog shown, for the runner's record.
     const FileDialogRequest& LastDialog() const { return lastDialog_; }
 
+    // The hover display as last shown: label text and zoom size in glyph
+    // pixels. A zoom of 0 x 0 (no font) leaves the zoom as it was.
+    void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
+    struct Hover {
+        int code = -1;  // nothing shown yet
+        std::string label;
+        int zoomWidth = 0;
+        int zoomHeight = 0;
+    };
+    const Hover& ShownHover() const { return hover_; }
+
+    // The window was asked to close (Esc with nothing unsaved).
+    void CloseRequested() override { closeRequested_ = true; }
+    bool WasCloseRequested() const { return closeRequested_; }
+
   private:
     std::ostream& out_;
     std::string prefix_;
     std::optional<std::string> answer_;
     FileDialogRequest lastDialog_;
     bool quiet_ = false;
+    Hover hover_;
+    bool closeRequested_ = false;
 };
 
 }  // namespace gft::cli
