@@ -1,6 +1,7 @@
 // Block copy of capitals over small letters, and the delete of the selection.
 #include "commands/block_copy.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/session.h"
@@ -12,71 +13,78 @@ namespace gft {
 
 namespace {
 
-// What a block copy came to: nothing differed, only empty sources differed,
-// or at least one glyph was copied.
-enum class CopyResult { kAllSame, kNothingCopied, kCopied };
-
 // Destinations the international block never writes: their sources 215 (×)
 // and 223 (ß) have no capital/small pair.
 bool SkippedIntentionally(int code) {
     return code == 247 || code == 255;
 }
 
-std::string CharacterLine(int code, const char* text) {
-    return "Character " + std::to_string(code) + text;
+// The log line of a step: "replaced" and "edit manually" name the
+// destination, the skipped lines name the source.
+std::string StepLine(const BlockCopyStep& step) {
+    const std::string destination = "Character " + std::to_string(step.destination);
+    const std::string source = "Character " + std::to_string(step.destination - 32);
+    switch (step.outcome) {
+        case BlockCopyOutcome::kReplaced:
+            return destination + " replaced";
+        case BlockCopyOutcome::kSourceEmpty:
+            return source + " is empty - skipped";
+        case BlockCopyOutcome::kSame:
+            return source + " is same as destination - skipped";
+        case BlockCopyOutcome::kSameEmpty:
+            return source + " is empty same as destination - skipped";
+        case BlockCopyOutcome::kEditManually:
+            break;
+    }
+    return destination + " skipped - edit manually";
 }
 
-// Copies source over destination when they differ and the source has a
-// glyph; logs the outcome for this pair.
-void CopyOne(Session& session, int source, int destination, CopyResult& result) {
-    auto& chars = session.font.Chars;
-    const CharInfo& from = chars[static_cast<std::size_t>(source)];
-    if (CharsDiffer(session, source, destination)) {
-        if (from.Present) {
-            chars[static_cast<std::size_t>(destination)] = from;
-            result = CopyResult::kCopied;
-            session.Log(CharacterLine(destination, " replaced"));
-        } else {
-            if (result == CopyResult::kAllSame) result = CopyResult::kNothingCopied;
-            session.Log(CharacterLine(source, " is empty - skipped"));
-        }
-    } else if (from.Present) {
-        session.Log(CharacterLine(source, " is same as destination - skipped"));
-    } else {
-        session.Log(CharacterLine(source, " is empty same as destination - skipped"));
-    }
+// Copies a differing present source over its destination.
+BlockCopyOutcome CopyOne(const CharInfo& from, CharInfo& to) {
+    if (GlyphsEqual(from, to))
+        return from.Present ? BlockCopyOutcome::kSame : BlockCopyOutcome::kSameEmpty;
+    if (!from.Present) return BlockCopyOutcome::kSourceEmpty;
+    to = from;
+    return BlockCopyOutcome::kReplaced;
+}
+
+bool Any(const std::vector<BlockCopyStep>& steps, BlockCopyOutcome outcome) {
+    return std::any_of(steps.begin(), steps.end(),
+                       [outcome](const BlockCopyStep& step) { return step.outcome == outcome; });
 }
 
 }  // namespace
 
+std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index) {
+    const int first = index == 0 ? 97 : 224;
+    const int last = index == 0 ? 122 : 255;
+    std::vector<BlockCopyStep> steps;
+    for (int destination = first; destination <= last; ++destination) {
+        const auto d = static_cast<std::size_t>(destination);
+        steps.push_back({destination, SkippedIntentionally(destination)
+                                          ? BlockCopyOutcome::kEditManually
+                                          : CopyOne(font.Chars[d - 32], font.Chars[d])});
+    }
+    return steps;
+}
+
 void mnuCopyBlock_Click(Session& session, int index) {
     if (!session.font.FontLoaded || index < 0 || index > 1) return;
     CancelMove(session);
-    const int first = index == 0 ? 97 : 224;
-    const int last = index == 0 ? 122 : 255;
-    CopyResult result = CopyResult::kAllSame;
-    for (int destination = first; destination <= last; ++destination) {
-        if (SkippedIntentionally(destination)) {
-            session.Log(CharacterLine(destination, " skipped - edit manually"));
-            continue;
-        }
-        CopyOne(session, destination - 32, destination, result);
-    }
+    const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, index);
+    for (const BlockCopyStep& step : steps)
+        session.Log(StepLine(step));
     if (index == 1) session.Log("Two characters skipped intentionally");
 
-    switch (result) {
-        case CopyResult::kCopied:
-            RedrawTiles(session, first, last);
-            session.setMaxWidth();
-            session.SetEditStatus(2);
-            session.Log("All diferent characters are copied");
-            break;
-        case CopyResult::kNothingCopied:
-            session.Log("Nothing copied - empty or same source");
-            break;
-        case CopyResult::kAllSame:
-            session.Log("All characters to copy are actually the same");
-            break;
+    if (Any(steps, BlockCopyOutcome::kReplaced)) {
+        RedrawTiles(session, steps.front().destination, steps.back().destination);
+        session.setMaxWidth();
+        session.SetEditStatus(2);
+        session.Log("All diferent characters are copied");
+    } else if (Any(steps, BlockCopyOutcome::kSourceEmpty)) {
+        session.Log("Nothing copied - empty or same source");
+    } else {
+        session.Log("All characters to copy are actually the same");
     }
 }
 
