@@ -5,15 +5,18 @@
 namespace gft::cli {
 
 std::string DumpGlyph(const Font& font, int code) {
-    const CharInfo& glyph = font.Chars[static_cast<std::size_t>(code)];
+    const auto at = static_cast<std::size_t>(code);
+    return DumpGlyph(font.Chars[at], font.FontHeight, code, font.Selected[at] != 0);
+}
+
+std::string DumpGlyph(const CharInfo& glyph, int height, int code, bool selected) {
     char heading[96];
     std::snprintf(heading, sizeof heading, "Character %d ($%X) width %d, %s%s%s\n", code, code,
                   glyph.Width, glyph.Present ? "present" : "absent",
-                  glyph.HasError ? ", error" : "",
-                  font.Selected[static_cast<std::size_t>(code)] ? ", selected" : "");
+                  glyph.HasError ? ", error" : "", selected ? ", selected" : "");
     std::string text = heading;
     const int bytesPerRow = glyph.BytesPerRow();
-    for (int row = 0; row < font.FontHeight; ++row) {
+    for (int row = 0; row < height; ++row) {
         for (int col = 0; col < bytesPerRow * 8; ++col) {
             const std::size_t at = static_cast<std::size_t>(row * bytesPerRow + col / 8);
             const bool ink = at < glyph.Pixels.size() && (glyph.Pixels[at] & (0x80 >> (col % 8)));

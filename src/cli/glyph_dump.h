@@ -9,6 +9,8 @@ namespace gft::cli {
 // One glyph as text: a heading line, then one line per row with '#' for ink
 // and '.' for background, ',' and '+' for clear and set bits past the width.
 std::string DumpGlyph(const Font& font, int code);
+// The same for any glyph record shown as code, e.g. the editor's working copy.
+std::string DumpGlyph(const CharInfo& glyph, int height, int code, bool selected);
 
 // Height, widest width, glyph counts and attribute bytes of a font.
 std::string FontInfo(const Font& font);

@@ -36,6 +36,7 @@ CommandTable BuildTable() {
     CommandTable table;
     AddFileCommands(table);
     AddGlyphCommands(table);
+    AddEditorCommands(table);
     return table;
 }
 

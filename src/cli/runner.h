@@ -39,6 +39,7 @@ using CommandTable = std::map<std::string, Command>;
 // Each group of commands adds itself here.
 void AddFileCommands(CommandTable& table);
 void AddGlyphCommands(CommandTable& table);
+void AddEditorCommands(CommandTable& table);
 
 const CommandTable& Commands();
 

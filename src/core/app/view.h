@@ -61,6 +61,15 @@ class View {
     virtual void ShowEditor() {}
     virtual void HideEditor() {}
     virtual void EditorChanged() {}
+    // A glyph was loaded into the editor: both scroll bars go to 51.
+    virtual void EditorScrollReset() {}
+    // The editor's caption and its character label lblCharNo(1).
+    virtual void EditorCaptionChanged(const std::string& /*caption*/,
+                                      const std::string& /*label*/) {}
+    // One grid cell changed (0-based column and row): repaint just that cell.
+    virtual void EditorCellChanged(int /*col*/, int /*row*/) {}
+    // The cell report line txtOut.
+    virtual void EditorReportChanged(const std::string& /*text*/) {}
 
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}

@@ -1,6 +1,7 @@
 #include "commands/selection.h"
 
 #include "app/session.h"
+#include "editor/caption.h"
 #include "render/hover.h"
 
 namespace gft {
@@ -11,7 +12,7 @@ void ToggleSelection(Session& session, int code) {
     selected = static_cast<std::uint8_t>(1 - selected);
     RefreshChr(session, code);
     session.SetEditStatus(1);
-    session.view.EditorChanged();
+    setCaption(session);
 }
 
 }  // namespace gft

@@ -7,6 +7,7 @@
 
 #include "app/session.h"
 #include "commands/selection.h"
+#include "editor/caption.h"
 #include "render/preview.h"
 
 namespace gft {
@@ -31,6 +32,12 @@ const std::array<std::vector<Range>, 9> kBlocks{{
 // Ą ą Ć ć Ę ę Ł ł Ń ń Ó ó Ś ś Ż ż Ź ź in Windows-1250.
 constexpr std::array<int, 18> kPolishLetters{165, 185, 198, 230, 202, 234, 163, 179, 209,
                                              241, 211, 243, 140, 156, 175, 191, 143, 159};
+
+// Records a change of selection; the editor's caption names the selection too.
+void SelectionChanged(Session& session) {
+    session.SetEditStatus(1);
+    setCaption(session);
+}
 
 // Sets one code's selection byte; redraws the code when it changed.
 bool SetSelected(Session& session, int code, std::uint8_t value) {
@@ -59,7 +66,7 @@ void SelectRange(Session& session, int from, int to, std::uint8_t value) {
     bool changed = false;
     for (int c = std::max(from, 0); c <= std::min(to, kGlyphCount - 1); ++c)
         changed = SetSelected(session, c, value) || changed;
-    if (changed) session.SetEditStatus(1);
+    if (changed) SelectionChanged(session);
 }
 
 void mnuSelect_Click(Session& session, int index) {
@@ -68,14 +75,14 @@ void mnuSelect_Click(Session& session, int index) {
         for (auto& selected : session.font.Selected)
             selected = static_cast<std::uint8_t>(1 - selected);
         RedrawTiles(session, 0, 255);
-        session.SetEditStatus(1);
+        SelectionChanged(session);
         return;
     }
     const auto value = static_cast<std::uint8_t>(index == 0 ? 1 : 0);
     bool changed = false;
     for (int c = 0; c < kGlyphCount; ++c)
         changed = SetSelected(session, c, value) || changed;
-    if (changed) session.SetEditStatus(1);
+    if (changed) SelectionChanged(session);
 }
 
 void cmdUnlockAll_Click(Session& session) {
@@ -104,7 +111,7 @@ void mnuSelectPL_Click(Session& session) {
     bool changed = false;
     for (const int code : kPolishLetters)
         changed = SetSelected(session, code, 1) || changed;
-    if (changed) session.SetEditStatus(1);
+    if (changed) SelectionChanged(session);
 }
 
 }  // namespace gft

@@ -1,0 +1,98 @@
+// Script commands of the character editor window: "ed BUTTON", "ed pixel",
+// "ed caption" and "ed dump".
+#include <map>
+
+#include "app/session.h"
+#include "commands/tile_mouse.h"
+#include "editor/apply.h"
+#include "editor/char_editor.h"
+#include "editor/column_moves.h"
+#include "editor/fill_commands.h"
+#include "editor/grid_geometry.h"
+#include "editor/mirror.h"
+#include "editor/pixel_edit.h"
+#include "editor/row_moves.h"
+#include "editor/width_commands.h"
+#include "glyph_dump.h"
+#include "runner.h"
+
+namespace gft::cli {
+
+namespace {
+
+using Button = void (*)(Session&);
+
+const std::map<std::string, Button>& Buttons() {
+    static const std::map<std::string, Button> buttons{
+        {"delete", cmdDelChr_Click},
+        {"mirror-h", [](Session& s) { cmdMirror_Click(s, 0); }},
+        {"mirror-v", [](Session& s) { cmdMirror_Click(s, 1); }},
+        {"up", [](Session& s) { cmdMoveH_Click(s, 0); }},
+        {"down", [](Session& s) { cmdMoveH_Click(s, 1); }},
+        {"left", [](Session& s) { cmdMoveV_Click(s, 0); }},
+        {"right", [](Session& s) { cmdMoveV_Click(s, 1); }},
+        {"width-", [](Session& s) { cmdWidth_Click(s, 0); }},
+        {"width+", [](Session& s) { cmdWidth_Click(s, 1); }},
+        {"inverse", cmdInverse_Click},
+        {"clear", cmdClear_Click},
+        {"clear-outside", cmdClrOutside_Click},
+        {"restore", cmdRestore_Click},
+        {"prev", [](Session& s) { cmdChangeChr_Click(s, 0); }},
+        {"next", [](Session& s) { cmdChangeChr_Click(s, 1); }},
+        {"apply", cmdApply_Click},
+        {"fix-width", cmdFixWidth_Click},
+    };
+    return buttons;
+}
+
+int ParseCell(const std::string& text) {
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(text, &used);
+        if (used == text.size()) return value;
+    } catch (const std::exception&) {
+    }
+    throw UsageError("not a cell number: '" + text + "'");
+}
+
+int ParseButton(const std::string& text) {
+    if (text == "left") return kLeftButton;
+    if (text == "right") return kRightButton;
+    throw UsageError("expected left or right, got '" + text + "'");
+}
+
+// A press in the middle of the 1-based cell; the report line is printed.
+void PressOnCell(RunContext& run, const Args& args) {
+    if (args.size() != 4) throw UsageError("usage: ed pixel COL ROW left|right");
+    const double x = (ParseCell(args[1]) - 1) * kCellPitch + kCellPitch / 2;
+    const double y = (ParseCell(args[2]) - 1) * kCellPitch + kCellPitch / 2;
+    picTable_MouseDown(run.session, ParseButton(args[3]), 0, x, y);
+    run.out << run.session.editor.Report << '\n';
+}
+
+void RunEditorCommand(RunContext& run, const Args& args) {
+    Session& session = run.session;
+    if (!session.editor.visible) throw UsageError("the character editor is not open");
+    const std::string& what = args[0];
+    if (what == "pixel") return PressOnCell(run, args);
+    if (args.size() != 1) throw UsageError("wrong number of arguments for 'ed " + what + "'");
+    if (what == "caption") {
+        run.out << session.editor.Caption << '\n';
+    } else if (what == "dump") {
+        const int code = session.EditorChar;
+        run.out << DumpGlyph(session.editor.EditChr, session.font.FontHeight, code,
+                             session.font.Selected[code] != 0);
+    } else if (const auto found = Buttons().find(what); found != Buttons().end()) {
+        found->second(session);
+    } else {
+        throw UsageError("unknown editor command '" + what + "'");
+    }
+}
+
+}  // namespace
+
+void AddEditorCommands(CommandTable& table) {
+    table["ed"] = {1, 4, RunEditorCommand};
+}
+
+}  // namespace gft::cli

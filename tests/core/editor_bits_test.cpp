@@ -1,0 +1,189 @@
+// The editor's whole-glyph commands against a plain bit-grid model, on widths
+// around every byte boundary and on the largest glyph (255 x 255), plus the
+// identities a user relies on (mirror twice, move round the height).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor/column_moves.h"
+#include "editor/fill_commands.h"
+#include "editor/mirror.h"
+#include "editor/row_moves.h"
+#include "editor/width_commands.h"
+#include "editor_fixture.h"
+
+namespace gft::test {
+namespace {
+
+using Model = std::function<void(RefGlyph&)>;
+using Command = std::function<void(Session&)>;
+
+void ForVisible(RefGlyph& g, const std::function<void(std::vector<bool>&, int)>& f) {
+    for (auto& row : g.rows)
+        for (int c = 0; c < g.width; ++c)
+            f(row, c);
+}
+
+// Rows keep their beyond-width bits; only visible parts move.
+void RotateVisibleRows(RefGlyph& g, int step) {
+    const auto old = g.rows;
+    const int h = static_cast<int>(old.size());
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < g.width; ++c)
+            g.rows[r][c] = old[((r + step) % h + h) % h][c];
+}
+
+void ShiftColumns(RefGlyph& g, int step) {
+    for (auto& row : g.rows) {
+        const auto old = row;
+        const int n = static_cast<int>(row.size());
+        for (int c = 0; c < n; ++c)
+            row[c] = c + step >= 0 && c + step < n ? old[c + step] : false;
+    }
+}
+
+bool ColumnInk(const RefGlyph& g, int col) {
+    for (const auto& row : g.rows)
+        if (row[col]) return true;
+    return false;
+}
+
+const struct {
+    const char* name;
+    Command run;
+    Model model;
+} kCommands[] = {
+    {"mirror-h", [](Session& s) { cmdMirror_Click(s, 0); },
+     [](RefGlyph& g) {
+         for (auto& row : g.rows)
+             for (int c = 0; c < g.width / 2; ++c) {
+                 const bool left = row[c];
+                 row[c] = row[g.width - 1 - c];
+                 row[g.width - 1 - c] = left;
+             }
+     }},
+    {"mirror-v", [](Session& s) { cmdMirror_Click(s, 1); },
+     [](RefGlyph& g) {
+         const auto old = g.rows;
+         const std::size_t h = old.size();
+         for (std::size_t r = 0; r < h; ++r)
+             for (int c = 0; c < g.width; ++c)
+                 g.rows[r][c] = old[h - 1 - r][c];
+     }},
+    {"up", [](Session& s) { cmdMoveH_Click(s, 0); }, [](RefGlyph& g) { RotateVisibleRows(g, 1); }},
+    {"down", [](Session& s) { cmdMoveH_Click(s, 1); },
+     [](RefGlyph& g) { RotateVisibleRows(g, -1); }},
+    {"left", [](Session& s) { cmdMoveV_Click(s, 0); },
+     [](RefGlyph& g) {
+         if (ColumnInk(g, 0)) return;
+         ShiftColumns(g, 1);
+         if (g.width > 0) g.Resize(g.width - 1);
+     }},
+    {"right", [](Session& s) { cmdMoveV_Click(s, 1); },
+     [](RefGlyph& g) {
+         if (g.width < 255)
+             g.Resize(g.width + 1);
+         else if (ColumnInk(g, 254))
+             return;
+         ShiftColumns(g, -1);
+     }},
+    {"width-", [](Session& s) { cmdWidth_Click(s, 0); },
+     [](RefGlyph& g) {
+         if (g.width > 0) g.Resize(g.width - 1);
+     }},
+    {"width+", [](Session& s) { cmdWidth_Click(s, 1); },
+     [](RefGlyph& g) {
+         if (g.width < 255) g.Resize(g.width + 1);
+     }},
+    {"inverse", cmdInverse_Click,
+     [](RefGlyph& g) { ForVisible(g, [](auto& row, int c) { row[c] = !row[c]; }); }},
+    {"clear", cmdClear_Click,
+     [](RefGlyph& g) { ForVisible(g, [](auto& row, int c) { row[c] = false; }); }},
+    {"clear-outside", cmdClrOutside_Click,
+     [](RefGlyph& g) {
+         for (auto& row : g.rows)
+             for (std::size_t c = g.width; c < row.size(); ++c)
+                 row[c] = false;
+     }},
+    {"fix-width", cmdFixWidth_Click,
+     [](RefGlyph& g) {
+         int width = 0;
+         for (int c = 0; c < RefGlyph::Columns(g.width); ++c)
+             if (ColumnInk(g, c)) width = std::min(c + 1, 255);
+         g.Resize(width);
+     }},
+};
+
+TEST(EditorCommands, MatchTheBitModelOnEveryWidthAndTheLargestGlyph) {
+    const struct {
+        int width, height;
+    } shapes[] = {{0, 3},  {1, 4},  {5, 10}, {7, 2},  {8, 5},   {9, 5},     {13, 1},
+                  {16, 6}, {17, 6}, {24, 3}, {25, 3}, {254, 9}, {255, 255}, {200, 255}};
+    unsigned seed = 1;
+    for (const auto& shape : shapes) {
+        EditorFixture f;
+        for (const auto& command : kCommands) {
+            for (int sparse = 0; sparse < 2; ++sparse) {
+                SCOPED_TRACE(std::string(command.name) + " width " + std::to_string(shape.width) +
+                             " height " + std::to_string(shape.height));
+                CharInfo glyph = RandomGlyph(shape.width, shape.height, ++seed);
+                if (sparse) {  // free columns 0 and 254 so the column moves go ahead
+                    for (std::size_t i = 0; i < glyph.Pixels.size(); ++i)
+                        glyph.Pixels[i] &= i % glyph.BytesPerRow() == 0 ? 0x7F : 0xFF;
+                    if (shape.width == 255)
+                        for (std::size_t i = 31; i < glyph.Pixels.size(); i += 32)
+                            glyph.Pixels[i] &= 0xFD;
+                }
+                RefGlyph expected(glyph, shape.height);
+                command.model(expected);
+                f.Open(shape.height, 65, glyph);
+                command.run(f.session);
+                EXPECT_EQ(f.Edit(), expected.ToGlyph());
+                EXPECT_EQ(f.session.font.Chars[65], glyph) << "the font changes only on Apply";
+            }
+        }
+    }
+}
+
+TEST(EditorCommands, MirrorsAndRowMovesComeBackToTheGlyph) {
+    for (const int width : {1, 5, 8, 9, 13, 16, 17, 255}) {
+        SCOPED_TRACE(width);
+        for (const int height : {1, 7, 255}) {
+            const CharInfo glyph =
+                RandomGlyph(width, height, static_cast<unsigned>(width + height));
+            EditorFixture f;
+            f.Open(height, 200, glyph);
+            cmdMirror_Click(f.session, 0);
+            if (width > 1 && height == 255) {
+                EXPECT_NE(f.Edit(), glyph);
+            }
+            cmdMirror_Click(f.session, 0);
+            EXPECT_EQ(f.Edit(), glyph);
+            cmdMirror_Click(f.session, 1);
+            cmdMirror_Click(f.session, 1);
+            EXPECT_EQ(f.Edit(), glyph);
+            for (int i = 0; i < height; ++i)
+                cmdMoveH_Click(f.session, 1);
+            EXPECT_EQ(f.Edit(), glyph);
+            cmdMoveH_Click(f.session, 1);
+            cmdMoveH_Click(f.session, 0);
+            EXPECT_EQ(f.Edit(), glyph);
+        }
+    }
+}
+
+TEST(EditorCommands, MirrorsAndColumnMovesLeaveAnAbsentGlyphAlone) {
+    EditorFixture f;
+    const CharInfo glyph = MakeGlyph(5, {0x17, 0x80, 0x03}, false);
+    f.Open(3, 65, glyph);
+    for (const auto& run :
+         {+[](Session& s) { cmdMirror_Click(s, 0); }, +[](Session& s) { cmdMirror_Click(s, 1); },
+          +[](Session& s) { cmdMoveV_Click(s, 0); }, +[](Session& s) { cmdMoveV_Click(s, 1); }})
+        run(f.session);
+    EXPECT_EQ(f.Edit(), glyph);
+    cmdMoveH_Click(f.session, 0);  // the row moves ignore Present
+    EXPECT_EQ(f.Edit().Pixels, (Bytes{0x87, 0x00, 0x13}));
+}
+
+}  // namespace
+}  // namespace gft::test
