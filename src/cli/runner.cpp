@@ -35,6 +35,7 @@ std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTab
 CommandTable BuildTable() {
     CommandTable table;
     AddFileCommands(table);
+    AddShellCommands(table);
     return table;
 }
 

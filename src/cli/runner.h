@@ -38,6 +38,7 @@ using CommandTable = std::map<std::string, Command>;
 
 // Each group of commands adds itself here.
 void AddFileCommands(CommandTable& table);
+void AddShellCommands(CommandTable& table);
 
 const CommandTable& Commands();
 
