@@ -81,13 +81,6 @@ TEST(Settings, IniFlagTakesTheWholePartOfTheLeadingNumber) {
         EXPECT_EQ(IniFlag(text), result.second) << input;
         EXPECT_EQ(text, result.first) << input;
     }
-    for (const auto& [value, on] :
-         {std::pair{"0", false}, {"abc", false}, {"2", true}, {"1.9", true}}) {
-        SettingsFixture f;
-        f.WriteSettings(std::string(kHead) + "[Options]\nSkipDuplicates=" + value + "\n");
-        LoadINI(f.session);
-        EXPECT_EQ(f.session.On(Toggle::Compress), on) << value;
-    }
 }
 
 TEST(Settings, MissingPathKeysEmptyThePathsMissingOptionKeysKeepTheOptions) {
@@ -97,11 +90,12 @@ TEST(Settings, MissingPathKeysEmptyThePathsMissingOptionKeysKeepTheOptions) {
     f.session.options[Toggle::UseSrcPath] = false;
     f.WriteSettings(std::string(kHead) +
                     "[Paths]\nSource=/f/a.fnt\n[Options]\nUseSrcPathForOutput=1\n"
-                    "BaseFontSize=-9\n");
+                    "BaseFontSize=-9\nMarkDifferent=abc\n");
     LoadINI(f.session);
     EXPECT_EQ(f.session.FilePaths,
               (std::array<std::string, 6>{"/f/a.fnt", "", "", "/f/a.fnt", "", ""}));
     EXPECT_FALSE(f.session.On(Toggle::Frames));
+    EXPECT_FALSE(f.session.On(Toggle::MarkDiff));
     EXPECT_EQ(f.session.LogLines(), std::vector<std::string>{"Output path set to input"});
     EXPECT_EQ(f.session.options.baseFont, (BaseFont{"Fixedsys", 9, true}));
 

@@ -19,40 +19,28 @@ class UrlRecordingView : public RecordingView {
     void OpenUrl(const std::string& url) override { urls.push_back(url); }
 };
 
-struct ShutdownFixture : SessionFixture {
-    ShutdownFixture() {
-        session.SettingsFolder = dir.File("settings");
-        session.StartFolder = CurrentFolder();
-        LoadBytes(FntBuilder(8).Set(65, 4).Build());
-        thumbs = dir.Write("tiles/Thumbs.db", Bytes{1});
+TEST(Shutdown, RemovesTheWorkingFolderUnlessAForeignFileKeepsItAndSavesTheSettings) {
+    for (const bool foreign : {false, true}) {
+        SessionFixture f;
+        f.session.SettingsFolder = f.dir.File("settings");
+        f.LoadBytes(FntBuilder(8).Set(65, 4).Build());
+        ASSERT_GT(GetFileLength(f.dir.File("tiles/41.BMP")), 0);
+        f.dir.Write("tiles/Thumbs.db", Bytes{1});
+        if (foreign) f.dir.Write("tiles/notes.txt", Bytes{1});
+        f.session.options[Toggle::Compress] = false;
+        f.session.font.EditStatus = 2;  // unsaved changes are not asked about
+        Shutdown(f.session);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles")), foreign ? 0 : -1);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles/41.BMP")), -1);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles/Thumbs.db")), -1);
+        EXPECT_EQ(ReadIniValue(SettingsFilePath(f.session), "Options", "SkipDuplicates", ""), "0");
+        EXPECT_EQ(f.view.editorHidden, 1);
+
+        f.session.SettingsFolder = f.dir.File("no/such");  // a failed save is not reported
+        const auto lines = f.session.LogLines().size();
+        Shutdown(f.session);
+        EXPECT_EQ(f.session.LogLines().size(), lines);
     }
-    std::string thumbs;
-};
-
-TEST(Shutdown, RemovesTheWorkingFolderAndSavesTheSettings) {
-    ShutdownFixture f;
-    ASSERT_GT(GetFileLength(f.dir.File("tiles/41.BMP")), 0);
-    f.session.options[Toggle::Compress] = false;
-    f.session.font.EditStatus = 2;  // unsaved changes are not asked about
-    Shutdown(f.session);
-    EXPECT_EQ(GetFileLength(f.dir.File("tiles")), -1);
-    EXPECT_EQ(ReadIniValue(SettingsFilePath(f.session), "Options", "SkipDuplicates", ""), "0");
-    EXPECT_EQ(f.view.editorHidden, 1);
-}
-
-TEST(Shutdown, AForeignFileKeepsTheFolderButTheSettingsAreSaved) {
-    ShutdownFixture f;
-    f.dir.Write("tiles/notes.txt", Bytes{1});
-    Shutdown(f.session);
-    EXPECT_EQ(GetFileLength(f.dir.File("tiles/41.BMP")), -1);
-    EXPECT_EQ(GetFileLength(f.thumbs), -1);
-    EXPECT_EQ(GetFileLength(f.dir.File("tiles/notes.txt")), 1);
-    EXPECT_GT(GetFileLength(SettingsFilePath(f.session)), 0);
-
-    f.session.SettingsFolder = f.dir.File("no/such");  // a failed save is not reported
-    const auto lines = f.session.LogLines().size();
-    Shutdown(f.session);
-    EXPECT_EQ(f.session.LogLines().size(), lines);
 }
 
 TEST(About, TextAndHomePageNameTheReadmeBesideTheProgram) {
