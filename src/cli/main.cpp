@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/file_commands.h"
+#include "app/settings.h"
 #include "app/version.h"
 #include "font/fnt_reader.h"
 #include "glyph_dump.h"
@@ -114,6 +115,7 @@ int Run(std::vector<std::string> args) {
     }
     Editor editor(std::cout, tiles);
     editor.session.SettingsFolder = settings;
+    if (!settings.empty()) LoadINI(editor.session);
     if (script.empty())
         return RunScript(std::cin, editor.session, editor.view, std::cout, std::cerr);
     std::ifstream in(script);

@@ -37,6 +37,7 @@ CommandTable BuildTable() {
     AddFileCommands(table);
     AddGlyphCommands(table);
     AddEditorCommands(table);
+    AddShellCommands(table);
     return table;
 }
 

@@ -40,6 +40,7 @@ using CommandTable = std::map<std::string, Command>;
 void AddFileCommands(CommandTable& table);
 void AddGlyphCommands(CommandTable& table);
 void AddEditorCommands(CommandTable& table);
+void AddShellCommands(CommandTable& table);
 
 const CommandTable& Commands();
 

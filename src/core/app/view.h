@@ -73,6 +73,10 @@ class View {
 
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}
+
+    // Open a URL or document with the desktop's default handler; the outcome
+    // is not reported.
+    virtual void OpenUrl(const std::string& /*url*/) {}
 };
 
 }  // namespace gft

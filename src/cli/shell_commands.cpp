@@ -1,0 +1,14 @@
+// Script commands of the settings menu.
+#include "app/settings.h"
+#include "runner.h"
+
+namespace gft::cli {
+
+void AddShellCommands(CommandTable& table) {
+    table["load-settings"] = {
+        0, 0, [](RunContext& run, const Args&) { mnuLoadSettings_Click(run.session); }};
+    table["save-settings"] = {
+        0, 0, [](RunContext& run, const Args&) { mnuSaveSettings_Click(run.session); }};
+}
+
+}  // namespace gft::cli

@@ -1,0 +1,145 @@
+// Settings.ini: what SaveINI writes, what LoadINI applies and what it refuses.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "app/settings.h"
+#include "support/file_helpers.h"
+#include "test_support.h"
+
+namespace gft::test {
+namespace {
+
+std::string ReadText(const std::string& path) {
+    const Bytes bytes = ReadAll(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class FontRecordingView : public RecordingView {
+  public:
+    std::vector<BaseFont> baseFonts;
+    void BaseFontChanged(const BaseFont& font) override { baseFonts.push_back(font); }
+};
+
+struct SettingsFixture {
+    TempDir dir;
+    FontRecordingView view;
+    Session session{view};
+    SettingsFixture() { session.SettingsFolder = dir.File("Grind FNT Tool"); }
+    std::string Path() const { return SettingsFilePath(session); }
+    void WriteSettings(const std::string& text) {
+        ::mkdir(session.SettingsFolder.c_str(), 0777);
+        dir.Write("Grind FNT Tool/Settings.ini", BytesOf(text));
+    }
+};
+
+constexpr const char* kHead = "[Version]\nApplication=Grind FNT Tool\n";
+
+TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
+    auto path = [](int mode) {
+        return "/fonts/" + std::to_string(mode) + " " + std::string(300, 'x');
+    };
+    SettingsFixture a;
+    for (int mode = 0; mode < 6; ++mode)
+        a.session.FilePaths[mode] = path(mode);
+    for (const Toggle t : {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps,
+                           Toggle::UseSrcPath, Toggle::Compress, Toggle::CrsrInv,
+                           Toggle::SaveThisFormat, Toggle::MarkDiff, Toggle::LogAutoScroll})
+        a.session.options[t] = !a.session.options[t];
+    a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
+    SaveINI(a.session);
+    EXPECT_EQ(ReadText(a.Path()),
+              "[Version]\nApplication=Grind FNT Tool\nMajor=0\nMinor=0\nRevision=150\n"
+              "[Paths]\nSource=" +
+                  path(0) + "\nDestination=" + path(3) + "\nSourceForMerge=" + path(1) +
+                  "\nSourceForCompare=" + path(2) + "\nSourceForAtariImport=" + path(4) +
+                  "\nSourceFor8bitImport=" + path(5) +
+                  "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
+                  "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
+                  "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\n");
+
+    SettingsFixture b;
+    b.session.SettingsFolder = a.session.SettingsFolder;
+    LoadINI(b.session);
+    EXPECT_EQ(b.session.FilePaths, a.session.FilePaths);
+    Options expected = a.session.options;
+    expected[Toggle::LogAutoScroll] = true;  // not a settings key
+    EXPECT_EQ(b.session.options.on, expected.on);
+    EXPECT_EQ(b.session.options.baseFont, expected.baseFont);
+    ASSERT_EQ(b.view.baseFonts.size(), 1u);
+    EXPECT_EQ(b.view.baseFonts[0], expected.baseFont);
+    EXPECT_TRUE(b.session.LogLines().empty());
+}
+
+TEST(Settings, IniFlagTakesTheWholePartOfTheLeadingNumber) {
+    const std::pair<std::string, std::pair<std::string, int>> cases[] = {
+        {"0", {"0", 0}},   {"abc", {"0", 0}},  {"", {"0", 0}},    {"2", {"2", 1}},
+        {"1.9", {"1", 1}}, {"-0.5", {"1", 1}}, {"0.7", {"0", 0}}, {" 3x", {"3", 1}}};
+    for (const auto& [input, result] : cases) {
+        std::string text = input;
+        EXPECT_EQ(IniFlag(text), result.second) << input;
+        EXPECT_EQ(text, result.first) << input;
+    }
+}
+
+TEST(Settings, MissingPathKeysEmptyThePathsMissingOptionKeysKeepTheOptions) {
+    SettingsFixture f;
+    f.session.FilePaths = {"a", "b", "c", "d", "e", "f"};
+    f.session.options[Toggle::Frames] = false;
+    f.session.options[Toggle::UseSrcPath] = false;
+    f.WriteSettings(std::string(kHead) +
+                    "[Paths]\nSource=/f/a.fnt\n[Options]\nUseSrcPathForOutput=1\n"
+                    "BaseFontSize=-9\nMarkDifferent=abc\n");
+    LoadINI(f.session);
+    EXPECT_EQ(f.session.FilePaths,
+              (std::array<std::string, 6>{"/f/a.fnt", "", "", "/f/a.fnt", "", ""}));
+    EXPECT_FALSE(f.session.On(Toggle::Frames));
+    EXPECT_FALSE(f.session.On(Toggle::MarkDiff));
+    EXPECT_EQ(f.session.LogLines(), std::vector<std::string>{"Output path set to input"});
+    EXPECT_EQ(f.session.options.baseFont, (BaseFont{"Fixedsys", 9, true}));
+
+    f.WriteSettings(std::string(kHead) + "[Options]\nBaseFontSize=8,25\nBaseFontBold=abc\n");
+    LoadINI(f.session);
+    EXPECT_EQ(f.session.options.baseFont, (BaseFont{"Fixedsys", 8, false}));
+}
+
+TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
+    SettingsFixture f;
+    f.WriteSettings("[Version]\nApplication=Other Tool\n[Options]\nShowFrames=0\n");
+    LoadINI(f.session);
+    EXPECT_EQ(f.session.LogLines(),
+              std::vector<std::string>{"Unrecognized INI file - settings reset to default"});
+    EXPECT_EQ(GetFileLength(f.Path()), -1);
+    EXPECT_TRUE(f.session.On(Toggle::Frames));
+    LoadINI(f.session);  // nothing left to read: nothing said
+    EXPECT_EQ(f.session.LogLines().size(), 1u);
+
+    ::mkdir(f.Path().c_str(), 0777);  // a folder where the file should be
+    LoadINI(f.session);
+    EXPECT_EQ(f.session.LogLines().back(),
+              "Unreadable INI file - settings not loaded (Is a directory)");
+    EXPECT_EQ(GetFileLength(f.Path()), 0);
+
+    f.session.SettingsFolder = f.dir.File("no/such/folder");
+    mnuSaveSettings_Click(f.session);
+    EXPECT_EQ(f.session.LogLines().back(), "Error #2 on MkDir\r\nNo such file or directory");
+    EXPECT_EQ(f.view.busyDepth, 0);
+}
+
+TEST(Settings, LoadSettingsRedrawsOnlyWhenAMenuMarkChanged) {
+    SessionFixture f;
+    f.session.SettingsFolder = f.dir.path();
+    f.LoadBytes(FntBuilder(8).Set(65, 4).Build());
+    f.dir.Write("Settings.ini", BytesOf(std::string(kHead) + "[Paths]\nSource=/x.fnt\n"));
+    f.view.tileLoads.clear();
+    mnuLoadSettings_Click(f.session);
+    EXPECT_TRUE(f.view.tileLoads.empty());
+    f.dir.Write("Settings.ini", BytesOf(std::string(kHead) + "[Options]\nShowInvisibleParts=1\n"));
+    mnuLoadSettings_Click(f.session);
+    EXPECT_EQ(f.view.tileLoads, (std::vector<std::pair<int, int>>{{0, 255}}));
+    EXPECT_TRUE(f.session.On(Toggle::DontCutBitmaps));
+}
+
+}  // namespace
+}  // namespace gft::test

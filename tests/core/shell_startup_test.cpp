@@ -1,0 +1,132 @@
+// Start-up: the command line, the working and settings folders, and the
+// sequence that ends in the start hint or the help box.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <map>
+
+#include "app/command_line.h"
+#include "app/startup.h"
+#include "support/file_helpers.h"
+#include "test_support.h"
+
+namespace gft::test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(CommandLine, TokenizerGroupsQuotesAndSplitsOnBlanks) {
+    EXPECT_EQ(TokenizeCommandLine("a b\tc"), (Args{"a", "b", "c"}));
+    EXPECT_EQ(TokenizeCommandLine(" a"), (Args{"", "a"}));
+    EXPECT_EQ(TokenizeCommandLine("\"my fonts\\f.fnt\" /h"), (Args{"my fonts\\f.fnt", "/h"}));
+    EXPECT_EQ(TokenizeCommandLine("x \"a\tb\"c"), (Args{"x", "a b", "c"}));
+    EXPECT_EQ(TokenizeCommandLine("ab\"c d\""), (Args{"abc d"}));
+    EXPECT_EQ(TokenizeCommandLine("a \"\""), (Args{"a", ""}));
+}
+
+TEST(CommandLine, PathsResolveInCurrentThenProgramFolderThenAsGiven) {
+    TempDir cur, prog;
+    cur.Write("here.fnt", Bytes{1});
+    prog.Write("here.fnt", Bytes{1});
+    prog.Write("there.fnt", Bytes{1});
+    cur.Write("empty.fnt", {});
+    const auto examine = [&](const Args& args) {
+        return ExamineArguments(args, cur.path(), prog.path());
+    };
+    EXPECT_EQ(examine({"here.fnt"}).fontPath, cur.File("here.fnt"));
+    EXPECT_EQ(examine({"there.fnt"}).fontPath, prog.File("there.fnt"));
+    EXPECT_EQ(examine({prog.File("there.fnt")}).fontPath, prog.File("there.fnt"));
+    EXPECT_TRUE(examine({"empty.fnt"}).badPath);
+    EXPECT_TRUE(examine({"missing.fnt"}).badPath);
+
+    EXPECT_FALSE(examine({"missing.fnt", "there.fnt"}).badPath);
+    EXPECT_TRUE(examine({"there.fnt", "missing.fnt"}).badPath);
+
+    const auto help = examine({"/?", "/H", "/hlp", "/HELP", "-h", "--help"});
+    EXPECT_TRUE(help.help && !help.unknownSwitch && !help.badPath);
+    EXPECT_TRUE(examine({"-x"}).unknownSwitch);
+    EXPECT_TRUE(examine({"--HELP"}).unknownSwitch);
+}
+
+struct StartupFixture {
+    TempDir dir;
+    RecordingView view;
+    Session session{view};
+    std::map<std::string, std::string> variables;
+    StartupEnvironment environment;
+
+    StartupFixture() {
+        for (const char* sub : {"prog", "cur", "home", "tmp"})
+            ::mkdir(dir.File(sub).c_str(), 0777);
+        variables["HOME"] = dir.File("home");
+        environment.getenv = [this](const std::string& name) {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::string() : found->second;
+        };
+        environment.programFolder = dir.File("prog");
+        environment.currentFolder = dir.File("cur");
+    }
+};
+
+TEST(Startup, WorkingAndSettingsFoldersFollowTheEnvironment) {
+    StartupFixture f;
+    EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("prog"));
+    EXPECT_EQ(SettingsFolderFor(f.environment, "/base"), f.dir.File("home/.config/Grind FNT Tool"));
+    f.variables["TMPDIR"] = f.dir.File("tmp");
+    EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("tmp"));
+    f.variables["TMP"] = f.dir.File("nonexistent");  // TMP is set: TMPDIR is not tried
+    EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("prog"));
+    f.variables["XDG_CONFIG_HOME"] = "/xdg";
+    EXPECT_EQ(SettingsFolderFor(f.environment, "/base"), "/xdg/Grind FNT Tool");
+    f.variables["APPDATA"] = "/appdata";
+    EXPECT_EQ(SettingsFolderFor(f.environment, "/base"), "/appdata/Grind FNT Tool");
+    f.variables.clear();
+    EXPECT_EQ(SettingsFolderFor(f.environment, "/base"), "/base/Grind FNT Tool");
+
+    ::mkdir(f.dir.File("tmp/GFTT0000").c_str(), 0777);
+    EXPECT_EQ(CreateWorkingFolder(f.dir.File("tmp")), f.dir.File("tmp/GFTT0001/"));
+    EXPECT_TRUE(FolderExists(f.dir.File("tmp/GFTT0001")));
+    f.dir.Write("tmp/GFTT0002", Bytes{});  // a file takes a name too
+    EXPECT_EQ(CreateWorkingFolder(f.dir.File("tmp")), f.dir.File("tmp/GFTT0003/"));
+}
+
+TEST(Startup, LoadsTheSettingsAndTheCommandLineFontThenGivesTheHint) {
+    StartupFixture f;
+    f.variables["TMP"] = f.dir.File("tmp");
+    ::mkdir(f.dir.File("home/.config").c_str(), 0777);
+    ::mkdir(f.dir.File("home/.config/Grind FNT Tool").c_str(), 0777);
+    f.dir.Write("home/.config/Grind FNT Tool/Settings.ini",
+                BytesOf("[Version]\nApplication=Grind FNT Tool\n[Options]\nSkipDuplicates=0\n"));
+    f.dir.Write("cur/font.fnt", FntBuilder(9).Set(65, 4).Build());
+    f.environment.arguments = {"font.fnt"};
+    const StartupResult result = Startup(f.session, f.environment);
+    EXPECT_EQ(result.action, StartupAction::Run);
+    EXPECT_EQ(f.session.TempFolder, f.dir.File("tmp/GFTT0000/"));
+    EXPECT_FALSE(f.session.On(Toggle::Compress));
+    EXPECT_EQ(f.session.FilePaths[kModeLoad], f.dir.File("cur/font.fnt"));
+    EXPECT_TRUE(f.session.font.FontLoaded);
+    EXPECT_EQ(f.view.blankTiles, 1);
+    const auto& log = f.session.LogLines();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2],
+              "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
+    EXPECT_EQ(log.back(), "Load FNT (use Button / Drag and Drop / Command Line)");
+    EXPECT_EQ(f.session.StatusLine(), log.back());
+}
+
+TEST(Startup, HelpAndBadArgumentsEndWithoutAWorkingFolder) {
+    const std::pair<Args, int> cases[] = {{{"/?"}, 0}, {{"-q"}, 2}, {{"missing.fnt"}, 2}};
+    for (const auto& [args, exitCode] : cases) {
+        StartupFixture f;
+        f.environment.arguments = args;
+        const StartupResult result = Startup(f.session, f.environment);
+        EXPECT_EQ(result.action, StartupAction::Help) << args[0];
+        EXPECT_EQ(result.exitCode, exitCode) << args[0];
+        EXPECT_EQ(f.session.TempFolder, f.dir.File("prog/GFTT0000/"));
+        EXPECT_FALSE(FolderExists(f.dir.File("prog/GFTT0000"))) << args[0];
+        EXPECT_TRUE(f.session.LogLines().empty());
+    }
+}
+
+}  // namespace
+}  // namespace gft::test
