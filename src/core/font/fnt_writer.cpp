@@ -100,7 +100,6 @@ bool SaveFontAs(Session& session, std::string destination) {
         RestoreStartFolder(session.StartFolder);
         if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
     } catch (const AppError& error) {
-        session.view.SetBusy(false);
         session.Log(error.LogEntry());
         return false;
     }
