@@ -51,6 +51,8 @@ class TempDir {
 };
 
 Bytes ReadAll(const std::string& path);
+// The names in a folder, sorted.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // Records what the core asks a view to do; answers file dialogs from a queue.
 class RecordingView : public View {

@@ -34,8 +34,8 @@ void RunReader(Session& session, const std::string& path, std::uint8_t mode) {
     }
 }
 
+// The busy pointer was already restored by the failed operation's BusyPointer.
 void ReportError(Session& session, const AppError& error) {
-    session.view.SetBusy(false);
     session.Log(error.LogEntry());
 }
 

@@ -34,6 +34,7 @@ std::string AsText(const Bytes& bytes) {
 
 void WriteSelectionTable(const Session& session, const std::string& destination) {
     const std::string lok = LokPath(destination);
+    if (lok == destination) return;  // a font saved as "*.lok" is not its own table
     const auto& selected = session.font.Selected;
     const bool any = std::any_of(selected.begin(), selected.end(), [](auto v) { return v != 0; });
     if (!any) {
@@ -100,7 +101,6 @@ bool SaveFontAs(Session& session, std::string destination) {
         RestoreStartFolder(session.StartFolder);
         if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
     } catch (const AppError& error) {
-        session.view.SetBusy(false);
         session.Log(error.LogEntry());
         return false;
     }

@@ -1,0 +1,180 @@
+// Tile bitmaps, preview generation and the display toggles that redraw them.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <regex>
+
+#include "app/option_commands.h"
+#include "render/preview.h"
+#include "render/tile_bitmap.h"
+#include "support/file_helpers.h"
+#include "test_support.h"
+
+namespace gft::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+unsigned Le32(const Bytes& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<unsigned>(b[at + 3]) << 24;
+}
+
+// Palette entry i as red, green, blue.
+std::array<int, 3> Colour(const Bytes& bmp, int i) {
+    const std::size_t at = 54 + 4 * static_cast<std::size_t>(i);
+    EXPECT_EQ(bmp[at + 3], 0);
+    return {bmp[at + 2], bmp[at + 1], bmp[at]};
+}
+
+TEST(TileBitmap, HeaderRowsAndColours) {
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = 100;
+    Bytes rows(100);
+    for (int r = 0; r < 100; ++r)
+        rows[r] = static_cast<std::uint8_t>(r + 1);
+    font.Chars[65] = CharInfo{true, rows, 5, 0};
+    font.Selected[65] = 1;
+
+    const Bytes bmp = BuildTileBitmap(font, 65, {});
+    ASSERT_EQ(bmp.size(), 462u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    const std::pair<std::size_t, unsigned> fields[] = {
+        {2, 462}, {6, 0},    {10, 62}, {14, 40}, {18, 5}, {22, 100}, {26, 1 | 1 << 16},
+        {30, 0},  {34, 400}, {38, 0},  {42, 0},  {46, 0}, {50, 0}};
+    for (const auto& [at, value] : fields)
+        EXPECT_EQ(Le32(bmp, at), value) << "offset " << at;
+    EXPECT_EQ(Colour(bmp, 0), (std::array<int, 3>{28, 113, 198}));  // selected: blue
+    EXPECT_EQ(Colour(bmp, 1), (std::array<int, 3>{255, 255, 255}));
+    EXPECT_EQ(Bytes(bmp.begin() + 62, bmp.begin() + 70), (Bytes{100, 0, 0, 0, 99, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bmp.end() - 4, bmp.end()), (Bytes{1, 0, 0, 0}));  // the top row comes last
+
+    EXPECT_EQ(Le32(BuildTileBitmap(font, 65, {true, false}), 18), 8u);
+    font.Chars[66] = CharInfo{true, Bytes(100), 0, 1};
+    EXPECT_EQ(Le32(BuildTileBitmap(font, 66, {}), 18), 1u);
+    EXPECT_EQ(Le32(BuildTileBitmap(font, 66, {true, false}), 18), 8u);
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 66, {}), 0), (std::array<int, 3>{80, 80, 80}));
+
+    font.Chars[8] = CharInfo{true, Bytes(100), 8, 0};
+    font.Chars[9] = CharInfo{true, Bytes(200), 9, 0};
+    const std::array<int, 3> white{255, 255, 255}, yellow{255, 255, 128};
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 8, {false, true}), 1), white);
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 9, {false, true}), 1), yellow);
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 9, {}), 1), white);
+    EXPECT_EQ(Le32(BuildTileBitmap(font, 9, {}), 34), 400u);  // 2 bytes + 2 pad a row
+}
+
+TEST(Preview, WritesTheRangeAndReportsItsTime) {
+    SessionFixture f;
+    f.LoadBytes(FntBuilder(6).Set(65, 8).Build());
+    EXPECT_EQ(FolderEntries(f.session.TempFolder).size(), 256u);
+
+    ::mkdir(f.dir.File("fresh").c_str(), 0777);
+    f.session.TempFolder = f.dir.File("fresh/");
+    GeneratePreview(f.session, 200, 100);
+    const auto files = FolderEntries(f.session.TempFolder);
+    ASSERT_EQ(files.size(), 101u);
+    EXPECT_EQ(files.front(), "64.BMP");
+    EXPECT_EQ(files.back(), "C8.BMP");
+    const std::string& line = f.session.LogLines().back();
+    EXPECT_TRUE(std::regex_match(line, std::regex(R"(Preview generated \(\d+\.\d{3} sec\))")))
+        << line;
+    EXPECT_EQ("Preview generated " + f.session.TimeCaption(), line);
+}
+
+TEST(Preview, OnlyChangedTilesAreWrittenAgain) {
+    SessionFixture f;
+    f.LoadBytes(FntBuilder(6).Set(65, 8).Set(66, 8).Build());
+    const std::string tile = f.session.TempFolder + "41.BMP";
+    const Bytes handMade{1, 2, 3};
+    f.dir.Write("tiles/41.BMP", handMade);
+    RedrawTiles(f.session, 0, 255);
+    EXPECT_EQ(ReadAll(tile), handMade);  // nothing changed: not rewritten
+
+    f.session.font.Chars[65].Pixels[0] ^= 0x80;
+    RedrawTiles(f.session, 0, 255);
+    EXPECT_EQ(ReadAll(tile), BuildTileBitmap(f.session.font, 65, {}));
+
+    f.session.font.Selected[66] = 1;
+    RedrawTiles(f.session, 66, 66);
+    EXPECT_EQ(Colour(ReadAll(f.session.TempFolder + "42.BMP"), 0),
+              (std::array<int, 3>{28, 113, 198}));
+}
+
+TEST(Preview, TilesLoadFromTheFolderOrShowBlankWithoutAFont) {
+    SessionFixture f;
+    LoadTileImages(f.session, 65, 65);
+    EXPECT_EQ(f.view.blankTiles, 1);
+    EXPECT_TRUE(f.view.tileLoads.empty());
+
+    f.LoadBytes(FntBuilder(6).Build());
+    LoadTileImages(f.session, 70, 60);
+    EXPECT_EQ(f.view.tileLoads.back(), std::make_pair(60, 70));
+}
+
+TEST(Toggles, SettingAnOptionToItsValueDoesNothing) {
+    SessionFixture f;
+    SetToggle(f.session, Toggle::Compress, true);
+    EXPECT_TRUE(f.view.toggles.empty());
+    SetToggle(f.session, Toggle::Compress, false);
+    EXPECT_EQ(f.view.toggles, (std::vector<std::pair<Toggle, bool>>{{Toggle::Compress, false}}));
+    EXPECT_FALSE(f.session.On(Toggle::Compress));
+
+    // Use source path: switching it on points the destination at the loaded file.
+    f.session.FilePaths[kModeLoad] = "/fonts/a.fnt";
+    SetToggle(f.session, Toggle::UseSrcPath, false);
+    EXPECT_EQ(f.session.FilePaths[kModeSave], "");
+    SetToggle(f.session, Toggle::UseSrcPath, true);
+    EXPECT_EQ(f.session.FilePaths[kModeSave], "/fonts/a.fnt");
+    EXPECT_EQ(f.Log(), Lines{"Output path set to input"});
+}
+
+TEST(Toggles, WidthYellowListsWideGlyphsAndRedrawsThem) {
+    SessionFixture f;
+    ClickToggle(f.session, Toggle::YellowWidthMore8);  // no font: only the mark flips
+    EXPECT_TRUE(f.session.On(Toggle::YellowWidthMore8));
+    EXPECT_TRUE(f.Log().empty());
+    SetToggle(f.session, Toggle::YellowWidthMore8, false);
+
+    f.session.options[Toggle::UseSrcPath] = false;
+    f.LoadBytes(FntBuilder(3).Set(8, 8).Set(9, 9).Set(100, 12).Build());
+    const Lines listing{"Character 9 have width > 8 = 9", "Character 100 have width > 8 = 12",
+                        "2 characters have width bigger than 8"};
+    for (bool on : {true, false}) {
+        const std::size_t start = f.session.LogLines().size();
+        const std::size_t loads = f.view.tileLoads.size();
+        ClickToggle(f.session, Toggle::YellowWidthMore8);
+        EXPECT_EQ(f.LogSince(start), listing);
+        EXPECT_EQ(std::vector(f.view.tileLoads.begin() + static_cast<long>(loads),
+                              f.view.tileLoads.end()),
+                  (std::vector<std::pair<int, int>>{{9, 9}, {100, 100}}));
+        const auto ink = Colour(ReadAll(f.session.TempFolder + "09.BMP"), 1);
+        EXPECT_EQ(ink,
+                  (on ? std::array<int, 3>{255, 255, 128} : std::array<int, 3>{255, 255, 255}));
+    }
+
+    SessionFixture narrow;
+    narrow.LoadBytes(FntBuilder(3).Set(8, 8).Build());
+    const std::size_t start = narrow.session.LogLines().size();
+    ClickToggle(narrow.session, Toggle::YellowWidthMore8);
+    EXPECT_EQ(narrow.LogSince(start), Lines{"0 characters have width bigger than 8"});
+}
+
+TEST(Toggles, ShowInvisiblePartsRedrawsOnlyWithAFont) {
+    SessionFixture f;
+    ClickToggle(f.session, Toggle::DontCutBitmaps);
+    EXPECT_TRUE(f.view.tileLoads.empty());
+    EXPECT_EQ(f.view.blankTiles, 0);
+    ClickToggle(f.session, Toggle::DontCutBitmaps);
+
+    f.LoadBytes(FntBuilder(3).Set(65, 5).Build());
+    const std::size_t loads = f.view.tileLoads.size();
+    ClickToggle(f.session, Toggle::DontCutBitmaps);
+    ASSERT_EQ(f.view.tileLoads.size(), loads + 1);
+    EXPECT_EQ(f.view.tileLoads.back(), std::make_pair(0, 255));
+    EXPECT_EQ(Le32(ReadAll(f.session.TempFolder + "41.BMP"), 18), 8u);
+}
+
+}  // namespace
+}  // namespace gft::test
