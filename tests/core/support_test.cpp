@@ -79,5 +79,20 @@ TEST(FileHelpers, WriteByteArrayLeavesExactlyTheNewBytes) {
     EXPECT_THROW(WriteByteArray(dir.File("none/x"), bytes), AppError);
 }
 
+TEST(FileHelpers, WriteByteArrayKeepsLinksAndPermissions) {
+    TempDir dir;
+    const std::string real = dir.Write("real.fnt", Bytes(10, 1));
+    ::chmod(real.c_str(), 0640);
+    ASSERT_EQ(::symlink(real.c_str(), dir.File("link.fnt").c_str()), 0);
+    WriteByteArray(dir.File("link.fnt"), Bytes(3, 2));
+    struct stat link {};
+    ASSERT_EQ(::lstat(dir.File("link.fnt").c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));  // still a link, to the new content
+    EXPECT_EQ(ReadAll(real), Bytes(3, 2));
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
 }  // namespace
 }  // namespace gft::test

@@ -60,6 +60,25 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// The mode of the file that replaces path: the old file's permissions, made
+// writable for its owner (a read-only file is still replaced), or the usual
+// mode of a new file.
+mode_t ReplacementMode(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        return (info.st_mode & 0777) | S_IWUSR;
+    return NewFileMode();
+}
+
+// A symbolic link is written through: the file it points to is replaced.
+std::string LinkTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::vector<char> resolved(PATH_MAX + 1);
+    if (::realpath(path.c_str(), resolved.data()) == nullptr) return path;
+    return resolved.data();
+}
+
 }  // namespace
 
 std::int64_t GetFileLength(const std::string& path) {
@@ -73,7 +92,8 @@ void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
-void WriteByteArray(const std::string& path, const Bytes& bytes) {
+void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
+    const std::string path = LinkTarget(givenPath);
     std::string tempName = FolderOf(path) + "/.gft-write-XXXXXX";
     std::vector<char> pattern(tempName.begin(), tempName.end());
     pattern.push_back('\0');
@@ -82,7 +102,7 @@ void WriteByteArray(const std::string& path, const Bytes& bytes) {
     tempName = pattern.data();
     try {
         WriteAll(fd.get(), bytes);
-        if (::fchmod(fd.get(), NewFileMode()) != 0 || ::fsync(fd.get()) != 0 ||
+        if (::fchmod(fd.get(), ReplacementMode(path)) != 0 || ::fsync(fd.get()) != 0 ||
             ::close(fd.release()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
         if (::rename(tempName.c_str(), path.c_str()) != 0)
