@@ -17,10 +17,16 @@ class ConsoleView : public View {
         : out_(out), prefix_(std::move(linePrefix)) {}
 
     void AnswerNextDialog(std::string path) { answer_ = std::move(path); }
+    void AnswerNextHeight(int height) { height_ = height; }
     void SetQuiet(bool quiet) { quiet_ = quiet; }
 
     void LogAppended(const std::string& line) override;
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+    std::optional<int> AskHeight(int /*suggested*/) override {
+        auto answer = height_;
+        height_.reset();
+        return answer;
+    }
     void MessageBox(const std::string& text) override;
 
     // The last dialog shown, for the runner's record.
@@ -45,6 +51,7 @@ class ConsoleView : public View {
     std::ostream& out_;
     std::string prefix_;
     std::optional<std::string> answer_;
+    std::optional<int> height_;
     FileDialogRequest lastDialog_;
     bool quiet_ = false;
     Hover hover_;

@@ -38,6 +38,7 @@ CommandTable BuildTable() {
     AddGlyphCommands(table);
     AddEditorCommands(table);
     AddShellCommands(table);
+    AddHistoryCommands(table);
     return table;
 }
 
@@ -48,15 +49,19 @@ const CommandTable& Commands() {
     return table;
 }
 
-int ParseCode(const std::string& text) {
+int ParseNumber(const std::string& text, int min, int max, const std::string& what) {
     try {
         std::size_t used = 0;
         const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
         const int value = std::stoi(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
-        if (used + (hex ? 2 : 0) == text.size() && value >= 0 && value <= 255) return value;
+        if (used + (hex ? 2 : 0) == text.size() && value >= min && value <= max) return value;
     } catch (const std::exception&) {
     }
-    throw UsageError("not a character code 0..255: '" + text + "'");
+    throw UsageError("not " + what + ": '" + text + "'");
+}
+
+int ParseCode(const std::string& text) {
+    return ParseNumber(text, 0, 255, "a character code 0..255");
 }
 
 bool ParseOnOff(const std::string& text) {

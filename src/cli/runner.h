@@ -41,11 +41,14 @@ void AddFileCommands(CommandTable& table);
 void AddGlyphCommands(CommandTable& table);
 void AddEditorCommands(CommandTable& table);
 void AddShellCommands(CommandTable& table);
+void AddHistoryCommands(CommandTable& table);
 
 const CommandTable& Commands();
 
 // Parses "65", "0x41" into a code 0..255; throws UsageError otherwise.
 int ParseCode(const std::string& text);
+// A decimal or 0x-hex number in min..max; throws UsageError naming what.
+int ParseNumber(const std::string& text, int min, int max, const std::string& what);
 bool ParseOnOff(const std::string& text);
 
 // Runs a script, one command a line. Returns the exit status: 0, or 2 after

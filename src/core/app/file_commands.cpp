@@ -1,10 +1,13 @@
 #include "app/file_commands.h"
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "commands/move_copy.h"
 #include "editor/char_editor.h"
 #include "font/eight_bit_import.h"
 #include "font/fnt_reader.h"
+#include "font/fnt_writer.h"
+#include "render/preview.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 
@@ -44,19 +47,20 @@ void ReportError(Session& session, const AppError& error) {
 OpenDialogKind DialogKindFor(std::uint8_t mode) {
     switch (mode) {
         case kModeLoad:
-            return {"Select Grindlemoor FNT file to Load", kFntFilter, "*.fnt"};
+            return {"Select Grindlemoor FNT file to Load", kFntFilter, "*.fnt", "Load FNT"};
         case kModeMerge:
-            return {"Select Grindlemoor FNT file to Merge with", kFntFilter, "*.fnt"};
+            return {"Select Grindlemoor FNT file to Merge with", kFntFilter, "*.fnt", "Merge FNT"};
         case kModeCompare:
-            return {"Select Grindlemoor FNT file to Compare to", kFntFilter, "*.fnt"};
+            return {"Select Grindlemoor FNT file to Compare to", kFntFilter, "*.fnt",
+                    "Compare FNT"};
         case kModeAtari:
             return {"Select Atari 8-bit FNT file to Import over current font", kAtariFilter,
-                    "*.fnt;*.f80"};
+                    "*.fnt;*.f80", "Atari 8-bit FNT/F80"};
         case kModeEightBit:
             return {"Select 8-bit binary file to Import over current font", kEightBitFilter,
-                    "*.fnt;*.bin"};
+                    "*.fnt;*.bin", "Any 8-bit font (no remap)"};
         default:
-            return {nullptr, nullptr, nullptr};
+            return {nullptr, nullptr, nullptr, nullptr};
     }
 }
 
@@ -78,6 +82,7 @@ void OpenFontFile(Session& session, std::uint8_t mode) {
         const auto chosen = session.view.AskFileName(request);
         if (!chosen) return;
         session.FilePaths[mode] = *chosen;
+        UndoStep step(session, kind.stepName);
         RunReader(session, *chosen, mode);
     } catch (const AppError& error) {
         ReportError(session, error);
@@ -102,6 +107,42 @@ void mnuImportAtari_Click(Session& session) {
 
 void mnuImport8bit_Click(Session& session) {
     if (session.font.FontLoaded) OpenFontFile(session, kModeEightBit);
+}
+
+void mnuNewFnt_Click(Session& session) {
+    CancelMove(session);
+    const auto height = session.view.AskHeight(16);
+    if (!height) return;
+    if (*height < 1 || *height > 255) {
+        session.Log("Font height must be 1 to 255, not " + std::to_string(*height));
+        return;
+    }
+    NewFont(session, *height);
+}
+
+void NewFont(Session& session, int height) {
+    CancelMove(session);
+    HideCharEditor(session);
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = static_cast<std::uint8_t>(height);
+    for (CharInfo& glyph : font.Chars)
+        MakeAbsent(glyph, height);
+    session.font = std::move(font);
+    session.FilePaths[kModeSave].clear();
+    RedrawTiles(session, 0, 255);
+    session.SetEditStatus(0);
+    ResetHistory(session);
+    session.Log("New FNT created (height " + std::to_string(height) + ")");
+}
+
+void mnuSaveFnt_Click(Session& session) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    if (session.FilePaths[kModeSave].empty())
+        cmdSaveFNT_Click(session);
+    else
+        SaveFontAs(session, session.FilePaths[kModeSave]);
 }
 
 void LoadFontFile(Session& session, const std::string& path) {

@@ -20,6 +20,16 @@ void cmdCmpFNT_Click(Session& session);
 void mnuImportAtari_Click(Session& session);
 void mnuImport8bit_Click(Session& session);
 
+// "&New FNT" (Ctrl+N): asks for a height (1..255, 16 suggested) and starts a
+// font of absent glyphs with no save destination and a fresh history.
+void mnuNewFnt_Click(Session& session);
+// Creates the new font of that height (the part after the question).
+void NewFont(Session& session, int height);
+
+// "Save FNT" (Ctrl+S): saves to the current destination without a dialog,
+// or asks like "&Save FNT as..." when there is none.
+void mnuSaveFnt_Click(Session& session);
+
 // Files dropped on the window, the Load button or a tile: the first is loaded.
 // An empty list is reported in the log.
 void DropLoad(Session& session, const std::vector<std::string>& files);
@@ -32,6 +42,7 @@ struct OpenDialogKind {
     const char* title;
     const char* filter;
     const char* pattern;
+    const char* stepName;  // the menu caption, naming the undo step
 };
 // Title, filter and pattern of a mode's dialog; nullptr title for modes 3 and above 5.
 OpenDialogKind DialogKindFor(std::uint8_t mode);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/history.h"
 #include "app/toggles.h"
 #include "app/view.h"
 #include "editor/editor_state.h"
@@ -52,6 +53,10 @@ class Session {
     int HoverChar = 0;
 
     TileCache tileCache;
+
+    // Undo history, and how deep the running command is nested in undo steps.
+    History history;
+    int stepDepth = 0;
 
     // Message log, status line, title, generation time.
     const std::vector<std::string>& LogLines() const { return logLines_; }

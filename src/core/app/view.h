@@ -71,6 +71,11 @@ class View {
     // The cell report line txtOut.
     virtual void EditorReportChanged(const std::string& /*text*/) {}
 
+    // What Undo and Redo would do now; an empty name: nothing to undo or redo.
+    virtual void HistoryChanged(const std::string& /*undoName*/, const std::string& /*redoName*/) {}
+    // "&New FNT": asks for the height of the new font; empty when cancelled.
+    virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
+
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "commands/move_copy.h"
 #include "commands/selection.h"
 #include "render/preview.h"
@@ -71,6 +72,8 @@ std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index) {
 void mnuCopyBlock_Click(Session& session, int index) {
     if (!session.font.FontLoaded || index < 0 || index > 1) return;
     CancelMove(session);
+    UndoStep step(session, index == 0 ? "Copy upper case over lower case"
+                                      : "Copy international UC over LC block");
     const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, index);
     for (const BlockCopyStep& step : steps)
         session.Log(StepLine(step));
@@ -91,6 +94,7 @@ void mnuCopyBlock_Click(Session& session, int index) {
 void mnuDelAllSelected_Click(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
+    UndoStep step(session, "Delete all selected");
     Font& font = session.font;
     bool changed = false;
     for (int c = 0; c < kGlyphCount; ++c) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "editor/char_editor.h"
 #include "render/preview.h"
 
@@ -88,6 +89,9 @@ std::vector<int> RowObstacles(const Font& font, bool atTop) {
 
 void ChangeHeightGap(Session& session, int index) {
     if (!session.font.FontLoaded || index < 0 || index > 3) return;
+    static constexpr const char* kNames[] = {"Top gap Increase (+)", "Top gap Decrease (-)",
+                                             "Down gap Increase (+)", "Down gap Decrease (-)"};
+    UndoStep step(session, kNames[index]);
     const bool top = index < 2;
     const bool increase = index == 0 || index == 2;
     if (!(increase ? Increase(session, top) : Decrease(session, top))) return;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "render/hover.h"
 #include "render/preview.h"
 
@@ -37,6 +38,7 @@ void Char_Click(Session& session, int index, int shift) {
         session.MovePending = true;
         return;
     }
+    UndoStep step(session, shift != 0 ? "Copy character" : "Move character");
     MoveOrCopyChar(session, session.MoveSource, index, shift);
     RedrawTiles(session, index, index);
     session.HoverChar = kNoHoverChar;

@@ -1,6 +1,7 @@
 #include "commands/selection.h"
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "editor/caption.h"
 #include "render/hover.h"
 
@@ -8,6 +9,7 @@ namespace gft {
 
 void ToggleSelection(Session& session, int code) {
     if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
+    UndoStep step(session, "Toggle selection");
     auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
     selected = static_cast<std::uint8_t>(1 - selected);
     RefreshChr(session, code);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "commands/selection.h"
 #include "editor/caption.h"
 #include "render/preview.h"
@@ -39,6 +40,15 @@ void SelectionChanged(Session& session) {
     setCaption(session);
 }
 
+// Undo step names: the menu captions.
+constexpr std::array<const char*, 3> kSelectNames{"Select all", "Unselect all", "Invert selection"};
+constexpr std::array<const char*, 3> kSelectVarNames{"Select present of width 0",
+                                                     "Select all errors", "Select all present"};
+constexpr std::array<const char*, 9> kBlockNames{
+    "Block \"zero\"",       "Special",          "Digital",
+    "Upper case",           "Lower case",       "International part 1",
+    "International part 2", "International UC", "International LC"};
+
 // Sets one code's selection byte; redraws the code when it changed.
 bool SetSelected(Session& session, int code, std::uint8_t value) {
     auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
@@ -71,6 +81,7 @@ void SelectRange(Session& session, int from, int to, std::uint8_t value) {
 
 void mnuSelect_Click(Session& session, int index) {
     if (!session.font.FontLoaded || index < 0 || index > 2) return;
+    UndoStep step(session, kSelectNames[static_cast<std::size_t>(index)]);
     if (index == 2) {
         for (auto& selected : session.font.Selected)
             selected = static_cast<std::uint8_t>(1 - selected);
@@ -86,11 +97,13 @@ void mnuSelect_Click(Session& session, int index) {
 }
 
 void cmdUnlockAll_Click(Session& session) {
+    UndoStep step(session, "Unselect All");
     mnuSelect_Click(session, 1);
 }
 
 void mnuSelectVar_Click(Session& session, int index) {
     if (index < 0 || index > 2) return;
+    UndoStep step(session, kSelectVarNames[static_cast<std::size_t>(index)]);
     int count = 0;
     for (int c = 0; c < kGlyphCount; ++c) {
         if (!Matches(session.font.Chars[static_cast<std::size_t>(c)], index)) continue;
@@ -102,12 +115,14 @@ void mnuSelectVar_Click(Session& session, int index) {
 
 void mnuSelSpec_Click(Session& session, int index) {
     if (index < 0 || index >= static_cast<int>(kBlocks.size())) return;
+    UndoStep step(session, kBlockNames[static_cast<std::size_t>(index)]);
     for (const auto& [from, to] : kBlocks[static_cast<std::size_t>(index)])
         SelectRange(session, from, to, 1);
 }
 
 void mnuSelectPL_Click(Session& session) {
     if (!session.font.FontLoaded) return;
+    UndoStep step(session, "Polish");
     bool changed = false;
     for (const int code : kPolishLetters)
         changed = SetSelected(session, code, 1) || changed;

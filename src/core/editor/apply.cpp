@@ -1,6 +1,7 @@
 #include "editor/apply.h"
 
 #include "app/session.h"
+#include "app/undo.h"
 #include "editor/char_editor.h"
 #include "render/hover.h"
 
@@ -19,12 +20,14 @@ void CopyIntoFont(Session& session, bool recomputeMaxWidth) {
 
 void cmdApply_Click(Session& session) {
     if (!EditorReady(session)) return;
+    UndoStep step(session, "Apply");
     CopyIntoFont(session, true);
 }
 
 void AutoApplyIfChanged(Session& session, const CharInfo& before) {
     if (!session.On(Toggle::AutoApply) || session.editor.EditChr == before) return;
     if (!EditorReady(session)) return;
+    UndoStep step(session, "Auto apply");
     const bool widthChanged =
         session.font.Chars[session.EditorChar].Width != session.editor.EditChr.Width;
     CopyIntoFont(session, widthChanged);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/option_commands.h"
+#include "app/undo.h"
 #include "font/fnt_format.h"
 #include "font/selection_table.h"
 #include "render/preview.h"
@@ -158,6 +159,7 @@ ReadOutcome Load(Session& session, const std::string& path, const FntImage& imag
     RedrawTiles(session, 0, 255);
     session.setMaxWidth();
     session.SetEditStatus(0);
+    ResetHistory(session);
     session.Log("FNT Loaded");
     chkUseSrcPath_Click(session);
     session.ShowReadyStatus();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/undo.h"
 #include "commands/move_copy.h"
 #include "font/fnt_format.h"
 #include "font/selection_table.h"
@@ -105,6 +106,7 @@ bool SaveFontAs(Session& session, std::string destination) {
         return false;
     }
     session.SetEditStatus(0);
+    MarkHistorySaved(session);
     return true;
 }
 

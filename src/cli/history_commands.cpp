@@ -1,0 +1,20 @@
+// Script commands for the undo history, New FNT and Save FNT.
+#include "app/file_commands.h"
+#include "app/undo.h"
+#include "runner.h"
+
+namespace gft::cli {
+
+void AddHistoryCommands(CommandTable& table) {
+    table["undo"] = {0, 0, [](RunContext& run, const Args&) { mnuUndo_Click(run.session); }};
+    table["redo"] = {0, 0, [](RunContext& run, const Args&) { mnuRedo_Click(run.session); }};
+    table["new"] = {1, 1, [](RunContext& run, const Args& args) {
+                        const int height = ParseNumber(args[0], 1, 255, "a font height 1..255");
+                        run.view.AnswerNextHeight(height);
+                        mnuNewFnt_Click(run.session);
+                    }};
+    table["quick-save"] = {0, 0,
+                           [](RunContext& run, const Args&) { mnuSaveFnt_Click(run.session); }};
+}
+
+}  // namespace gft::cli
