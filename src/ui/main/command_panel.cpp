@@ -114,7 +114,7 @@ QListWidget* LogList(QWidget* panel, Session& session) {
     auto* log = new QListWidget(panel);
     log->setObjectName(QStringLiteral("lstLog"));
     log->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    log->setMinimumHeight(60);
+    log->setMinimumHeight(5 * log->fontMetrics().lineSpacing() + 2 * log->frameWidth() + 4);
     log->setUniformItemSizes(false);
     QObject::connect(log, &QListWidget::itemDoubleClicked, log, [&session](QListWidgetItem* item) {
         lstLog_DblClick(session, item->data(Qt::UserRole).toByteArray().toStdString());
@@ -134,7 +134,7 @@ CommandPanel::CommandPanel(Session& session, WindowParts& parts, QWidget* parent
     column->addLayout(OptionBlock(this, session, parts));
 
     parts.hover = new HoverDisplay(this);
-    parts.hover->setMinimumHeight(100);
+    parts.hover->setMinimumHeight(80);
     QObject::connect(parts.hover, &HoverDisplay::LabelDoubleClicked, this,
                      [&session] { mnuBaseFontSelect_Click(session); });
     column->addWidget(parts.hover, 0);

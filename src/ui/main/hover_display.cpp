@@ -96,16 +96,24 @@ QSize HoverDisplay::sizeHint() const {
     return {kLeft + kTile + kGap + zoom_->width(), zoom_->y() + zoom_->height() + kGap};
 }
 
+// The hover label on the top row with the picked-up glyph's code at its
+// right; below them the picked-up glyph and the zoom side by side.
 void HoverDisplay::Arrange() {
     hoverLabel_->adjustSize();
     pickUpLabel_->adjustSize();
     hoverLabel_->move(kLeft, kGap);
+    pickUpLabel_->move(
+        std::max(hoverLabel_->geometry().right() + kGap, width() - pickUpLabel_->width() - kGap),
+        kGap);
     const int labelHeight = std::max(hoverLabel_->height(), hoverLabel_->fontMetrics().height());
-    pickUpLabel_->move(kLeft, kGap + labelHeight + kGap);
-    const int imagesTop = pickUpLabel_->y() + pickUpLabel_->fontMetrics().height() + kGap;
+    const int imagesTop = kGap + labelHeight + kGap;
     pickUpImage_->move(kLeft, imagesTop);
     zoom_->move(kLeft + kTile + kGap, imagesTop);
     updateGeometry();
+}
+
+void HoverDisplay::resizeEvent(QResizeEvent*) {
+    Arrange();
 }
 
 }  // namespace gft::ui

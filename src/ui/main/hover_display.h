@@ -47,6 +47,9 @@ class HoverDisplay : public QWidget {
   signals:
     void LabelDoubleClicked();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void Arrange();
 

@@ -73,6 +73,10 @@ void MainWindow::BuildWindow() {
     auto* status = new StatusRow(parts_);
     setCentralWidget(new MainArea(parts_.grid, panel, status));
     parts_.editor = MakeEditorPlaceholder();
+    // Drop targets of their own, as the window is; eventFilter loads the drop.
+    for (int code = 0; code < 256; ++code)
+        parts_.grid->TileAt(code)->setAcceptDrops(true);
+    panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
     BuildMainMenus(*this, session_, parts_.toggles);
 
     Session& session = session_;
@@ -101,12 +105,23 @@ QSize MainWindow::DefaultClientSize() const {
 }
 
 // The window sees every key first: Esc anywhere in it is the window's Esc.
+// Files dropped anywhere on it (the background, the Load button, a tile) are
+// loaded; a drop without a local file says so in the log.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::DragEnter && type != QEvent::DragMove &&
+        type != QEvent::Drop)
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return false;
-    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
-    EscapePressed(session_);
+    if (type == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+        EscapePressed(session_);
+        return true;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (type == QEvent::Drop) DropLoad(session_, LocalFiles(drop->mimeData()));
+    drop->acceptProposedAction();
     return true;
 }
 
@@ -114,21 +129,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     parts_.editor->close();
     ShutDown(runFolder_);
     event->accept();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    event->acceptProposedAction();
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    event->acceptProposedAction();
-}
-
-// A drop on the window, the Load button or a tile: the first local file is
-// loaded; a drop without one says so in the log.
-void MainWindow::dropEvent(QDropEvent* event) {
-    DropLoad(session_, LocalFiles(event->mimeData()));
-    event->acceptProposedAction();
 }
 
 }  // namespace gft::ui

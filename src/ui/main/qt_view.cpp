@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "app/version.h"
@@ -28,7 +29,16 @@ void QtView::LogAppended(const std::string& line) {
     // The line exactly as logged, for the double-click.
     item->setData(Qt::UserRole, QByteArray::fromStdString(line));
     parts_.log->addItem(item);
-    if (autoScroll_) parts_.log->scrollToBottom();
+}
+
+void QtView::Attach(const WindowParts& parts) {
+    parts_ = parts;
+    // With auto scroll on, the newest line stays in view whenever the list
+    // grows or its height changes.
+    QScrollBar* bar = parts_.log->verticalScrollBar();
+    QObject::connect(bar, &QScrollBar::rangeChanged, parts_.log, [this, bar](int, int maximum) {
+        if (autoScroll_) bar->setValue(maximum);
+    });
 }
 
 void QtView::LogCleared() {

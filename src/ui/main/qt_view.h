@@ -41,7 +41,7 @@ struct WindowParts {
 class QtView : public View {
   public:
     explicit QtView(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void Attach(const WindowParts& parts) { parts_ = parts; }
+    void Attach(const WindowParts& parts);
 
     void LogAppended(const std::string& line) override;
     void LogCleared() override;
