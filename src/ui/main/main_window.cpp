@@ -64,6 +64,9 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& argu
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    // The widgets call into the session and the view: they go first.
+    delete takeCentralWidget();
+    delete parts_.editor;
 }
 
 void MainWindow::BuildWindow() {

@@ -25,7 +25,9 @@ QString Text(const std::string& text) {
 }  // namespace
 
 void QtView::LogAppended(const std::string& line) {
-    auto* item = new QListWidgetItem(Text(line));
+    // An "Error #" entry holds a CR LF; the list shows it as a line break.
+    auto* item =
+        new QListWidgetItem(Text(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The line exactly as logged, for the double-click.
     item->setData(Qt::UserRole, QByteArray::fromStdString(line));
     parts_.log->addItem(item);
