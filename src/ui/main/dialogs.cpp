@@ -1,5 +1,6 @@
 #include "main/dialogs.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -25,7 +26,7 @@ QStringList QtNameFilters(const std::string& filter) {
 }
 
 DialogStart SplitInitialName(const std::string& initialName) {
-    const QFileInfo info(QString::fromStdString(initialName));
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(initialName)));
     const QString name = info.fileName();
     if (name.contains(u'*') || name.contains(u'?')) return {info.path(), QString()};
     return {info.path(), info.filePath()};
@@ -45,7 +46,7 @@ std::optional<std::string> QtDialogs::AskFileName(const FileDialogRequest& reque
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 void QtDialogs::Message(const QString& title, const QString& text) {

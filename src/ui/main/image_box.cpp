@@ -1,5 +1,6 @@
 #include "main/image_box.h"
 
+#include <QFile>
 #include <QPainter>
 #include <cstring>
 
@@ -18,7 +19,7 @@ constexpr std::size_t kMaxTileFile = 1 << 20;
 // The tile files are read by the core's decoder, which is much quicker than
 // a general image reader; any other bitmap still loads through Qt.
 QImage ReadBitmapFile(const QString& path) {
-    const std::string name = path.toStdString();
+    const std::string name = QFile::encodeName(path).toStdString();
     Bytes bytes;
     try {
         bytes = ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile");

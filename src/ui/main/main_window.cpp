@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -30,7 +31,7 @@ std::vector<std::string> LocalFiles(const QMimeData* mime) {
     std::vector<std::string> files;
     if (mime == nullptr) return files;
     for (const QUrl& url : mime->urls())
-        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+        if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
     return files;
 }
 
@@ -58,8 +59,9 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& argu
 
     std::vector<std::string> args;
     for (const QString& argument : arguments)
-        args.push_back(argument.toStdString());
-    StartUp(session_, runFolder_, QCoreApplication::applicationDirPath().toStdString(), args);
+        args.push_back(QFile::encodeName(argument).toStdString());
+    StartUp(session_, runFolder_,
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), args);
 }
 
 MainWindow::~MainWindow() {

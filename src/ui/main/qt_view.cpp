@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -60,7 +61,7 @@ void QtView::TimeChanged(const std::string& caption) {
 }
 
 void QtView::LoadTiles(int first, int last, const std::string& folder) {
-    tileFolder_ = Text(folder);
+    tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
     parts_.grid->LoadTiles(first, last, tileFolder_);
 }
 
