@@ -25,7 +25,8 @@ namespace gft::ui {
 namespace {
 
 constexpr int kDefaultTile = 24;
-constexpr QSize kSpecifiedClient{684, 413};  // 10260 x 6195 twips
+// The client area the window was laid out for: 10260 x 6195 twips.
+constexpr QSize kDesignedClient{684, 413};
 
 std::vector<std::string> LocalFiles(const QMimeData* mime) {
     std::vector<std::string> files;
@@ -106,7 +107,7 @@ QWidget* MainWindow::MakeEditorPlaceholder() {
 QSize MainWindow::DefaultClientSize() const {
     const int panel = centralWidget()->minimumSizeHint().width() - TileGrid::SideFor(8);
     const int grid = TileGrid::SideFor(kDefaultTile);
-    return {std::max(kSpecifiedClient.width(), grid + panel), kSpecifiedClient.height()};
+    return {std::max(kDesignedClient.width(), grid + panel), kDesignedClient.height()};
 }
 
 // The window sees every key first: Esc anywhere in it is the window's Esc.
