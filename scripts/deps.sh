@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth xdotool
+packages=(g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth xdotool imagemagick
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,68 @@
+#include "main/dialogs.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+#include "main/hover_display.h"
+
+namespace gft::ui {
+
+QStringList QtNameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        const qsizetype open = label.lastIndexOf(u'(');
+        if (open > 0 && label.endsWith(u')')) label = label.left(open).trimmed();
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        filters << label + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return filters;
+}
+
+DialogStart SplitInitialName(const std::string& initialName) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(initialName)));
+    const QString name = info.fileName();
+    if (name.contains(u'*') || name.contains(u'?')) return {info.path(), QString()};
+    return {info.path(), info.filePath()};
+}
+
+std::optional<std::string> QtDialogs::AskFileName(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    dialog.setNameFilters(QtNameFilters(request.filter));
+    const DialogStart start = SplitInitialName(request.initialName);
+    dialog.setDirectory(start.folder);
+    if (!start.file.isEmpty()) dialog.selectFile(start.file);
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+void QtDialogs::Message(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<BaseFont> QtDialogs::AskFont(const BaseFont& current, const QString& title) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, ToQFont(current), parent_, title);
+    if (!ok) return std::nullopt;
+    BaseFont font;
+    font.name = chosen.family().toStdString();
+    font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : current.size;
+    font.bold = chosen.bold();
+    return font;
+}
+
+}  // namespace gft::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "app/view.h"
+
+class QWidget;
+
+namespace gft::ui {
+
+// Every modal dialog of the main window goes through this seam, so tests can
+// answer them. A cancelled dialog gives an empty optional.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
+    virtual void Message(const QString& title, const QString& text) = 0;
+    virtual std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) = 0;
+};
+
+// The real dialogs: QFileDialog, QMessageBox, QFontDialog.
+class QtDialogs : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+    void Message(const QString& title, const QString& text) override;
+    std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// "Desc (*.a;*.b)|*.a;*.b|All files (*.*)|*.*" as Qt name filters:
+// "Desc (*.a *.b)", "All files (*)". "*.*" means every file, with or without
+// an extension.
+QStringList QtNameFilters(const std::string& filter);
+
+// The folder and the file name a dialog opens with: a name holding a
+// wildcard ("folder/*.fnt") opens the folder with no file selected.
+struct DialogStart {
+    QString folder;
+    QString file;
+};
+DialogStart SplitInitialName(const std::string& initialName);
+
+}  // namespace gft::ui

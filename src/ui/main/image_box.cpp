@@ -1,0 +1,72 @@
+#include "main/image_box.h"
+
+#include <QFile>
+#include <QPainter>
+#include <cstring>
+
+#include "render/tile_decode.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+
+namespace gft::ui {
+
+namespace {
+
+constexpr std::size_t kMaxTileFile = 1 << 20;
+
+}  // namespace
+
+// The tile files are read by the core's decoder, which is much quicker than
+// a general image reader; any other bitmap still loads through Qt.
+QImage ReadBitmapFile(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    Bytes bytes;
+    try {
+        bytes = ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile");
+    } catch (const AppError&) {
+        return {};
+    }
+    if (const auto pixels = DecodeTileBitmap(bytes)) {
+        QImage image(pixels->width, pixels->height, QImage::Format_RGB32);
+        for (int y = 0; y < pixels->height; ++y)
+            std::memcpy(image.scanLine(y), pixels->argb.data() + std::size_t(y) * pixels->width,
+                        std::size_t(pixels->width) * 4);
+        return image;
+    }
+    QImage image;
+    if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) return {};
+    // Indexed bitmaps would be converted on every paint; convert once here.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ImageBox::LoadFile(const QString& path) {
+    SetImage(ReadBitmapFile(path));
+}
+
+void ImageBox::SetImage(QImage image) {
+    image_ = std::move(image);
+    update();
+}
+
+void ImageBox::SetFramed(bool framed) {
+    if (framed_ == framed) return;
+    framed_ = framed;
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect area = rect();
+    if (framed_) {
+        painter.setPen(QColor(0, 0, 0));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        area.adjust(1, 1, -1, -1);
+    }
+    if (!image_.isNull()) painter.drawImage(area, image_);
+}
+
+}  // namespace gft::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace gft::ui {
+
+// An image control: shows a picture stretched to its own size with
+// nearest-neighbour scaling (crisp font pixels on any screen), optionally
+// inside a thin frame. The tiles, the zoom and the picked-up glyph are these.
+class ImageBox : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    // Loads a bitmap file; a file that cannot be read leaves the box empty.
+    void LoadFile(const QString& path);
+    void SetImage(QImage image);
+    void Clear() { SetImage(QImage()); }
+    const QImage& Image() const { return image_; }
+
+    void SetFramed(bool framed);
+    bool Framed() const { return framed_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage image_;
+    bool framed_ = false;
+};
+
+// Reads a tile bitmap file into an image ready to draw.
+QImage ReadBitmapFile(const QString& path);
+
+}  // namespace gft::ui

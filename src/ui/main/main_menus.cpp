@@ -1,0 +1,218 @@
+#include "main/main_menus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <functional>
+
+#include "app/file_commands.h"
+#include "app/log_commands.h"
+#include "app/option_commands.h"
+#include "app/window_commands.h"
+#include "commands/block_copy.h"
+#include "commands/height_gap.h"
+#include "commands/selection.h"
+#include "editor/char_editor.h"
+#include "font/fnt_writer.h"
+
+namespace gft::ui {
+
+namespace {
+
+// Adds the items of one menu; kept small so the tables below read like the
+// menus themselves.
+class MenuBuilder {
+  public:
+    MenuBuilder(QMenu* menu, Session& session, std::array<ToggleControls, kToggleCount>& toggles)
+        : menu_(menu), session_(session), toggles_(toggles) {}
+
+    QAction* Item(const char* name, const char* caption, const char* shortcut,
+                  std::function<void(Session&)> command) {
+        QAction* action = Make(name, caption, shortcut);
+        Session& session = session_;
+        QObject::connect(action, &QAction::triggered, action,
+                         [&session, command] { command(session); });
+        return action;
+    }
+    // An item that exists but has no command.
+    QAction* Disabled(const char* name, const char* caption, const char* shortcut = "") {
+        QAction* action = Make(name, caption, shortcut);
+        action->setEnabled(false);
+        return action;
+    }
+    QAction* Toggle(const char* name, const char* caption, gft::Toggle toggle,
+                    const char* shortcut = "") {
+        QAction* action = Make(name, caption, shortcut);
+        action->setCheckable(true);
+        action->setChecked(session_.On(toggle));
+        toggles_[static_cast<std::size_t>(toggle)].mark = action;
+        Session& session = session_;
+        QObject::connect(action, &QAction::triggered, action,
+                         [&session, toggle] { ClickToggle(session, toggle); });
+        return action;
+    }
+    void Separator() { menu_->addSeparator(); }
+    MenuBuilder Sub(const char* name, const char* caption) {
+        QMenu* sub = menu_->addMenu(QString::fromUtf8(caption));
+        sub->setObjectName(QString::fromLatin1(name));
+        return MenuBuilder(sub, session_, toggles_);
+    }
+
+  private:
+    QAction* Make(const char* name, const char* caption, const char* shortcut) {
+        QAction* action = menu_->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        if (*shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        return action;
+    }
+
+    QMenu* menu_;
+    Session& session_;
+    std::array<ToggleControls, kToggleCount>& toggles_;
+};
+
+QString Indexed(const char* name, int index) {
+    return QString::fromLatin1(name) + u'_' + QString::number(index);
+}
+
+void BuildFileMenu(MenuBuilder m, QMainWindow& window) {
+    m.Disabled("mnuNewFnt", "&New FNT", "Ctrl+N");
+    m.Item("mnuLoadFnt", "&Load FNT...", "Ctrl+O", cmdLoadFNT_Click);
+    m.Toggle("mnuUseSrcPath", "[Use source path for output]", Toggle::UseSrcPath);
+    m.Disabled("mnuSaveFnt", "Save FNT", "Ctrl+S");
+    m.Item("mnuSaveFntAs", "&Save FNT as...", "Ctrl+W", cmdSaveFNT_Click);
+    m.Toggle("mnuCompress", "[Store duplicates as one]", Toggle::Compress);
+    m.Toggle("mnuSaveThisFormat", "[Save selection table (lok)]", Toggle::SaveThisFormat);
+    m.Separator();
+    m.Item("mnuMergeFnt", "&Merge FNT...", "Ctrl+M", cmdMergeFNT_Click);
+    m.Disabled("mnuMergeAll", "[Merge all (with compare)]");
+    m.Separator();
+    MenuBuilder import = m.Sub("mnuImport", "Import (over loaded FNT)");
+    import.Disabled("mnuImportPix", "Pixelmap && width...");
+    import.Item("mnuImportAtari", "Atar&i 8-bit FNT/F80...", "Ctrl+J", mnuImportAtari_Click);
+    import.Item("mnuImport8bit", "Any 8-bit font (no remap)", "Ctrl+K", mnuImport8bit_Click);
+    MenuBuilder exportMenu = m.Sub("mnuExport", "Export");
+    exportMenu.Disabled("mnuExportBmp", "&Bitmap && width...");
+    exportMenu.Disabled("mnuExportFony", "Bitmap for Fony...");
+    exportMenu.Disabled("mnuExportAtari", "Atar&i 8-bit FNT...");
+    exportMenu.Disabled("mnuExport8bit", "8-bit binary FNT...");
+    m.Separator();
+    m.Item("mnuExit", "E&xit", "", [&window](Session&) { window.close(); });
+}
+
+void BuildToolsMenu(MenuBuilder m) {
+    m.Item("mnuCharEditor", "Edit character...", "F4", mnuCharEditor_Click);
+    m.Disabled("mnuHtmlGenerator", "Generate html...", "F3");
+    m.Separator();
+    m.Item("mnuCompareFnt", "&Compare FNT...", "F11", cmdCmpFNT_Click);
+    m.Toggle("mnuMarkDiff", "[Select different]", Toggle::MarkDiff);
+    m.Separator();
+    m.Item("mnuRefresh", "Refresh", "F5", mnuRefresh_Click);
+}
+
+void BuildEditMenu(MenuBuilder m) {
+    m.Disabled("mnuUndo", "Undo", "Ctrl+Z");
+    m.Disabled("mnuRedo", "Redo", "Ctrl+Y");
+    m.Separator();
+    const char* select[] = {"Select all", "&Unselect all", "Invert selection"};
+    const char* selectKeys[] = {"Ctrl+A", "Ctrl+U", "Ctrl+I"};
+    for (int i = 0; i < 3; ++i)
+        m.Item("", select[i], selectKeys[i], [i](Session& s) {
+             mnuSelect_Click(s, i);
+         })->setObjectName(Indexed("mnuSelect", i));
+    m.Separator();
+    const char* selectVar[] = {"Select present of width 0", "Select all errors",
+                               "Select all present"};
+    for (int i = 0; i < 3; ++i)
+        m.Item("", selectVar[i], "", [i](Session& s) {
+             mnuSelectVar_Click(s, i);
+         })->setObjectName(Indexed("mnuSelectVar", i));
+    m.Separator();
+    MenuBuilder more = m.Sub("mnuSelectSpec", "Select more");
+    const char* blocks[] = {"Block \"zero\"",       "Special",          "Digital",
+                            "Upper case",           "Lower case",       "International part 1",
+                            "International part 2", "International UC", "International LC"};
+    for (int i = 0; i < 9; ++i)
+        more.Item("", blocks[i], "", [i](Session& s) { mnuSelSpec_Click(s, i); })
+            ->setObjectName(Indexed("mnuSelSpec", i));
+    more.Separator();
+    more.Item("mnuSelectPL", "Polish", "Ctrl+P", mnuSelectPL_Click);
+    m.Separator();
+    const char* copy[] = {"Copy upper case over lower case", "Copy international UC over LC block"};
+    for (int i = 0; i < 2; ++i)
+        m.Item("", copy[i], "", [i](Session& s) {
+             mnuCopyBlock_Click(s, i);
+         })->setObjectName(Indexed("mnuCopyBlock", i));
+    m.Separator();
+    m.Item("mnuDelAllSelected", "Delete all selected", "Shift+Ctrl+F8", mnuDelAllSelected_Click);
+    m.Separator();
+    m.Disabled("mnuImportLok", "Import selections (lok)...", "F9");
+    m.Disabled("mnuExportLok", "Export selections (lok)...", "F12");
+}
+
+void BuildHeightMenu(MenuBuilder m) {
+    struct Gap {
+        const char* name;
+        const char* caption;
+        const char* key;
+    };
+    // mnuHGapU holds indices 0 and 1, mnuHGapD 2 and 3; the index goes to
+    // the height command unchanged.
+    const Gap gaps[] = {{"mnuHGapU", "Top gap Increase (+)", "Ctrl+F5"},
+                        {"mnuHGapU", "Top gap Decrease (-)", "Shift+F5"},
+                        {"mnuHGapD", "Down gap Increase (+)", "Ctrl+F6"},
+                        {"mnuHGapD", "Down gap Decrease (-)", "Shift+F6"}};
+    for (int i = 0; i < 4; ++i) {
+        if (i == 2) m.Separator();
+        m.Item("", gaps[i].caption, gaps[i].key, [i](Session& s) {
+             ChangeHeightGap(s, i);
+         })->setObjectName(Indexed(gaps[i].name, i));
+    }
+}
+
+void BuildSettingsMenu(MenuBuilder m) {
+    m.Item("mnuBaseFontSelect", "Set base font...", "F2", mnuBaseFontSelect_Click);
+    m.Separator();
+    m.Toggle("mnuFrames", "[Show frames]", Toggle::Frames, "F7");
+    m.Toggle("mnuDontCutBitmaps", "[Show invisible parts]", Toggle::DontCutBitmaps, "Shift+F8");
+    m.Toggle("mnuYellowWidthMore8", "[Width > 8 = yellow]", Toggle::YellowWidthMore8, "F8");
+    m.Separator();
+    // The settings file commands arrive with the settings file.
+    m.Item("mnuLoadSettings", "Load Settings", "", [](Session&) {});
+    m.Item("mnuSaveSettings", "Save Settings", "", [](Session&) {});
+}
+
+void BuildLogMenu(MenuBuilder m) {
+    m.Disabled("mnuLogCopyLine", "Copy line", "Ctrl+C");
+    m.Item("mnuLogClear", "Clear log", "Shift+Del", mnuLogClear_Click);
+    m.Toggle("mnuLogAutoScroll", "[Auto scroll log]", Toggle::LogAutoScroll);
+}
+
+void BuildHelpMenu(MenuBuilder m) {
+    // The home page and the About box arrive with the application shell.
+    m.Item("mnuHomePage", "Visit Home...", "", [](Session&) {});
+    m.Separator();
+    m.Item("mnuAbout", "&About", "F1", [](Session&) {});
+}
+
+}  // namespace
+
+void BuildMainMenus(QMainWindow& window, Session& session,
+                    std::array<ToggleControls, kToggleCount>& toggles) {
+    QMenuBar* bar = window.menuBar();
+    auto menu = [&](const char* name, const char* caption) {
+        QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return MenuBuilder(m, session, toggles);
+    };
+    BuildFileMenu(menu("mnufile", "&File"), window);
+    BuildToolsMenu(menu("mnuTools", "&Tools"));
+    BuildEditMenu(menu("mnuEdit", "&Edit"));
+    BuildHeightMenu(menu("mnuHeight", "He&ight"));
+    BuildSettingsMenu(menu("mnuSettings", "Setti&ngs"));
+    BuildLogMenu(menu("mnuLog", "Lo&g"));
+    BuildHelpMenu(menu("mnuHelp", "&Help"));
+}
+
+}  // namespace gft::ui

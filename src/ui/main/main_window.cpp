@@ -1,0 +1,140 @@
+#include "main/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+#include "app/file_commands.h"
+#include "app/window_commands.h"
+#include "commands/tile_mouse.h"
+#include "main/command_panel.h"
+#include "main/hover_display.h"
+#include "main/main_area.h"
+#include "main/main_menus.h"
+#include "main/tile_grid.h"
+#include "render/hover.h"
+
+namespace gft::ui {
+
+namespace {
+
+constexpr int kDefaultTile = 24;
+// The client area the window was laid out for: 10260 x 6195 twips.
+constexpr QSize kDesignedClient{684, 413};
+
+std::vector<std::string> LocalFiles(const QMimeData* mime) {
+    std::vector<std::string> files;
+    if (mime == nullptr) return files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    return files;
+}
+
+// The controls' font: "MS Sans Serif" 8.25 pt, or the nearest sans serif.
+QFont ControlFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& arguments,
+                       QWidget* parent)
+    : QMainWindow(parent), dialogs_(std::move(dialogs)), view_(*dialogs_), session_(view_) {
+    setObjectName(QStringLiteral("frmGrindFNTtool"));
+    setAcceptDrops(true);
+    setFont(ControlFont());
+    BuildWindow();
+    view_.Attach(parts_);
+    view_.ShowToggles(session_.options.on);
+    resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    qApp->installEventFilter(this);
+
+    std::vector<std::string> args;
+    for (const QString& argument : arguments)
+        args.push_back(QFile::encodeName(argument).toStdString());
+    StartUp(session_, runFolder_,
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), args);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // The widgets call into the session and the view: they go first.
+    delete takeCentralWidget();
+    delete parts_.editor;
+}
+
+void MainWindow::BuildWindow() {
+    parts_.window = this;
+    parts_.grid = new TileGrid;
+    auto* panel = new CommandPanel(session_, parts_);
+    auto* status = new StatusRow(parts_);
+    setCentralWidget(new MainArea(parts_.grid, panel, status));
+    parts_.editor = MakeEditorPlaceholder();
+    // Drop targets of their own, as the window is; eventFilter loads the drop.
+    for (int code = 0; code < 256; ++code)
+        parts_.grid->TileAt(code)->setAcceptDrops(true);
+    panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
+    BuildMainMenus(*this, session_, parts_.toggles);
+
+    Session& session = session_;
+    connect(parts_.grid, &TileGrid::TilePressed, this, [&session](int code, int button, int shift) {
+        imgChar_MouseDown(session, code, button, shift);
+    });
+    connect(parts_.grid, &TileGrid::TileHovered, this,
+            [&session](int code) { HoverUpdate(session, code); });
+}
+
+// The character editor window is built separately; until then a small
+// window stands in for it.
+QWidget* MainWindow::MakeEditorPlaceholder() {
+    auto* editor = new QWidget(this, Qt::Window);
+    editor->setObjectName(QStringLiteral("frmCharEd"));
+    editor->setWindowTitle(QStringLiteral("Character editor"));
+    auto* layout = new QVBoxLayout(editor);
+    layout->addWidget(new QLabel(QStringLiteral("The character editor is not available yet.")));
+    return editor;
+}
+
+QSize MainWindow::DefaultClientSize() const {
+    const int panel = centralWidget()->minimumSizeHint().width() - TileGrid::SideFor(8);
+    const int grid = TileGrid::SideFor(kDefaultTile);
+    return {std::max(kDesignedClient.width(), grid + panel), kDesignedClient.height()};
+}
+
+// The window sees every key first: Esc anywhere in it is the window's Esc.
+// Files dropped anywhere on it (the background, the Load button, a tile) are
+// loaded; a drop without a local file says so in the log.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::DragEnter && type != QEvent::DragMove &&
+        type != QEvent::Drop)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    if (type == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+        EscapePressed(session_);
+        return true;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (type == QEvent::Drop) DropLoad(session_, LocalFiles(drop->mimeData()));
+    drop->acceptProposedAction();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    parts_.editor->close();
+    ShutDown(runFolder_);
+    event->accept();
+}
+
+}  // namespace gft::ui

@@ -1,0 +1,147 @@
+#include "main/qt_view.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "app/version.h"
+#include "main/dialogs.h"
+#include "main/hover_display.h"
+#include "main/tile_grid.h"
+#include "render/tile_bitmap.h"
+
+namespace gft::ui {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void QtView::LogAppended(const std::string& line) {
+    // An "Error #" entry holds a CR LF; the list shows it as a line break.
+    auto* item =
+        new QListWidgetItem(Text(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The line exactly as logged, for the double-click.
+    item->setData(Qt::UserRole, QByteArray::fromStdString(line));
+    parts_.log->addItem(item);
+}
+
+void QtView::Attach(const WindowParts& parts) {
+    parts_ = parts;
+    // With auto scroll on, the newest line stays in view whenever the list
+    // grows or its height changes.
+    QScrollBar* bar = parts_.log->verticalScrollBar();
+    QObject::connect(bar, &QScrollBar::rangeChanged, parts_.log, [this, bar](int, int maximum) {
+        if (autoScroll_) bar->setValue(maximum);
+    });
+}
+
+void QtView::LogCleared() {
+    parts_.log->clear();
+}
+
+void QtView::StatusChanged(const std::string& text) {
+    parts_.status->setText(Text(text));
+}
+
+void QtView::TitleChanged(const std::string& title) {
+    parts_.window->setWindowTitle(Text(title));
+}
+
+void QtView::TimeChanged(const std::string& caption) {
+    parts_.time->setText(Text(caption));
+}
+
+void QtView::LoadTiles(int first, int last, const std::string& folder) {
+    tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
+    parts_.grid->LoadTiles(first, last, tileFolder_);
+}
+
+void QtView::ShowBlankTiles() {
+    parts_.grid->ShowBlank();
+}
+
+void QtView::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+std::optional<std::string> QtView::AskFileName(const FileDialogRequest& request) {
+    return dialogs_.AskFileName(request);
+}
+
+void QtView::MessageBox(const std::string& text) {
+    dialogs_.Message(QString::fromLatin1(kProgramTitle), Text(text));
+}
+
+std::optional<BaseFont> QtView::AskFont(const BaseFont& current) {
+    return dialogs_.AskFont(current, QStringLiteral("Select Base Font"));
+}
+
+void QtView::BaseFontChanged(const BaseFont& font) {
+    parts_.hover->SetBaseFont(font);
+}
+
+void QtView::ToggleChanged(Toggle toggle, bool on) {
+    const ToggleControls& controls = parts_.toggles[static_cast<std::size_t>(toggle)];
+    if (controls.box) {
+        const QSignalBlocker blocker(controls.box);
+        controls.box->setChecked(on);
+    }
+    if (controls.mark) {
+        const QSignalBlocker blocker(controls.mark);
+        controls.mark->setChecked(on);
+    }
+    if (toggle == Toggle::Frames) {
+        parts_.grid->SetFrames(on);
+        parts_.hover->SetFrames(on);
+    } else if (toggle == Toggle::LogAutoScroll) {
+        autoScroll_ = on;
+        if (on) parts_.log->scrollToBottom();
+    }
+}
+
+void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
+    for (int t = 0; t < kToggleCount; ++t)
+        ToggleChanged(static_cast<Toggle>(t), states[static_cast<std::size_t>(t)]);
+}
+
+void QtView::PickUpChanged(int code, const std::string& label) {
+    const bool pickedUp = code >= 0 && code < 256;
+    parts_.hover->ShowPickUp(Text(label), pickedUp ? TileFile(code) : QString());
+    parts_.grid->SetPickUpCursor(pickedUp);
+}
+
+void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
+    parts_.hover->ShowHover(Text(label), TileFile(code), zoomWidth, zoomHeight);
+}
+
+void QtView::ShowEditor() {
+    parts_.editor->show();
+    parts_.editor->raise();
+}
+
+void QtView::HideEditor() {
+    parts_.editor->hide();
+}
+
+void QtView::CloseRequested() {
+    parts_.window->close();
+}
+
+QString QtView::TileFile(int code) const {
+    return tileFolder_ + Text(TileFileName(code));
+}
+
+}  // namespace gft::ui

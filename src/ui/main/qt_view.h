@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "app/view.h"
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QListWidget;
+class QWidget;
+
+namespace gft::ui {
+
+class Dialogs;
+class HoverDisplay;
+class TileGrid;
+
+// The two controls of an option: the check box that holds it (none for the
+// menu-only options) and the menu item that shows its mark.
+struct ToggleControls {
+    QAbstractButton* box = nullptr;
+    QAction* mark = nullptr;
+};
+
+// The widgets the view writes to; owned by the main window.
+struct WindowParts {
+    QWidget* window = nullptr;
+    TileGrid* grid = nullptr;
+    HoverDisplay* hover = nullptr;
+    QListWidget* log = nullptr;
+    QLabel* status = nullptr;
+    QLabel* time = nullptr;
+    QWidget* editor = nullptr;
+    std::array<ToggleControls, kToggleCount> toggles{};
+};
+
+// Shows what the core reports on the main window's widgets. It holds no rule:
+// every method only puts the reported state on screen.
+class QtView : public View {
+  public:
+    explicit QtView(Dialogs& dialogs) : dialogs_(dialogs) {}
+    void Attach(const WindowParts& parts);
+
+    void LogAppended(const std::string& line) override;
+    void LogCleared() override;
+    void StatusChanged(const std::string& text) override;
+    void TitleChanged(const std::string& title) override;
+    void TimeChanged(const std::string& caption) override;
+
+    void LoadTiles(int first, int last, const std::string& folder) override;
+    void ShowBlankTiles() override;
+    void SetBusy(bool busy) override;
+
+    std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+    void MessageBox(const std::string& text) override;
+    std::optional<BaseFont> AskFont(const BaseFont& current) override;
+    void BaseFontChanged(const BaseFont& font) override;
+
+    void ToggleChanged(Toggle toggle, bool on) override;
+    void PickUpChanged(int code, const std::string& label) override;
+    void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
+
+    void ShowEditor() override;
+    void HideEditor() override;
+    void CloseRequested() override;
+
+    // Shows every option as the session holds it (at start-up).
+    void ShowToggles(const std::array<bool, kToggleCount>& states);
+
+  private:
+    QString TileFile(int code) const;
+
+    Dialogs& dialogs_;
+    WindowParts parts_;
+    QString tileFolder_;
+    int busyDepth_ = 0;
+    bool autoScroll_ = true;
+};
+
+}  // namespace gft::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "main/main_window.h"
+#include "main/tile_grid.h"
+#include "test_support.h"
+
+namespace gft::test {
+
+// Answers the window's dialogs from queues and records what they were asked.
+class FakeDialogs : public ui::Dialogs {
+  public:
+    std::deque<std::optional<std::string>> files;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<std::pair<QString, QString>> messages;
+    std::deque<std::optional<BaseFont>> fonts;
+    std::vector<BaseFont> fontRequests;
+
+    std::optional<std::string> AskFileName(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return Next(files);
+    }
+    void Message(const QString& title, const QString& text) override {
+        messages.emplace_back(title, text);
+    }
+    std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
+        fontRequests.push_back(current);
+        return Next(fonts);
+    }
+
+  private:
+    template <typename T>
+    static T Next(std::deque<T>& queue) {
+        if (queue.empty()) return T{};
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+// A shown main window with fake dialogs, and a small font on disk.
+struct WindowHarness {
+    TempDir dir;
+    std::string fontPath;
+    FakeDialogs* dialogs = nullptr;
+    std::unique_ptr<ui::MainWindow> window;
+
+    explicit WindowHarness(bool loadFont = true) {
+        FntBuilder font(8);
+        font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
+        fontPath = dir.Write("font.fnt", font.Build());
+        auto fake = std::make_unique<FakeDialogs>();
+        dialogs = fake.get();
+        QStringList args;
+        if (loadFont) args << QString::fromStdString(fontPath);
+        window = std::make_unique<ui::MainWindow>(std::move(fake), args);
+        window->show();
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
+    }
+
+    Session& session() { return window->session(); }
+    template <typename T>
+    T* Find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    ui::Tile* TileAt(int code) const { return window->parts().grid->TileAt(code); }
+    QStringList LogTexts() const;
+};
+
+}  // namespace gft::test
