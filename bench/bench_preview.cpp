@@ -63,8 +63,8 @@ void BM_Preview_BareWrite(benchmark::State& state) {
 BENCHMARK(BM_Preview_BareWrite);
 
 // As above, but each file overwritten in place and cut to its length instead
-// of being emptied first: on ext4 an emptied and rewritten file is flushed to
-// disk when it is closed, which this way of writing avoids.
+// of being emptied first, as GeneratePreview writes them: on ext4 an emptied
+// and rewritten file is flushed to disk when it is closed.
 void BM_Preview_BareOverwrite(benchmark::State& state) {
     SampleSession sample;
     const Session& session = sample.quiet.session;
@@ -82,10 +82,12 @@ BENCHMARK(BM_Preview_BareOverwrite);
 }  // namespace gft::bench
 
 int main(int argc, char** argv) {
-    return gft::bench::RunWithRatios(argc, argv,
-                                     {
-                                         {"BM_Preview_Cold", "BM_Preview_BareWrite", 1.5, 0},
-                                         {"BM_Preview_Unchanged", "BM_Preview_BareWrite", 0, 0},
-                                         {"BM_Preview_BareOverwrite", "BM_Preview_BareWrite", 0, 0},
-                                     });
+    using gft::bench::Ratio;
+    const std::vector<Ratio> ratios{
+        {"BM_Preview_Cold", "BM_Preview_BareWrite", 1.5, 0},
+        {"BM_Preview_Cold", "BM_Preview_BareOverwrite", 1.5, 0},
+        {"BM_Preview_Unchanged", "BM_Preview_BareOverwrite", 0, 0},
+        {"BM_Preview_BareOverwrite", "BM_Preview_BareWrite", 0, 0},
+    };
+    return gft::bench::RunWithRatios(argc, argv, ratios);
 }
