@@ -7,6 +7,8 @@
 //                               DIR/fuzz_eight_bit_import
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <iostream>
