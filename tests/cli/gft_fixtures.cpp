@@ -1,0 +1,285 @@
+// Writes the files the golden tests of grindfnt work on, and the seed corpora
+// of the fuzz targets. Every file is built here byte by byte, so what a test
+// feeds the runner can be read in this one place.
+//
+//   gft_fixtures DIR            the golden fixtures, into DIR
+//   gft_fixtures --corpus DIR   seed inputs into DIR/fuzz_fnt_reader and
+//                               DIR/fuzz_eight_bit_import
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <iostream>
+#include <string>
+
+#include "test_support.h"
+
+namespace {
+
+using gft::Bytes;
+using gft::test::FntBuilder;
+using gft::test::PointerOf;
+using gft::test::SetEndField;
+using gft::test::SetPointer;
+using gft::test::SetWidth;
+
+// A glyph drawn as text, in the notation of `grindfnt dump`: '#' ink and '.'
+// background inside the width, '+' and ',' for set and clear bits past it.
+struct Drawn {
+    std::uint8_t width = 0;
+    Bytes pixels;
+};
+
+Drawn Draw(std::initializer_list<const char*> rows) {
+    Drawn glyph;
+    const std::string first = *rows.begin();
+    for (char c : first)
+        glyph.width += (c == '#' || c == '.');
+    const int bytesPerRow = gft::CharInfo::BytesPerRowFor(glyph.width);
+    for (const std::string row : rows) {
+        Bytes bytes(static_cast<std::size_t>(bytesPerRow), 0);
+        for (std::size_t col = 0; col < row.size(); ++col)
+            if (row[col] == '#' || row[col] == '+')
+                bytes[col / 8] |= static_cast<std::uint8_t>(0x80 >> (col % 8));
+        glyph.pixels.insert(glyph.pixels.end(), bytes.begin(), bytes.end());
+    }
+    return glyph;
+}
+
+void Put(FntBuilder& font, int code, const Drawn& glyph) {
+    font.SetPixels(code, glyph.width, glyph.pixels);
+}
+
+const Drawn kA =
+    Draw({"..##..", ".#..#.", "#....#", "#....#", "######", "#....#", "#....#", "......"});
+const Drawn kB =
+    Draw({"#####.", "#....#", "#....#", "#####.", "#....#", "#....#", "#####.", "......"});
+const Drawn kC =
+    Draw({".####.", "#....#", "#.....", "#.....", "#.....", "#....#", ".####.", "......"});
+const Drawn kD =
+    Draw({"####..", "#...#.", "#....#", "#....#", "#....#", "#...#.", "####..", "......"});
+// An 'A' of another cut, with ink past its width that only the invisible part shows.
+const Drawn kOtherA = Draw({"...#...,", "..#.#..,", ".#...#.,", "#.....#,", "#######+", "#.....#,",
+                            "#.....#,", ".......,"});
+const Drawn kWide = Draw({"##################..", "#..................#", "#..................#",
+                          "##################..", "....................", "....................",
+                          "....................", "...................."});
+
+// The clean font most scripts start from: height 8, a space, A, B, a copy of A
+// at 'a' (one shared copy when duplicates are stored as one), attribute bytes.
+FntBuilder CleanFont() {
+    FntBuilder font(8);
+    font.Set(32, 4, 0x00);
+    Put(font, 65, kA);
+    Put(font, 66, kB);
+    Put(font, 97, kA);
+    font.attr = {0x47, 0x46, 0x54, 0x01, 0x00, 0x10, 0x20, 0x30, 0x40, 0x50, 0xFE, 0xFF};
+    return font;
+}
+
+// The font merged into and compared with the clean one: another A, C and D
+// that the clean font lacks, a present glyph of width 0 at 69, a glyph cut off
+// by the end of the file at 70, a pointer past the block at 71.
+Bytes MoreFont() {
+    FntBuilder font(8);
+    Put(font, 65, kOtherA);
+    Put(font, 67, kC);
+    Put(font, 68, kD);
+    font.Set(69, 0, 0x81);
+    font.Set(70, 12, 0xC3);  // 16 bytes, the last glyph in the block
+    font.Set(71, 3, 0xE0);
+    font.attr = {0x47, 0x46, 0x54, 0x02};
+    Bytes file = font.Build();
+    const int block = static_cast<int>(file.size()) - 796;
+    SetPointer(file, 70, block - 6);  // 10 of its 16 bytes are missing
+    SetPointer(file, 71, block);      // just past the block
+    return file;
+}
+
+// Glyph-level faults laid out so that the file order differs from the code
+// order in which the reader reports them.
+Bytes GlyphFaults() {
+    FntBuilder font(4);
+    font.Set(200, 8, 0x11).Set(3, 8, 0x22).Set(90, 16, 0x33).Set(150, 5, 0x44);
+    Bytes file = font.Build();
+    const int block = static_cast<int>(file.size()) - 796;
+    SetPointer(file, 200, block + 5);            // outside the block
+    SetWidth(file, 3, 0);                        // present, width 0
+    SetWidth(file, 120, 9);                      // absent, with a width
+    SetPointer(file, 90, block - 3);             // 8 bytes wanted, 3 there
+    SetPointer(file, 150, PointerOf(file, 90));  // shares them, cut off as well
+    return file;
+}
+
+// Faults of the frame around the data block; the glyphs themselves are fine.
+Bytes FrameFaults() {
+    FntBuilder font(2);
+    font.Set(65, 8, 0x18);
+    Bytes file = font.Build();
+    file[792] = 1;
+    file[793] = 2;
+    SetEndField(file, 0x1234);
+    file[796] = 0xEE;
+    return file;
+}
+
+Bytes Repeat(std::size_t count, std::uint8_t value) {
+    return Bytes(count, value);
+}
+
+// An 8 x 8 font of an 8-bit computer in the Atari's internal order: source
+// character 0 is the (blank) space, 33 an 'A', 64 a heart for code 0, 97 a
+// diamond that stays at 97; the rest blank.
+Bytes AtariFont() {
+    Bytes file(1024, 0);
+    const Bytes a{0x18, 0x3C, 0x66, 0x66, 0x7E, 0x66, 0x66, 0x00};
+    const Bytes heart{0x00, 0x36, 0x7F, 0x7F, 0x3E, 0x1C, 0x08, 0x00};
+    const Bytes diamond{0x00, 0x08, 0x1C, 0x3E, 0x7F, 0x3E, 0x1C, 0x08};
+    std::copy(a.begin(), a.end(), file.begin() + 33 * 8);
+    std::copy(heart.begin(), heart.end(), file.begin() + 64 * 8);
+    std::copy(diamond.begin(), diamond.end(), file.begin() + 97 * 8);
+    return file;
+}
+
+// 64 blocks of two 4-pixel characters; block 16 holds source characters 32
+// (a bar, code 64) on the left and 33 (an 'A', code 65) on the right.
+Bytes PackedF80() {
+    Bytes file(512, 0);
+    const Bytes barAndA{0x64, 0x6A, 0x6E, 0x6A, 0x6A, 0x60, 0x00, 0x00};
+    std::copy(barAndA.begin(), barAndA.end(), file.begin() + 16 * 8);
+    return file;
+}
+
+// 256 characters in file order: code k is a diagonal stripe for odd k, blank
+// for even k (absent, except the space).
+Bytes RawFont() {
+    Bytes file(2048, 0);
+    for (int k = 1; k < 256; k += 2)
+        for (int r = 0; r < 8; ++r)
+            file[static_cast<std::size_t>(k * 8 + r)] = static_cast<std::uint8_t>(0x80 >> r);
+    return file;
+}
+
+// Every byte has its ink in the low nibble: 4-pixel characters in the right half.
+Bytes LowNibbleFont() {
+    Bytes file(1024, 0);
+    for (std::size_t i = 8; i < 16; ++i)
+        file[i] = static_cast<std::uint8_t>(i % 2 ? 0x09 : 0x06);
+    return file;
+}
+
+class Writer {
+  public:
+    explicit Writer(std::string folder) : folder_(std::move(folder)) {}
+    void operator()(const std::string& name, const Bytes& bytes) {
+        const std::string path = folder_ + "/" + name;
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+            std::fclose(file) != 0) {
+            std::cerr << "gft_fixtures: cannot write " << path << '\n';
+            ok = false;
+        }
+    }
+    bool ok = true;
+
+  private:
+    std::string folder_;
+};
+
+void WriteGoldenFixtures(Writer& write) {
+    write("clean.fnt", CleanFont().Build());
+    write("more.fnt", MoreFont());
+    FntBuilder tall(20);
+    tall.Set(65, 6, 0x30);
+    write("tall.fnt", tall.Build());
+    FntBuilder wide(8);
+    Put(wide, 87, kWide);
+    write("wide.fnt", wide.Build());
+
+    // Files the reader rejects.
+    write("empty.fnt", {});
+    write("tiny.fnt", Repeat(796, 0));
+    Bytes badHeader = CleanFont().Build();
+    badHeader[3] = 2;
+    write("badheader.fnt", badHeader);
+    Bytes badZero = CleanFont().Build();
+    badZero[10] = 1;
+    write("badzero.fnt", badZero);
+
+    // Files the reader repairs.
+    FntBuilder height0(0);
+    height0.Set(65, 8);
+    write("height0.fnt", height0.Build());
+    write("frame.fnt", FrameFaults());
+    write("glyphs.fnt", GlyphFaults());
+    write("shortlok.fnt", CleanFont().Build());
+    Bytes shortTable(100, 0);
+    shortTable[66] = 1;
+    write("shortlok.lok", shortTable);
+    write("longlok.fnt", CleanFont().Build());
+    Bytes longTable(300, 0);
+    longTable[65] = 9;  // read as 1
+    write("longlok.lok", longTable);
+
+    // 8-bit fonts.
+    write("atari.fnt", AtariFont());
+    Bytes atariTable(256, 0);
+    atariTable[33] = 1;  // the source 'A': selects code 65 after the import
+    write("atari.lok", atariTable);
+    write("packed.f80", PackedF80());
+    write("raw.bin", RawFont());
+    write("nibble.bin", LowNibbleFont());
+    Bytes odd = AtariFont();
+    odd.resize(1030, 0xFF);
+    write("odd.bin", odd);
+    write("empty.bin", {});
+}
+
+// Small valid and faulty inputs for the fuzzers to start from.
+void WriteCorpus(const std::string& folder, bool& ok) {
+    const std::string fnt = folder + "/fuzz_fnt_reader";
+    const std::string eight = folder + "/fuzz_eight_bit_import";
+    ::mkdir(folder.c_str(), 0777);
+    ::mkdir(fnt.c_str(), 0777);
+    ::mkdir(eight.c_str(), 0777);
+    Writer font(fnt);
+    font("empty8.fnt", FntBuilder(8).Build());
+    font("clean.fnt", CleanFont().Build());
+    font("more.fnt", MoreFont());
+    font("glyphs.fnt", GlyphFaults());
+    font("frame.fnt", FrameFaults());
+    FntBuilder tall(255);
+    tall.Set(1, 255, 0x5A).Set(2, 9, 0x81);
+    font("tall.fnt", tall.Build());
+
+    Writer eightBit(eight);
+    const auto withVariant = [](std::uint8_t remap, Bytes file) {
+        file.insert(file.begin(), remap);
+        return file;
+    };
+    eightBit("atari", withVariant(1, AtariFont()));
+    eightBit("packed", withVariant(1, PackedF80()));
+    eightBit("raw", withVariant(0, RawFont()));
+    eightBit("nibble", withVariant(0, LowNibbleFont()));
+    ok = font.ok && eightBit.ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string usage = "usage: gft_fixtures DIR | gft_fixtures --corpus DIR\n";
+    if (argc == 3 && std::string(argv[1]) == "--corpus") {
+        bool ok = false;
+        WriteCorpus(argv[2], ok);
+        return ok ? 0 : 1;
+    }
+    if (argc != 2) {
+        std::cerr << usage;
+        return 2;
+    }
+    Writer write(argv[1]);
+    WriteGoldenFixtures(write);
+    return write.ok ? 0 : 1;
+}
