@@ -1,6 +1,8 @@
 #include "render/tile_bitmap.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace gft {
 
@@ -79,14 +81,15 @@ Bytes BuildTileBitmap(const Font& font, int code, TileOptions options) {
     const Rgb ink = (glyph.Width > 8 && options.yellowWide) ? kLightYellow : kWhite;
 
     Bytes out = Header(widthPixels, height, bytesPerRow, background, ink);
-    out.reserve(out.size() + static_cast<std::size_t>(height * (bytesPerRow + pad)));
-    for (int row = height - 1; row >= 0; --row) {
-        const std::size_t start = static_cast<std::size_t>(row) * bytesPerRow;
-        for (int k = 0; k < bytesPerRow; ++k) {
-            const std::size_t at = start + static_cast<std::size_t>(k);
-            out.push_back(at < glyph.Pixels.size() ? glyph.Pixels[at] : 0);
-        }
-        out.insert(out.end(), static_cast<std::size_t>(pad), 0);
+    const auto stride = static_cast<std::size_t>(bytesPerRow + pad);
+    const auto rowBytes = static_cast<std::size_t>(bytesPerRow);
+    out.resize(out.size() + stride * static_cast<std::size_t>(height), 0);
+    // Rows go bottom-up; a glyph shorter than its height leaves zero rows.
+    std::uint8_t* to = out.data() + kBmpHeaderSize;
+    for (int row = height - 1; row >= 0; --row, to += stride) {
+        const std::size_t start = static_cast<std::size_t>(row) * rowBytes;
+        if (start >= glyph.Pixels.size()) continue;
+        std::memcpy(to, glyph.Pixels.data() + start, std::min(rowBytes, glyph.Pixels.size() - start));
     }
     return out;
 }
