@@ -176,8 +176,10 @@ class Writer {
     void operator()(const std::string& name, const Bytes& bytes) {
         const std::string path = folder_ + "/" + name;
         std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
-            std::fclose(file) != 0) {
+        bool written = file && (bytes.empty() ||
+                                std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+        if (file && std::fclose(file) != 0) written = false;
+        if (!written) {
             std::cerr << "gft_fixtures: cannot write " << path << '\n';
             ok = false;
         }
