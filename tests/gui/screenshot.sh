@@ -15,6 +15,11 @@ for tool in xvfb-run xdotool import convert; do
 done
 mkdir -p "$(dirname "$out")"
 raw="$out.raw.png"
+# The run's working folder and settings stay in a private folder.
+private=$(mktemp -d)
+trap 'rm -rf "$private"' EXIT
+export HOME="$private" TMP="$private"
+unset XDG_CONFIG_HOME APPDATA
 
 xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$font" "$raw" > "$out.title" <<'INNER'
 set -euo pipefail
