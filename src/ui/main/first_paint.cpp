@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 namespace gft::ui {
 
@@ -20,7 +21,11 @@ class FirstPaintWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            QTimer::singleShot(0, QCoreApplication::instance(), [] {
+                std::fputs("first paint\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
         }
         return false;
     }
