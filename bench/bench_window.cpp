@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QListWidget>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/file_commands.h"
 #include "main/hover_display.h"
@@ -32,14 +34,29 @@ class NoDialogs : public gft::ui::Dialogs {
     }
 };
 
+// The window's working and settings folders go into a private folder, made
+// and removed by main.
+std::string& PrivateFolder() {
+    static std::string folder;
+    return folder;
+}
+
+std::unique_ptr<MainWindow>& WindowHolder() {
+    static std::unique_ptr<MainWindow> window;
+    return window;
+}
+
 MainWindow& Window() {
-    static std::unique_ptr<MainWindow> window = [] {
-        auto w = std::make_unique<MainWindow>(std::make_unique<NoDialogs>(),
-                                              QStringList{QStringLiteral(GFT_SAMPLE_FONT)});
-        w->show();
+    std::unique_ptr<MainWindow>& window = WindowHolder();
+    if (!window) {
+        gft::StartupEnvironment environment = gft::ProcessEnvironment(".", {GFT_SAMPLE_FONT});
+        environment.getenv = [](const std::string& name) {
+            return name == "TMP" || name == "HOME" ? PrivateFolder() : std::string();
+        };
+        window = std::make_unique<MainWindow>(std::make_unique<NoDialogs>(), environment);
+        window->show();
         QCoreApplication::processEvents();
-        return w;
-    }();
+    }
     return *window;
 }
 
@@ -119,8 +136,13 @@ BENCHMARK(SingleGlyphRefresh)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    char folder[] = "/tmp/gft-bench-XXXXXX";
+    if (::mkdtemp(folder) == nullptr) return 1;
+    PrivateFolder() = folder;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    WindowHolder().reset();
+    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "app/ini_file.h"
 #include "app/settings.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
@@ -121,10 +122,20 @@ TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
               "Unreadable INI file - settings not loaded (Is a directory)");
     EXPECT_EQ(GetFileLength(f.Path()), 0);
 
-    f.session.SettingsFolder = f.dir.File("no/such/folder");
+    f.dir.Write("plain file", Bytes{1});
+    f.session.SettingsFolder = f.dir.File("plain file/Grind FNT Tool");
     mnuSaveSettings_Click(f.session);
-    EXPECT_EQ(f.session.LogLines().back(), "Error #2 on MkDir\r\nNo such file or directory");
+    EXPECT_EQ(f.session.LogLines().back(), "Error #20 on MkDir\r\nNot a directory");
     EXPECT_EQ(f.view.busyDepth, 0);
+}
+
+TEST(Settings, SaveMakesTheMissingFoldersAboveTheSettingsFolder) {
+    // A fresh account: no ~/.config yet.
+    SettingsFixture f;
+    f.session.SettingsFolder = f.dir.File("home/.config/Grind FNT Tool");
+    mnuSaveSettings_Click(f.session);
+    EXPECT_TRUE(f.session.LogLines().empty());
+    EXPECT_EQ(ReadIniValue(f.Path(), "Version", "Application", ""), "Grind FNT Tool");
 }
 
 TEST(Settings, LoadSettingsRedrawsOnlyWhenAMenuMarkChanged) {

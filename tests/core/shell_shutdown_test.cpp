@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "app/about.h"
 #include "app/ini_file.h"
 #include "app/settings.h"
@@ -62,6 +64,13 @@ TEST(About, TextAndHomePageNameTheReadmeBesideTheProgram) {
     EXPECT_EQ(view.urls, std::vector<std::string>{url});
     EXPECT_EQ(view.messages, std::vector<std::string>{AboutText(session.ProgramFolder)});
     EXPECT_TRUE(session.LogLines().empty());
+
+    // Installed: prefix/bin and prefix/share/doc/grindfnttool.
+    std::filesystem::create_directories(dir.File("prefix/share/doc/grindfnttool"));
+    std::filesystem::create_directories(dir.File("prefix/bin"));
+    dir.Write("prefix/share/doc/grindfnttool/README.md", BytesOf("# Grind FNT Tool\n"));
+    EXPECT_EQ(HomePageUrl(dir.File("prefix/bin")),
+              "file://" + dir.path() + "/prefix/share/doc/grindfnttool/README.md");
 }
 
 }  // namespace

@@ -89,14 +89,19 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
         QCOMPARE(h.window->windowTitle(), QString("Grind FNT Tool v0.0.150"));
         QCOMPARE(h.Find<QLabel>("lblStatusBar")->text(),
                  QString("Load FNT (use Button / Drag and Drop / Command Line)"));
-        QCOMPARE(h.LogTexts(), QStringList{"Load FNT (use Button / Drag and Drop / Command Line)"});
+        QCOMPARE(h.LogTexts(),
+                 (QStringList{"Grind FNT Tool v0.0.150 loaded",
+                              "Load FNT (use Button / Drag and Drop / Command Line)"}));
         QCOMPARE(h.Find<QLabel>("lblTime")->text(), QString("(0,000 sec)"));
         QCOMPARE(h.TileAt(255)->Image(), ui::BlankTileImage());
         QCOMPARE(h.TileAt(255)->Image().pixelColor(0, 0), QColor(192, 192, 192));
         folder = h.session().TempFolder;
+        QCOMPARE(folder, h.dir.File("tmp/GFTT0000/"));
         QVERIFY(std::filesystem::is_directory(folder));
+        h.window.reset();  // gone without a close: the run still ends
+        QVERIFY(!std::filesystem::exists(folder));
+        QVERIFY(std::filesystem::exists(h.SettingsFile()));
     }
-    QVERIFY(!std::filesystem::exists(folder));
 
     WindowHarness h;
     QCOMPARE(h.window->windowTitle(),

@@ -6,6 +6,8 @@
 # mouse rests on the tile of "A", so the hover display shows it zoomed.
 # Usage: screenshot.sh PROGRAM FONT OUT.png   (exit 77: tools missing, skipped)
 set -euo pipefail
+# A real X server: the windows must not go to the offscreen platform of the other tests.
+export QT_QPA_PLATFORM=xcb
 program=$1 font=$2 out=$3
 for tool in xvfb-run xdotool import convert; do
   if ! command -v "$tool" >/dev/null; then
@@ -15,6 +17,11 @@ for tool in xvfb-run xdotool import convert; do
 done
 mkdir -p "$(dirname "$out")"
 raw="$out.raw.png"
+# The run's working folder and settings stay in a private folder.
+private=$(mktemp -d)
+trap 'rm -rf "$private"' EXIT
+export HOME="$private" TMP="$private"
+unset XDG_CONFIG_HOME APPDATA
 
 xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$font" "$raw" > "$out.title" <<'INNER'
 set -euo pipefail

@@ -2,6 +2,9 @@
 
 #include <QTest>
 #include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "main/main_window.h"
@@ -18,6 +21,8 @@ class FakeDialogs : public ui::Dialogs {
     std::vector<std::pair<QString, QString>> messages;
     std::deque<std::optional<BaseFont>> fonts;
     std::vector<BaseFont> fontRequests;
+    std::vector<std::pair<QString, QString>> informations;
+    std::function<void()> whileInformationShown;  // runs while the box would wait
 
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -25,6 +30,10 @@ class FakeDialogs : public ui::Dialogs {
     }
     void Message(const QString& title, const QString& text) override {
         messages.emplace_back(title, text);
+    }
+    void Information(const QString& title, const QString& text) override {
+        informations.emplace_back(title, text);
+        if (whileInformationShown) whileInformationShown();
     }
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
         fontRequests.push_back(current);
@@ -41,6 +50,28 @@ class FakeDialogs : public ui::Dialogs {
     }
 };
 
+// The process as start-up sees it, all inside dir: TMP is dir/tmp, HOME is
+// dir/home (no .config yet), the program lives in dir/prog.
+struct HarnessEnvironment {
+    std::map<std::string, std::string> variables;
+    StartupEnvironment environment;
+
+    HarnessEnvironment(const TempDir& dir, std::vector<std::string> arguments) {
+        for (const char* sub : {"tmp", "home", "prog"})
+            std::filesystem::create_directories(dir.File(sub));
+        variables = {{"TMP", dir.File("tmp")}, {"HOME", dir.File("home")}};
+        environment.getenv = [this](const std::string& name) {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::string() : found->second;
+        };
+        environment.programFolder = dir.File("prog");
+        environment.currentFolder = dir.path();
+        environment.arguments = std::move(arguments);
+    }
+    HarnessEnvironment(const HarnessEnvironment&) = delete;
+    HarnessEnvironment& operator=(const HarnessEnvironment&) = delete;
+};
+
 // A shown main window with fake dialogs, and a small font on disk.
 struct WindowHarness {
     TempDir dir;
@@ -49,17 +80,32 @@ struct WindowHarness {
     std::unique_ptr<ui::MainWindow> window;
 
     explicit WindowHarness(bool loadFont = true) {
-        FntBuilder font(8);
-        font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
-        fontPath = dir.Write("font.fnt", font.Build());
-        auto fake = std::make_unique<FakeDialogs>();
-        dialogs = fake.get();
-        QStringList args;
-        if (loadFont) args << QString::fromStdString(fontPath);
-        window = std::make_unique<ui::MainWindow>(std::move(fake), args);
+        WriteFont();
+        std::vector<std::string> args;
+        if (loadFont) args.push_back(fontPath);
+        Start(args);
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
+    }
+    // The window made with these arguments and not shown.
+    explicit WindowHarness(const std::vector<std::string>& arguments) {
+        WriteFont();
+        Start(arguments);
+    }
+    void WriteFont() {
+        FntBuilder font(8);
+        font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
+        fontPath = dir.Write("font.fnt", font.Build());
+    }
+    void Start(const std::vector<std::string>& arguments) {
+        auto fake = std::make_unique<FakeDialogs>();
+        dialogs = fake.get();
+        const HarnessEnvironment process(dir, arguments);
+        window = std::make_unique<ui::MainWindow>(std::move(fake), process.environment);
+    }
+    std::string SettingsFile() const {
+        return dir.File("home/.config/Grind FNT Tool/Settings.ini");
     }
 
     Session& session() { return window->session(); }

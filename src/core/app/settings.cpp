@@ -1,10 +1,9 @@
 #include "app/settings.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/ini_file.h"
 #include "app/log_commands.h"
@@ -84,6 +83,14 @@ void ApplyBaseFont(Session& session, const IniFile& file) {
     session.view.BaseFontChanged(font);
 }
 
+// The settings folder and any missing folder above it: on a fresh account
+// even the per-user configuration folder may not exist yet.
+void MakeFolders(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) throw AppError::FromErrno(error.value(), "MkDir");
+}
+
 void ApplySettings(Session& session, const IniFile& file) {
     BusyPointer busy(session.view);
     for (const auto& entry : kPathKeys)
@@ -151,8 +158,7 @@ void SaveINI(Session& session) {
     const std::string& folder = session.SettingsFolder;
     // Without a settings folder the file would land in whatever folder is current.
     if (folder.empty()) throw AppError::FromErrno(ENOENT, "SaveINI");
-    if (GetFileLength(folder) == -1 && ::mkdir(folder.c_str(), 0777) != 0)
-        throw AppError::FromErrno(errno, "MkDir");
+    if (GetFileLength(folder) == -1) MakeFolders(folder);
     const std::string path = SettingsFilePath(session);
     if (GetFileLength(path) == -1) WriteByteArray(path, BytesOf("[Version]"));
     IniFile file = ReadIniFile(path);

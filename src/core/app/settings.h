@@ -19,8 +19,8 @@ std::string SettingsFilePath(const Session& session);
 // throws.
 void LoadINI(Session& session);
 
-// Writes every key of Settings.ini, creating the settings folder (one level)
-// and the file when missing. Throws AppError when the folder or the file
+// Writes every key of Settings.ini, creating the settings folder (with any
+// missing folder above it) and the file when missing. Throws AppError when the folder or the file
 // cannot be made or written.
 void SaveINI(Session& session);
 

@@ -1,16 +1,33 @@
 // grindfnttool: the editor's main window over the core.
 #include <QApplication>
+#include <QFile>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "main/first_paint.h"
 #include "main/main_window.h"
+#include "main/startup_outcome.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grind FNT Tool"));
+    // Qt has taken its own options out of argv; every other element is one
+    // argument, its bytes as the shell gave them.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::string programFolder =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+
     auto dialogs = std::make_unique<gft::ui::QtDialogs>();
     gft::ui::QtDialogs* dialogParent = dialogs.get();
-    gft::ui::MainWindow window(std::move(dialogs), QApplication::arguments().mid(1));
+    gft::ui::MainWindow window(std::move(dialogs),
+                               gft::ProcessEnvironment(programFolder, arguments));
     dialogParent->SetParent(&window);
+    if (const auto status = gft::ui::EndOfStartup(window.startup(), window.session(), *dialogParent,
+                                                  stdout, stderr))
+        return *status;
+    gft::ui::ExitAfterFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }

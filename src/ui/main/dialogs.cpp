@@ -49,9 +49,23 @@ std::optional<std::string> QtDialogs::AskFileName(const FileDialogRequest& reque
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
-void QtDialogs::Message(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
+namespace {
+
+// The core's texts break lines with CR LF; a label wants LF alone.
+void ShowBox(QMessageBox::Icon icon, const QString& title, QString text, QWidget* parent) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+}  // namespace
+
+void QtDialogs::Message(const QString& title, const QString& text) {
+    ShowBox(QMessageBox::NoIcon, title, text, parent_);
+}
+
+void QtDialogs::Information(const QString& title, const QString& text) {
+    ShowBox(QMessageBox::Information, title, text, parent_);
 }
 
 std::optional<BaseFont> QtDialogs::AskFont(const BaseFont& current, const QString& title) {

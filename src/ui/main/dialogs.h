@@ -18,6 +18,8 @@ class Dialogs {
     virtual ~Dialogs() = default;
     virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
+    // A message with the information icon (the command line's help box).
+    virtual void Information(const QString& title, const QString& text) { Message(title, text); }
     virtual std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) = 0;
 };
 
@@ -29,6 +31,7 @@ class QtDialogs : public Dialogs {
 
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
     void Message(const QString& title, const QString& text) override;
+    void Information(const QString& title, const QString& text) override;
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) override;
 
   private:

@@ -6,9 +6,12 @@
 #include <QMenuBar>
 #include <functional>
 
+#include "app/about.h"
 #include "app/file_commands.h"
 #include "app/log_commands.h"
 #include "app/option_commands.h"
+#include "app/settings.h"
+#include "app/shutdown.h"
 #include "app/window_commands.h"
 #include "commands/block_copy.h"
 #include "commands/height_gap.h"
@@ -76,7 +79,7 @@ QString Indexed(const char* name, int index) {
     return QString::fromLatin1(name) + u'_' + QString::number(index);
 }
 
-void BuildFileMenu(MenuBuilder m, QMainWindow& window) {
+void BuildFileMenu(MenuBuilder m) {
     m.Disabled("mnuNewFnt", "&New FNT", "Ctrl+N");
     m.Item("mnuLoadFnt", "&Load FNT...", "Ctrl+O", cmdLoadFNT_Click);
     m.Toggle("mnuUseSrcPath", "[Use source path for output]", Toggle::UseSrcPath);
@@ -98,7 +101,7 @@ void BuildFileMenu(MenuBuilder m, QMainWindow& window) {
     exportMenu.Disabled("mnuExportAtari", "Atar&i 8-bit FNT...");
     exportMenu.Disabled("mnuExport8bit", "8-bit binary FNT...");
     m.Separator();
-    m.Item("mnuExit", "E&xit", "", [&window](Session&) { window.close(); });
+    m.Item("mnuExit", "E&xit", "", mnuExit_Click);
 }
 
 void BuildToolsMenu(MenuBuilder m) {
@@ -178,9 +181,8 @@ void BuildSettingsMenu(MenuBuilder m) {
     m.Toggle("mnuDontCutBitmaps", "[Show invisible parts]", Toggle::DontCutBitmaps, "Shift+F8");
     m.Toggle("mnuYellowWidthMore8", "[Width > 8 = yellow]", Toggle::YellowWidthMore8, "F8");
     m.Separator();
-    // The settings file commands arrive with the settings file.
-    m.Item("mnuLoadSettings", "Load Settings", "", [](Session&) {});
-    m.Item("mnuSaveSettings", "Save Settings", "", [](Session&) {});
+    m.Item("mnuLoadSettings", "Load Settings", "", mnuLoadSettings_Click);
+    m.Item("mnuSaveSettings", "Save Settings", "", mnuSaveSettings_Click);
 }
 
 void BuildLogMenu(MenuBuilder m) {
@@ -190,10 +192,9 @@ void BuildLogMenu(MenuBuilder m) {
 }
 
 void BuildHelpMenu(MenuBuilder m) {
-    // The home page and the About box arrive with the application shell.
-    m.Item("mnuHomePage", "Visit Home...", "", [](Session&) {});
+    m.Item("mnuHomePage", "Visit Home...", "", mnuHomePage_Click);
     m.Separator();
-    m.Item("mnuAbout", "&About", "F1", [](Session&) {});
+    m.Item("mnuAbout", "&About", "F1", mnuAbout_Click);
 }
 
 }  // namespace
@@ -206,7 +207,7 @@ void BuildMainMenus(QMainWindow& window, Session& session,
         m->setObjectName(QString::fromLatin1(name));
         return MenuBuilder(m, session, toggles);
     };
-    BuildFileMenu(menu("mnufile", "&File"), window);
+    BuildFileMenu(menu("mnufile", "&File"));
     BuildToolsMenu(menu("mnuTools", "&Tools"));
     BuildEditMenu(menu("mnuEdit", "&Edit"));
     BuildHeightMenu(menu("mnuHeight", "He&ight"));

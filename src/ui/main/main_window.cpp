@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_commands.h"
+#include "app/shutdown.h"
 #include "app/window_commands.h"
 #include "commands/tile_mouse.h"
 #include "main/command_panel.h"
@@ -46,7 +47,7 @@ QFont ControlFont() {
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& arguments,
+MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironment& environment,
                        QWidget* parent)
     : QMainWindow(parent), dialogs_(std::move(dialogs)), view_(*dialogs_), session_(view_) {
     setObjectName(QStringLiteral("frmGrindFNTtool"));
@@ -57,16 +58,12 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& argu
     view_.ShowToggles(session_.options.on);
     resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
     qApp->installEventFilter(this);
-
-    std::vector<std::string> args;
-    for (const QString& argument : arguments)
-        args.push_back(QFile::encodeName(argument).toStdString());
-    StartUp(session_, runFolder_,
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), args);
+    startup_ = Startup(session_, environment);
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    ShutDownOnce();
     // The widgets call into the session and the view: they go first.
     delete takeCentralWidget();
     delete parts_.editor;
@@ -131,10 +128,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+// Closing is never refused and unsaved changes are not asked about.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    parts_.editor->close();
-    ShutDown(runFolder_);
+    ShutDownOnce();
     event->accept();
+}
+
+// Only a start-up that ran the window has a run to end; Help and Abort end
+// without saving the settings.
+void MainWindow::ShutDownOnce() {
+    if (shutDown_ || startup_.action != StartupAction::Run) return;
+    shutDown_ = true;
+    Shutdown(session_);
+    parts_.editor->close();
 }
 
 }  // namespace gft::ui

@@ -1,29 +1,30 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <memory>
 
 #include "app/session.h"
+#include "app/startup.h"
 #include "main/dialogs.h"
 #include "main/qt_view.h"
-#include "main/start_up.h"
 
 namespace gft::ui {
 
 // frmGrindFNTtool: the glyph grid, the command panel, the menus and the
 // status row over one session. Events become core calls; the core shows its
-// results through the QtView.
+// results through the QtView. The window runs the core's start-up as it is
+// made (the caller looks at startup() before showing it) and the shutdown
+// once when it closes, or when it goes without having been closed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // arguments: the command line without the program name.
-    MainWindow(std::unique_ptr<Dialogs> dialogs, const QStringList& arguments,
+    MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironment& environment,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    const StartupResult& startup() const { return startup_; }
     const WindowParts& parts() const { return parts_; }
     // The client area's size at which tiles are 24 x 24.
     QSize DefaultClientSize() const;
@@ -35,12 +36,14 @@ class MainWindow : public QMainWindow {
   private:
     void BuildWindow();
     QWidget* MakeEditorPlaceholder();
+    void ShutDownOnce();
 
     std::unique_ptr<Dialogs> dialogs_;
     QtView view_;
     Session session_;
-    RunFolder runFolder_;
     WindowParts parts_;
+    StartupResult startup_;
+    bool shutDown_ = false;
 };
 
 }  // namespace gft::ui

@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QUrl>
 
 #include "app/version.h"
 #include "main/dialogs.h"
@@ -138,6 +140,10 @@ void QtView::HideEditor() {
 
 void QtView::CloseRequested() {
     parts_.window->close();
+}
+
+void QtView::OpenUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
 QString QtView::TileFile(int code) const {

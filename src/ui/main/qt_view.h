@@ -65,6 +65,8 @@ class QtView : public View {
     void ShowEditor() override;
     void HideEditor() override;
     void CloseRequested() override;
+    // The core gives the URL percent-encoded; it goes to the desktop as it is.
+    void OpenUrl(const std::string& url) override;
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);
