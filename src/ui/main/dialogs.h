@@ -19,6 +19,9 @@ class Dialogs {
     virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
     virtual std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) = 0;
+    // The height of a new font, 1..255, offered as suggested. Cancel unless a
+    // seam answers it.
+    virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QFontDialog.
@@ -30,6 +33,7 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
     void Message(const QString& title, const QString& text) override;
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) override;
+    std::optional<int> AskHeight(int suggested) override;
 
   private:
     QWidget* parent_;
