@@ -18,6 +18,8 @@ class FakeDialogs : public ui::Dialogs {
     std::vector<std::pair<QString, QString>> messages;
     std::deque<std::optional<BaseFont>> fonts;
     std::vector<BaseFont> fontRequests;
+    std::deque<std::optional<int>> heights;
+    std::vector<int> heightRequests;
 
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -29,6 +31,10 @@ class FakeDialogs : public ui::Dialogs {
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
         fontRequests.push_back(current);
         return Next(fonts);
+    }
+    std::optional<int> AskHeight(int suggested) override {
+        heightRequests.push_back(suggested);
+        return Next(heights);
     }
 
   private:
