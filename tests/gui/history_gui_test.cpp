@@ -163,6 +163,7 @@ void HistoryWindowTest::newFntAsksTheHeightAndSaveAsksOnlyWithoutDestination() {
         const CharInfo& glyph = h.session().font.Chars[c];
         QVERIFY(!glyph.Present && glyph.Width == 0 && glyph.Pixels == Bytes(12, 0));
         QCOMPARE(h.TileAt(c)->Image().size(), QSize(1, 12));
+        QCOMPARE(h.TileAt(c)->Image().pixelColor(0, 11), QColor(80, 80, 80));
     }
     QCOMPARE(h.session().font.Selected[65], 0);
     QCOMPARE(Shown(h, "mnuUndo"), QString("(Undo)"));
