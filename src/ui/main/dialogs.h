@@ -19,8 +19,8 @@ class Dialogs {
     virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
     virtual void Message(const QString& title, const QString& text) = 0;
     virtual std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) = 0;
-    // The height of a new font, 1..255, offered as suggested. Cancel unless a
-    // seam answers it.
+    // The height of a new font, 1..255, starting at suggested. A seam that
+    // does not answer it cancels.
     virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 };
 
