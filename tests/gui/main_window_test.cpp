@@ -127,8 +127,8 @@ void MainWindowTest::menuItemsHaveTheirCaptionsKeysAndStates() {
         int checked;  // -1 not checkable
     };
     const Item items[] = {
-        {"mnuNewFnt", "&New FNT", "Ctrl+N", false, -1},
-        {"mnuSaveFnt", "Save FNT", "Ctrl+S", false, -1},
+        {"mnuNewFnt", "&New FNT", "Ctrl+N", true, -1},
+        {"mnuSaveFnt", "Save FNT", "Ctrl+S", true, -1},
         {"mnuSaveFntAs", "&Save FNT as...", "Ctrl+W", true, -1},
         {"mnuUseSrcPath", "[Use source path for output]", "", true, 1},
         {"mnuMergeAll", "[Merge all (with compare)]", "", false, -1},

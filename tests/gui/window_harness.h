@@ -23,6 +23,8 @@ class FakeDialogs : public ui::Dialogs {
     std::vector<BaseFont> fontRequests;
     std::vector<std::pair<QString, QString>> informations;
     std::function<void()> whileInformationShown;  // runs while the box would wait
+    std::deque<std::optional<int>> heights;
+    std::vector<int> heightRequests;
 
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -38,6 +40,10 @@ class FakeDialogs : public ui::Dialogs {
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
         fontRequests.push_back(current);
         return Next(fonts);
+    }
+    std::optional<int> AskHeight(int suggested) override {
+        heightRequests.push_back(suggested);
+        return Next(heights);
     }
 
   private:

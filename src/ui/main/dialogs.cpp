@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "main/hover_display.h"
@@ -77,6 +78,15 @@ std::optional<BaseFont> QtDialogs::AskFont(const BaseFont& current, const QStrin
     font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : current.size;
     font.bold = chosen.bold();
     return font;
+}
+
+std::optional<int> QtDialogs::AskHeight(int suggested) {
+    bool ok = false;
+    const int height = QInputDialog::getInt(parent_, QStringLiteral("New FNT"),
+                                            QStringLiteral("Height of the new font (1..255):"),
+                                            suggested, 1, 255, 1, &ok);
+    if (!ok) return std::nullopt;
+    return height;
 }
 
 }  // namespace gft::ui

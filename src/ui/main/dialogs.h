@@ -21,6 +21,9 @@ class Dialogs {
     // A message with the information icon (the command line's help box).
     virtual void Information(const QString& title, const QString& text) { Message(title, text); }
     virtual std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) = 0;
+    // The height of a new font, 1..255, starting at suggested. A seam that
+    // does not answer it cancels.
+    virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QFontDialog.
@@ -33,6 +36,7 @@ class QtDialogs : public Dialogs {
     void Message(const QString& title, const QString& text) override;
     void Information(const QString& title, const QString& text) override;
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) override;
+    std::optional<int> AskHeight(int suggested) override;
 
   private:
     QWidget* parent_;

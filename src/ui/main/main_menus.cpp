@@ -12,6 +12,7 @@
 #include "app/option_commands.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
+#include "app/undo.h"
 #include "app/window_commands.h"
 #include "commands/block_copy.h"
 #include "commands/height_gap.h"
@@ -80,10 +81,10 @@ QString Indexed(const char* name, int index) {
 }
 
 void BuildFileMenu(MenuBuilder m) {
-    m.Disabled("mnuNewFnt", "&New FNT", "Ctrl+N");
+    m.Item("mnuNewFnt", "&New FNT", "Ctrl+N", mnuNewFnt_Click);
     m.Item("mnuLoadFnt", "&Load FNT...", "Ctrl+O", cmdLoadFNT_Click);
     m.Toggle("mnuUseSrcPath", "[Use source path for output]", Toggle::UseSrcPath);
-    m.Disabled("mnuSaveFnt", "Save FNT", "Ctrl+S");
+    m.Item("mnuSaveFnt", "Save FNT", "Ctrl+S", mnuSaveFnt_Click);
     m.Item("mnuSaveFntAs", "&Save FNT as...", "Ctrl+W", cmdSaveFNT_Click);
     m.Toggle("mnuCompress", "[Store duplicates as one]", Toggle::Compress);
     m.Toggle("mnuSaveThisFormat", "[Save selection table (lok)]", Toggle::SaveThisFormat);
@@ -115,8 +116,9 @@ void BuildToolsMenu(MenuBuilder m) {
 }
 
 void BuildEditMenu(MenuBuilder m) {
-    m.Disabled("mnuUndo", "Undo", "Ctrl+Z");
-    m.Disabled("mnuRedo", "Redo", "Ctrl+Y");
+    // Enabled and named by the view whenever the history changes.
+    m.Item("mnuUndo", "Undo", "Ctrl+Z", mnuUndo_Click)->setEnabled(false);
+    m.Item("mnuRedo", "Redo", "Ctrl+Y", mnuRedo_Click)->setEnabled(false);
     m.Separator();
     const char* select[] = {"Select all", "&Unselect all", "Invert selection"};
     const char* selectKeys[] = {"Ctrl+A", "Ctrl+U", "Ctrl+I"};

@@ -1,5 +1,6 @@
 #include "main/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -81,6 +82,8 @@ void MainWindow::BuildWindow() {
         parts_.grid->TileAt(code)->setAcceptDrops(true);
     panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
     BuildMainMenus(*this, session_, parts_.toggles);
+    parts_.undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    parts_.redo = menuBar()->findChild<QAction*>(QStringLiteral("mnuRedo"));
 
     Session& session = session_;
     connect(parts_.grid, &TileGrid::TilePressed, this, [&session](int code, int button, int shift) {

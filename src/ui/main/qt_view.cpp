@@ -25,6 +25,15 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// "Undo " + the step's name, or plain "Undo" when there is nothing to undo.
+void ShowHistoryItem(QAction* item, const QString& verb, const std::string& step) {
+    if (item == nullptr) return;
+    item->setEnabled(!step.empty());
+    QString caption = verb;
+    if (!step.empty()) caption += u' ' + Text(step).replace(u'&', QStringLiteral("&&"));
+    item->setText(caption);
+}
+
 }  // namespace
 
 void QtView::LogAppended(const std::string& line) {
@@ -127,6 +136,15 @@ void QtView::PickUpChanged(int code, const std::string& label) {
 
 void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
     parts_.hover->ShowHover(Text(label), TileFile(code), zoomWidth, zoomHeight);
+}
+
+void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
+    ShowHistoryItem(parts_.undo, QStringLiteral("Undo"), undoName);
+    ShowHistoryItem(parts_.redo, QStringLiteral("Redo"), redoName);
+}
+
+std::optional<int> QtView::AskHeight(int suggested) {
+    return dialogs_.AskHeight(suggested);
 }
 
 void QtView::ShowEditor() {

@@ -34,6 +34,8 @@ struct WindowParts {
     QLabel* time = nullptr;
     QWidget* editor = nullptr;
     std::array<ToggleControls, kToggleCount> toggles{};
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
 };
 
 // Shows what the core reports on the main window's widgets. It holds no rule:
@@ -61,6 +63,9 @@ class QtView : public View {
     void ToggleChanged(Toggle toggle, bool on) override;
     void PickUpChanged(int code, const std::string& label) override;
     void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
+
+    void HistoryChanged(const std::string& undoName, const std::string& redoName) override;
+    std::optional<int> AskHeight(int suggested) override;
 
     void ShowEditor() override;
     void HideEditor() override;

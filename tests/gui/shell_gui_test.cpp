@@ -175,4 +175,4 @@ void ShellTest::abortShowsTheLastLogLine() {
 }  // namespace gft::test
 
 QTEST_MAIN(gft::test::ShellTest)
-#include "shell_test.moc"
+#include "shell_gui_test.moc"
