@@ -72,6 +72,8 @@ TEST(Startup, WorkingAndSettingsFoldersFollowTheEnvironment) {
     StartupFixture f;
     EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("prog"));
     EXPECT_EQ(SettingsFolderFor(f.environment, "/base"), f.dir.File("home/.config/Grind FNT Tool"));
+    f.variables["XDG_RUNTIME_DIR"] = f.dir.File("cur");
+    EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("cur"));
     f.variables["TMPDIR"] = f.dir.File("tmp");
     EXPECT_EQ(WorkingFolderBase(f.environment), f.dir.File("tmp"));
     f.variables["TMP"] = f.dir.File("nonexistent");  // TMP is set: TMPDIR is not tried

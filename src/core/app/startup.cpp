@@ -65,7 +65,9 @@ StartupEnvironment ProcessEnvironment(std::string programFolder,
 }
 
 std::string WorkingFolderBase(const StartupEnvironment& environment) {
-    std::string base = FirstSet(environment, {"TMP", "TEMP", "TMPDIR"});
+    // XDG_RUNTIME_DIR is the desktop's per-user folder in memory: the tile
+    // files are written on every redraw, and a disk makes that slow.
+    std::string base = FirstSet(environment, {"TMP", "TEMP", "TMPDIR", "XDG_RUNTIME_DIR"});
     if (base.empty() || GetFileLength(base) == -1) base = environment.programFolder;
     if (!Writable(base)) base = environment.systemTempFolder;
     return base;
