@@ -34,7 +34,6 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildWindow();
-    QWidget* MakeEditorPlaceholder();
 
     std::unique_ptr<Dialogs> dialogs_;
     QtView view_;

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "app/version.h"
+#include "editor/char_editor_window.h"
 #include "main/dialogs.h"
 #include "main/hover_display.h"
 #include "main/tile_grid.h"
@@ -91,6 +92,7 @@ std::optional<BaseFont> QtView::AskFont(const BaseFont& current) {
 
 void QtView::BaseFontChanged(const BaseFont& font) {
     parts_.hover->SetBaseFont(font);
+    parts_.editor->SetBaseFont(font);
 }
 
 void QtView::ToggleChanged(Toggle toggle, bool on) {
@@ -106,6 +108,8 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     if (toggle == Toggle::Frames) {
         parts_.grid->SetFrames(on);
         parts_.hover->SetFrames(on);
+    } else if (toggle == Toggle::StayOnTop) {
+        parts_.editor->SetStayOnTop(on);
     } else if (toggle == Toggle::LogAutoScroll) {
         autoScroll_ = on;
         if (on) parts_.log->scrollToBottom();
@@ -128,12 +132,31 @@ void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int
 }
 
 void QtView::ShowEditor() {
-    parts_.editor->show();
-    parts_.editor->raise();
+    parts_.editor->ShowWindow();
 }
 
 void QtView::HideEditor() {
-    parts_.editor->hide();
+    parts_.editor->HideWindow();
+}
+
+void QtView::EditorChanged() {
+    parts_.editor->Rebuild();
+}
+
+void QtView::EditorScrollReset() {
+    parts_.editor->ResetScroll();
+}
+
+void QtView::EditorCaptionChanged(const std::string& caption, const std::string& label) {
+    parts_.editor->SetCaption(Text(caption), Text(label));
+}
+
+void QtView::EditorCellChanged(int col, int row) {
+    parts_.editor->CellChanged(col, row);
+}
+
+void QtView::EditorReportChanged(const std::string& text) {
+    parts_.editor->SetReport(Text(text));
 }
 
 void QtView::CloseRequested() {
