@@ -31,6 +31,9 @@ class CellGrid : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The grid shows no focus: taking or losing it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
   private:
     Session& session_;
