@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QWindow>
 
@@ -114,6 +115,18 @@ void EditorWindowTest::gridShowsTheGlyphInItsColours() {
     QCOMPARE(image.pixelColor(5 * 16, 8 * 16 + 2), Color(kGridLineColor));
     QCOMPARE(image.pixelColor(5 * 16 + 8, 8 * 16 + 2), Color(kBeyondColor));
     QCOMPARE(image.pixelColor(8, 8 * 16 + 4), Color(kGridLineColor));
+
+    // Crisp at any scale: no pixel blends two colours.
+    const QSet<QRgb> colours{Color(kInkColor).rgb(), Color(kInsideColor).rgb(),
+                             Color(kBeyondColor).rgb(), Color(kGridLineColor).rgb()};
+    for (const qreal ratio : {1.5, 2.0, 1.25}) {
+        QImage scaled(h.grid->size() * ratio, QImage::Format_RGB32);
+        scaled.setDevicePixelRatio(ratio);
+        h.grid->render(&scaled);
+        for (int y = 0; y < scaled.height(); ++y)
+            for (int x = 0; x < scaled.width(); ++x)
+                QVERIFY2(colours.contains(scaled.pixel(x, y)), qPrintable(QString::number(ratio)));
+    }
 
     h.Open(64);  // width 17, all bits set: 24 columns, the beyond-width ones set too
     QCOMPARE(h.grid->size(), QSize(3 * 128 + 1, 8 * 16 + 5));
