@@ -26,7 +26,8 @@ unset XDG_CONFIG_HOME APPDATA
 xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$font" "$raw" > "$out.title" <<'INNER'
 set -euo pipefail
 program=$1 font=$2 raw=$3
-"$program" "$font" 2>/dev/null &
+# On the X server, even when the tests around it run offscreen.
+QT_QPA_PLATFORM=xcb "$program" "$font" 2>/dev/null &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
 window=$(timeout 90 xdotool search --sync --name "^Grind FNT Tool" | head -1)

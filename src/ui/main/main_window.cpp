@@ -6,15 +6,14 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QVBoxLayout>
 
 #include "app/file_commands.h"
 #include "app/shutdown.h"
 #include "app/window_commands.h"
 #include "commands/tile_mouse.h"
+#include "editor/char_editor_window.h"
 #include "main/command_panel.h"
 #include "main/hover_display.h"
 #include "main/main_area.h"
@@ -76,7 +75,7 @@ void MainWindow::BuildWindow() {
     auto* panel = new CommandPanel(session_, parts_);
     auto* status = new StatusRow(parts_);
     setCentralWidget(new MainArea(parts_.grid, panel, status));
-    parts_.editor = MakeEditorPlaceholder();
+    parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
     // Drop targets of their own, as the window is; eventFilter loads the drop.
     for (int code = 0; code < 256; ++code)
         parts_.grid->TileAt(code)->setAcceptDrops(true);
@@ -91,17 +90,6 @@ void MainWindow::BuildWindow() {
     });
     connect(parts_.grid, &TileGrid::TileHovered, this,
             [&session](int code) { HoverUpdate(session, code); });
-}
-
-// The character editor window is built separately; until then a small
-// window stands in for it.
-QWidget* MainWindow::MakeEditorPlaceholder() {
-    auto* editor = new QWidget(this, Qt::Window);
-    editor->setObjectName(QStringLiteral("frmCharEd"));
-    editor->setWindowTitle(QStringLiteral("Character editor"));
-    auto* layout = new QVBoxLayout(editor);
-    layout->addWidget(new QLabel(QStringLiteral("The character editor is not available yet.")));
-    return editor;
 }
 
 QSize MainWindow::DefaultClientSize() const {

@@ -35,7 +35,6 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildWindow();
-    QWidget* MakeEditorPlaceholder();
     void ShutDownOnce();
 
     std::unique_ptr<Dialogs> dialogs_;

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "app/version.h"
+#include "editor/char_editor_window.h"
 #include "main/dialogs.h"
 #include "main/hover_display.h"
 #include "main/tile_grid.h"
@@ -102,6 +103,7 @@ std::optional<BaseFont> QtView::AskFont(const BaseFont& current) {
 
 void QtView::BaseFontChanged(const BaseFont& font) {
     parts_.hover->SetBaseFont(font);
+    parts_.editor->SetBaseFont(font);
 }
 
 void QtView::ToggleChanged(Toggle toggle, bool on) {
@@ -117,6 +119,8 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     if (toggle == Toggle::Frames) {
         parts_.grid->SetFrames(on);
         parts_.hover->SetFrames(on);
+    } else if (toggle == Toggle::StayOnTop) {
+        parts_.editor->SetStayOnTop(on);
     } else if (toggle == Toggle::LogAutoScroll) {
         autoScroll_ = on;
         if (on) parts_.log->scrollToBottom();
@@ -148,12 +152,31 @@ std::optional<int> QtView::AskHeight(int suggested) {
 }
 
 void QtView::ShowEditor() {
-    parts_.editor->show();
-    parts_.editor->raise();
+    parts_.editor->ShowWindow();
 }
 
 void QtView::HideEditor() {
-    parts_.editor->hide();
+    parts_.editor->HideWindow();
+}
+
+void QtView::EditorChanged() {
+    parts_.editor->Rebuild();
+}
+
+void QtView::EditorScrollReset() {
+    parts_.editor->ResetScroll();
+}
+
+void QtView::EditorCaptionChanged(const std::string& caption, const std::string& label) {
+    parts_.editor->SetCaption(Text(caption), Text(label));
+}
+
+void QtView::EditorCellChanged(int col, int row) {
+    parts_.editor->CellChanged(col, row);
+}
+
+void QtView::EditorReportChanged(const std::string& text) {
+    parts_.editor->SetReport(Text(text));
 }
 
 void QtView::CloseRequested() {

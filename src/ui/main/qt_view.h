@@ -13,6 +13,7 @@ class QWidget;
 
 namespace gft::ui {
 
+class CharEditorWindow;
 class Dialogs;
 class HoverDisplay;
 class TileGrid;
@@ -32,7 +33,7 @@ struct WindowParts {
     QListWidget* log = nullptr;
     QLabel* status = nullptr;
     QLabel* time = nullptr;
-    QWidget* editor = nullptr;
+    CharEditorWindow* editor = nullptr;
     std::array<ToggleControls, kToggleCount> toggles{};
     QAction* undo = nullptr;
     QAction* redo = nullptr;
@@ -69,6 +70,11 @@ class QtView : public View {
 
     void ShowEditor() override;
     void HideEditor() override;
+    void EditorChanged() override;
+    void EditorScrollReset() override;
+    void EditorCaptionChanged(const std::string& caption, const std::string& label) override;
+    void EditorCellChanged(int col, int row) override;
+    void EditorReportChanged(const std::string& text) override;
     void CloseRequested() override;
     // The core gives the URL percent-encoded; it goes to the desktop as it is.
     void OpenUrl(const std::string& url) override;

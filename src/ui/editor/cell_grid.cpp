@@ -1,0 +1,112 @@
+#include "editor/cell_grid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/session.h"
+#include "editor/char_editor.h"
+#include "editor/grid_geometry.h"
+#include "editor/pixel_edit.h"
+
+namespace gft::ui {
+
+namespace {
+
+QColor ToQColor(Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+QRect ToQRect(const GridRect& rect) {
+    return {QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom)};
+}
+
+// Held or pressed buttons as the program counts them: 1 left, 2 right,
+// 4 middle, added up.
+int ButtonMask(Qt::MouseButtons buttons) {
+    int mask = 0;
+    if (buttons & Qt::LeftButton) mask |= 1;
+    if (buttons & Qt::RightButton) mask |= 2;
+    if (buttons & Qt::MiddleButton) mask |= 4;
+    return mask;
+}
+
+int ShiftMask(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+// The cells a rectangle of the grid touches along one axis: first..last.
+std::pair<int, int> CellSpan(int from, int to, int count) {
+    return {std::max(0, (from - 1) / kCellPitch), std::min(count - 1, to / kCellPitch)};
+}
+
+}  // namespace
+
+CellGrid::CellGrid(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("picTable"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    resize(0, 0);
+}
+
+void CellGrid::Rebuild() {
+    if (EditorReady(session_)) {
+        const GridSize size = TableSize(session_.editor.EditChr, session_.font.FontHeight);
+        resize(size.width, size.height);
+    }
+    update();
+}
+
+void CellGrid::CellChanged(int col, int row) {
+    update(CellArea(col, row));
+}
+
+QRect CellGrid::CellArea(int col, int row) {
+    return {col * kCellPitch + 1, row * kCellPitch + 1, kCellPitch - 1, kCellPitch - 1};
+}
+
+// Only what the event asks for is painted: the background pieces it
+// touches and the cells inside it, so a one-cell update costs one cell.
+void CellGrid::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    if (!EditorReady(session_)) {
+        painter.fillRect(dirty, ToQColor(kGridLineColor));
+        return;
+    }
+    const CharInfo& glyph = session_.editor.EditChr;
+    const int height = session_.font.FontHeight;
+    for (const GridRect& piece : TableBackground(glyph, height)) {
+        const QRect area = ToQRect(piece).intersected(dirty);
+        if (!area.isEmpty()) painter.fillRect(area, ToQColor(piece.color));
+    }
+    const auto [firstCol, lastCol] = CellSpan(dirty.left(), dirty.right(), GridColumns(glyph));
+    const auto [firstRow, lastRow] = CellSpan(dirty.top(), dirty.bottom(), height);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int col = firstCol; col <= lastCol; ++col) {
+            const GridRect cell = CellRect(glyph, col, row);
+            painter.fillRect(ToQRect(cell), ToQColor(cell.color));
+        }
+}
+
+void CellGrid::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPointF at = event->position();
+    picTable_MouseDown(session_, ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x(),
+                       at.y());
+    event->accept();
+}
+
+void CellGrid::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    picTable_MouseMove(session_, ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+                       at.x(), at.y());
+    event->accept();
+}
+
+}  // namespace gft::ui

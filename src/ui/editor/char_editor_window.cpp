@@ -1,0 +1,261 @@
+#include "editor/char_editor_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWindow>
+#include <functional>
+
+#include "app/option_commands.h"
+#include "app/session.h"
+#include "app/window_commands.h"
+#include "editor/apply.h"
+#include "editor/cell_grid.h"
+#include "editor/char_editor.h"
+#include "editor/column_moves.h"
+#include "editor/fill_commands.h"
+#include "editor/grid_geometry.h"
+#include "editor/mirror.h"
+#include "editor/row_moves.h"
+#include "editor/width_commands.h"
+#include "main/hover_display.h"
+
+namespace gft::ui {
+
+namespace {
+
+// The window was laid out in twips; 15 twips are one pixel at 96 dpi.
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+
+QRect Twips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+// Command buttons and option boxes are 1095 x 375 twips.
+QRect ButtonAt(int left, int top) {
+    return Twips(left, top, 1095, 375);
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect at,
+                    std::function<void()> command) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(at);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, std::move(command));
+    return button;
+}
+
+QFont ReportFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+}  // namespace
+
+CharEditorWindow::CharEditorWindow(Session& session,
+                                   std::array<ToggleControls, kToggleCount>& toggles,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName(QStringLiteral("frmCharEd"));
+    setWindowTitle(QStringLiteral("Char Editor"));
+    // The controls take the main window's font, as its own controls do.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFixedSize(Px(7965), Px(6225));
+
+    frame_ = new QWidget(this);
+    frame_->setObjectName(QStringLiteral("picFrame"));
+    frame_->setGeometry(0, 0, kFrameWidth, kFrameHeight);
+    frame_->setAutoFillBackground(true);
+    QPalette silver = frame_->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    frame_->setPalette(silver);
+    grid_ = new CellGrid(session, frame_);
+
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    vScroll_->setObjectName(QStringLiteral("VScroll"));
+    vScroll_->setGeometry(Twips(7680, 0, 255, 4035));
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll_->setObjectName(QStringLiteral("HScroll"));
+    hScroll_->setGeometry(Twips(0, 4020, 7695, 255));
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->setRange(0, kScrollMaximum);
+        bar->setValue(kScrollStart);
+    }
+    // Change and Scroll alike: the grid follows the thumb while it is dragged.
+    connect(hScroll_, &QScrollBar::valueChanged, this, [this] { ScrollTableH(); });
+    connect(vScroll_, &QScrollBar::valueChanged, this, [this] { ScrollTableV(); });
+
+    report_ = new QLineEdit(QString::fromStdString(session.editor.Report), this);
+    report_->setObjectName(QStringLiteral("txtOut"));
+    report_->setGeometry(Twips(0, 4380, 4365, 315));
+    report_->setFont(ReportFont());
+    report_->setReadOnly(true);
+
+    auto* label = new ClickLabel(this);
+    label->setObjectName(QStringLiteral("lblCharNo_1"));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(Twips(3810, 4860, 405, 675));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(label, &ClickLabel::DoubleClicked, this,
+            [&session] { mnuBaseFontSelect_Click(session); });
+    charLabel_ = label;
+    SetBaseFont(session.options.baseFont);
+
+    BuildButtons(toggles);
+    qApp->installEventFilter(this);
+}
+
+CharEditorWindow::~CharEditorWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& toggles) {
+    Session& s = session_;
+    Button(this, "cmdMoveH_0", "Move &up", ButtonAt(4440, 4380), [&s] { cmdMoveH_Click(s, 0); });
+    Button(this, "cmdMoveV_0", "Move left", ButtonAt(5640, 4380), [&s] { cmdMoveV_Click(s, 0); });
+    Button(this, "cmdMoveV_1", "Move right", ButtonAt(6840, 4380), [&s] { cmdMoveV_Click(s, 1); });
+    Button(this, "cmdChangeChr_0", "&< Prev char", ButtonAt(120, 4740),
+           [&s] { cmdChangeChr_Click(s, 0); });
+    Button(this, "cmdChangeChr_1", "Next char &>", ButtonAt(1320, 4740),
+           [&s] { cmdChangeChr_Click(s, 1); });
+    Button(this, "cmdApply", "&Apply", ButtonAt(2520, 4740), [&s] { cmdApply_Click(s); });
+    Button(this, "cmdMoveH_1", "Move &down", ButtonAt(4440, 4860), [&s] { cmdMoveH_Click(s, 1); });
+    Button(this, "cmdMirror_0", "Mirror &H", ButtonAt(5640, 4860), [&s] { cmdMirror_Click(s, 0); });
+    Button(this, "cmdMirror_1", "Mirror &V", ButtonAt(6840, 4860), [&s] { cmdMirror_Click(s, 1); });
+    Button(this, "cmdInverse", "&Inverse", ButtonAt(4440, 5340), [&s] { cmdInverse_Click(s); });
+    Button(this, "cmdDelChr", "Delete", ButtonAt(5640, 5340), [&s] { cmdDelChr_Click(s); });
+    Button(this, "cmdRestore", "&Restore", ButtonAt(6840, 5340), [&s] { cmdRestore_Click(s); });
+    Button(this, "cmdWidth_0", "Width &-", ButtonAt(120, 5700), [&s] { cmdWidth_Click(s, 0); });
+    Button(this, "cmdWidth_1", "Width &+", ButtonAt(1320, 5700), [&s] { cmdWidth_Click(s, 1); });
+    Button(this, "cmdFixWidth", "Fix &Width", ButtonAt(2520, 5700), [&s] { cmdFixWidth_Click(s); });
+    Button(this, "cmdClrOutside", "Clear &outside", ButtonAt(4440, 5820),
+           [&s] { cmdClrOutside_Click(s); });
+    Button(this, "cmdClear", "Clear", ButtonAt(5640, 5820), [&s] { cmdClear_Click(s); });
+    Button(this, "cmdCloseCE", "&Close", ButtonAt(6840, 5820), [&s] { HideCharEditor(s); });
+
+    // The option boxes: a click flips the option through the core, which
+    // shows the result on the box.
+    const struct {
+        const char* name;
+        const char* caption;
+        int left;
+        Toggle toggle;
+    } boxes[] = {{"chkCrsrInv", "[Cursor Inv.]", 120, Toggle::CrsrInv},
+                 {"chkStayOnTop", "[Stay on top]", 1320, Toggle::StayOnTop},
+                 {"chkAutoApply", "[Auto apply]", 2520, Toggle::AutoApply}};
+    for (const auto& box : boxes) {
+        const Toggle toggle = box.toggle;
+        QPushButton* button = Button(this, box.name, box.caption, ButtonAt(box.left, 5220),
+                                     [&s, toggle] { ClickToggle(s, toggle); });
+        button->setCheckable(true);
+        button->setChecked(s.On(toggle));
+        toggles[static_cast<std::size_t>(toggle)].box = button;
+    }
+}
+
+void CharEditorWindow::ShowWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void CharEditorWindow::HideWindow() {
+    hide();
+}
+
+void CharEditorWindow::Rebuild() {
+    grid_->Rebuild();
+    ScrollTableH();
+    ScrollTableV();
+}
+
+void CharEditorWindow::ResetScroll() {
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(kScrollStart);
+    }
+    ScrollTableH();
+    ScrollTableV();
+}
+
+void CharEditorWindow::SetCaption(const QString& caption, const QString& label) {
+    setWindowTitle(caption);
+    charLabel_->setText(label);
+}
+
+void CharEditorWindow::CellChanged(int col, int row) {
+    grid_->CellChanged(col, row);
+}
+
+void CharEditorWindow::SetReport(const QString& text) {
+    report_->setText(text);
+}
+
+void CharEditorWindow::SetBaseFont(const BaseFont& font) {
+    charLabel_->setFont(ToQFont(font));
+}
+
+void CharEditorWindow::SetStayOnTop(bool on) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
+        // A change of window flags hides the window; it comes back in place.
+        const bool shown = isVisible();
+        const QPoint at = pos();
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        if (shown) {
+            move(at);
+            show();
+        }
+    }
+    ApplyTransientParent();
+}
+
+// On, the window belongs to the main window and the window manager keeps it
+// above; off, it stands alone.
+void CharEditorWindow::ApplyTransientParent() {
+    QWindow* handle = windowHandle();
+    if (handle == nullptr) return;
+    QWidget* owner = parentWidget();
+    const bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    handle->setTransientParent(onTop && owner ? owner->window()->windowHandle() : nullptr);
+}
+
+void CharEditorWindow::ScrollTableH() {
+    grid_->move(
+        ScrollOffset(hScroll_->value(), grid_->width(), frame_->width(), hScroll_->maximum()),
+        grid_->y());
+}
+
+void CharEditorWindow::ScrollTableV() {
+    grid_->move(grid_->x(), ScrollOffset(vScroll_->value(), grid_->height(), frame_->height(),
+                                         vScroll_->maximum()));
+}
+
+// The window sees its keys before its controls: Esc hides it.
+bool CharEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+    return EditorKeyPress(session_, 27);
+}
+
+// Closed by the window manager: hidden like "&Close" does.
+void CharEditorWindow::closeEvent(QCloseEvent* event) {
+    HideCharEditor(session_);
+    event->accept();
+}
+
+void CharEditorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ApplyTransientParent();
+}
+
+}  // namespace gft::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "app/toggles.h"
+#include "main/qt_view.h"
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace gft {
+class Session;
+}
+
+namespace gft::ui {
+
+class CellGrid;
+
+// frmCharEd: the character editor, a modeless window beside the main window.
+// The cell grid sits in a frame that the two scroll bars move it in; below
+// them the cell report, the character in the base font, the command buttons
+// and the editor's option boxes. Each control calls one core operation; the
+// QtView passes on what the core reports.
+class CharEditorWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The option boxes are recorded in toggles for the view.
+    CharEditorWindow(Session& session, std::array<ToggleControls, kToggleCount>& toggles,
+                     QWidget* parent = nullptr);
+    ~CharEditorWindow() override;
+
+    void ShowWindow();
+    void HideWindow();
+    // The glyph or its size changed: rebuild the grid where the bars place it.
+    void Rebuild();
+    // Both bars back to the start, which centres a grid smaller than the frame.
+    void ResetScroll();
+    void SetCaption(const QString& caption, const QString& label);
+    void CellChanged(int col, int row);
+    void SetReport(const QString& text);
+    void SetBaseFont(const BaseFont& font);
+    // "[Stay on top]": on, the window stays above the main window (and the
+    // others); off, it is an ordinary window the main window may cover.
+    void SetStayOnTop(bool on);
+
+    CellGrid* Grid() const { return grid_; }
+    QWidget* Frame() const { return frame_; }
+    QScrollBar* HScroll() const { return hScroll_; }
+    QScrollBar* VScroll() const { return vScroll_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildButtons(std::array<ToggleControls, kToggleCount>& toggles);
+    void ScrollTableH();
+    void ScrollTableV();
+    void ApplyTransientParent();
+
+    Session& session_;
+    QWidget* frame_;
+    CellGrid* grid_;
+    QScrollBar* hScroll_;
+    QScrollBar* vScroll_;
+    QLineEdit* report_;
+    QLabel* charLabel_;
+};
+
+}  // namespace gft::ui
