@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -39,14 +40,15 @@ Font WideFont(int height) {
     return font;
 }
 
-// A session with a private tile folder, removed at the end.
+// A session with a private tile folder under TMPDIR, removed at the end.
 struct BenchSession {
     View view;
     Session session{view};
     std::filesystem::path folder;
     explicit BenchSession(const Font& font) {
-        char name[] = "/tmp/gft-bench-XXXXXX";
-        folder = ::mkdtemp(name);
+        const char* tmp = std::getenv("TMPDIR");
+        std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/gft-bench-XXXXXX";
+        folder = ::mkdtemp(name.data());
         session.TempFolder = folder.string() + "/";
         session.font = font;
     }

@@ -5,21 +5,33 @@
 //   WindowLoadOnly256, WindowPaintOnly256: its two halves
 //   FullRedraw256       both, as a Refresh does it
 //   SingleGlyphRefresh  one glyph: write, load, repaint tile and zoom
+// and the baselines of the last two, done the barest way in the same run:
+//   BareRedraw256       the 256 tile files overwritten and read back with
+//                       bare POSIX calls, the same images (decoded before the
+//                       clock runs) painted into one plain widget of the
+//                       grid's size
+//   BareSingleGlyph     one file so, its image painted into a plain widget of
+//                       the tile's size and, zoomed, into one of the zoom's
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPainter>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/file_commands.h"
+#include "bench_support.h"
 #include "main/hover_display.h"
 #include "main/main_window.h"
 #include "main/tile_grid.h"
 #include "render/hover.h"
 #include "render/preview.h"
+#include "render/tile_bitmap.h"
 
 namespace {
 
@@ -124,6 +136,85 @@ void SingleGlyphRefresh(benchmark::State& state) {
     }
 }
 
+// A plain widget that paints the images it holds into their rectangles.
+class Canvas : public QWidget {
+  public:
+    using QWidget::QWidget;
+    std::vector<std::pair<QRect, QImage>> items;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (const auto& [rect, image] : items)
+            painter.drawImage(rect, image);
+    }
+};
+
+// The tile files of the window's folder: their bytes, their images and
+// where the grid shows them; the copies are written into a folder of their own.
+struct BareTiles {
+    std::string folder = PrivateFolder() + "/bare";
+    std::vector<std::string> paths;
+    std::vector<gft::Bytes> bytes;
+    QWidget top;
+    Canvas* grid = new Canvas(&top);
+    Canvas* tile = new Canvas(&top);
+    Canvas* zoom = new Canvas(&top);
+
+    BareTiles() {
+        MainWindow& window = Window();
+        const std::string& source = window.session().TempFolder;
+        std::filesystem::create_directories(folder);
+        const auto& parts = window.parts();
+        top.resize(window.size());
+        grid->setGeometry(parts.grid->geometry());
+        tile->setGeometry(QRect(QPoint(0, 0), parts.grid->TileAt(65)->size()));
+        zoom->setGeometry(QRect(parts.grid->geometry().topRight(), parts.hover->size()));
+        for (int code = 0; code < 256; ++code) {
+            const std::string name = gft::TileFileName(code);
+            const QImage image = gft::ui::ReadBitmapFile(QString::fromStdString(source + name));
+            gft::Bytes content(std::filesystem::file_size(source + name));
+            gft::bench::BareRead(source + name, content);
+            paths.push_back(folder + "/" + name);
+            bytes.push_back(std::move(content));
+            grid->items.emplace_back(parts.grid->TileAt(code)->geometry(), image);
+            if (code == 65) {
+                tile->items.emplace_back(tile->rect(), image);
+                const QSize zoomed = image.size() * gft::ui::HoverDisplay::kZoom;
+                zoom->items.emplace_back(QRect(QPoint(0, 0), zoomed), image);
+            }
+        }
+        top.show();
+        QCoreApplication::processEvents();
+    }
+    // Overwrites the file of code and reads it back.
+    void WriteRead(std::size_t code, gft::Bytes& buffer) {
+        gft::bench::BareOverwrite(paths[code], bytes[code]);
+        buffer.resize(bytes[code].size());
+        benchmark::DoNotOptimize(gft::bench::BareRead(paths[code], buffer));
+    }
+};
+
+void BareRedraw256(benchmark::State& state) {
+    BareTiles bare;
+    gft::Bytes buffer;
+    for (auto _ : state) {
+        for (std::size_t code = 0; code < 256; ++code)
+            bare.WriteRead(code, buffer);
+        bare.grid->repaint();
+    }
+}
+
+void BareSingleGlyph(benchmark::State& state) {
+    BareTiles bare;
+    gft::Bytes buffer;
+    for (auto _ : state) {
+        bare.WriteRead(65, buffer);
+        bare.tile->repaint();
+        bare.zoom->repaint();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(CorePreview256)->Unit(benchmark::kMillisecond);
@@ -132,17 +223,17 @@ BENCHMARK(WindowLoadOnly256)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowPaintOnly256)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRedraw256)->Unit(benchmark::kMillisecond);
 BENCHMARK(SingleGlyphRefresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareRedraw256)->Unit(benchmark::kMillisecond);
+BENCHMARK(BareSingleGlyph)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    char folder[] = "/tmp/gft-bench-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) return 1;
-    PrivateFolder() = folder;
+    const gft::bench::ScratchDir folder;  // under TMPDIR, like the other benchmarks
+    PrivateFolder() = folder.Path();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     WindowHolder().reset();
-    std::filesystem::remove_all(folder);
     return 0;
 }
