@@ -48,6 +48,31 @@ TEST(CommandLine, PathsResolveInCurrentThenProgramFolderThenAsGiven) {
     EXPECT_TRUE(examine({"--HELP"}).unknownSwitch);
 }
 
+// A desktop's "%u" hands over a file:// URL; it names the local file, and
+// nothing else does.
+TEST(CommandLine, FileUrlsNameLocalFiles) {
+    TempDir dir;
+    const std::string font = dir.Write("my 100%.fnt", Bytes{1});
+    const std::string folder = dir.path();
+    const auto examine = [&](const std::string& argument) {
+        return ExamineArguments({argument}, folder, folder);
+    };
+    const std::string escaped = folder + "/my%20100%25.fnt";
+    EXPECT_EQ(examine("file://" + escaped).fontPath, font);
+    EXPECT_EQ(examine("FILE://LocalHost" + escaped).fontPath, font);
+    EXPECT_EQ(examine("file:" + escaped).fontPath, font);
+
+    for (const std::string& bad :
+         std::vector<std::string>{"file://elsewhere" + escaped, "file://" + folder + "/my%2",
+                                  "file://" + folder + "/my%2x", "file://" + escaped + "%00",
+                                  std::string("file:my%20100%25.fnt"),
+                                  "file://" + folder + "/none.fnt", std::string("file://")}) {
+        const auto request = examine(bad);
+        EXPECT_TRUE(request.badPath) << bad;
+        EXPECT_EQ(request.fontPath, "") << bad;
+    }
+}
+
 struct StartupFixture {
     TempDir dir;
     RecordingView view;

@@ -24,7 +24,8 @@ struct CommandLineRequest {
 // "-h" and "--help" ask for help; any other argument starting with "-" is an
 // unknown switch; every other one is a font path, tried in the current
 // folder, in the program's folder, then as given (an absolute path only as
-// given). A file counts only when it holds at least one byte; each path
+// given). A file:// URL, as a desktop passes it, stands for the local path it
+// names. A file counts only when it holds at least one byte; each path
 // argument decides anew, so the last one wins.
 CommandLineRequest ExamineArguments(const std::vector<std::string>& arguments,
                                     const std::string& currentFolder,
