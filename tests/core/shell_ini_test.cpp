@@ -26,6 +26,16 @@ TEST(IniFile, WritesKeepTheFileOrder) {
     EXPECT_EQ(file.Get("D", "k", "none"), "none");
 }
 
+TEST(IniFile, AValueEndsAtAnyLineBreakAsItIsWritten) {
+    // A lone CR is no line end of the file, but a written value stops there:
+    // what is read must be what a write of it keeps.
+    IniFile file("[Paths]\nSource=\r\vfnt-Next=\nDestination= out.fnt \rtail\n");
+    EXPECT_EQ(file.Get("Paths", "Source", "none"), "");
+    EXPECT_EQ(file.Get("Paths", "Destination", "none"), "out.fnt");
+    file.Set("Paths", "Destination", file.Get("Paths", "Destination", ""));
+    EXPECT_EQ(file.Content(), "[Paths]\nSource=\r\vfnt-Next=\nDestination=out.fnt\n");
+}
+
 TEST(IniFile, NewFileStartsFromTheVersionHeader) {
     TempDir dir;
     const std::string path = dir.Write("Settings.ini", BytesOf("[Version]"));

@@ -40,18 +40,19 @@ bool SectionName(std::string_view line, std::string_view& name) {
     return true;
 }
 
-// "key=value" gives both trimmed; a line without "=" gives false.
+// A value is one line of the file: a line break would start a new key.
+std::string_view FirstLine(std::string_view value) {
+    return value.substr(0, value.find_first_of("\r\n"));
+}
+
+// "key=value" gives both trimmed, the value cut at a lone CR as a write cuts
+// it; a line without "=" gives false.
 bool KeyLine(std::string_view line, std::string_view& key, std::string_view& value) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     key = Trim(line.substr(0, equals));
-    value = Trim(line.substr(equals + 1));
+    value = Trim(FirstLine(line.substr(equals + 1)));
     return true;
-}
-
-// A value is one line of the file: a line break would start a new key.
-std::string_view FirstLine(std::string_view value) {
-    return value.substr(0, value.find_first_of("\r\n"));
 }
 
 }  // namespace
