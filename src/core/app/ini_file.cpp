@@ -64,7 +64,10 @@ IniFile::IniFile(std::string_view content) {
         auto end = content.find('\n', start);
         if (end == std::string_view::npos) end = content.size();
         std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR before the LF belongs to the line end: kept in the line, a
+        // CR would come back as a CR LF of its own when the file is written.
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines_.emplace_back(line);
         start = end + 1;
     }
