@@ -34,10 +34,12 @@ const Folders& Places() {
     return folders;
 }
 
-bool IsHelp(std::string argument) {
-    std::transform(argument.begin(), argument.end(), argument.begin(),
+// The slash forms in any case; the dash forms only as they are.
+bool IsHelp(const std::string& argument) {
+    std::string lower = argument;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return argument == "/?" || argument == "/h" || argument == "/hlp" || argument == "/help" ||
+    return lower == "/?" || lower == "/h" || lower == "/hlp" || lower == "/help" ||
            argument == "-h" || argument == "--help";
 }
 
