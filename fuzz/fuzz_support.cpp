@@ -46,6 +46,15 @@ std::string Scratch::Write(const std::string& name, const std::uint8_t* data, st
     return path;
 }
 
+ScratchSession::ScratchSession(View& view) : session(view) {
+    session.TempFolder = Scratch::Get().Tiles();
+    session.tileCache = std::move(Scratch::Get().tileCache);
+}
+
+ScratchSession::~ScratchSession() {
+    Scratch::Get().tileCache = std::move(session.tileCache);
+}
+
 void Require(bool condition, const char* what) {
     if (condition) return;
     std::fprintf(stderr, "fuzz finding: %s\n", what);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/session.h"
 #include "font/font_model.h"
 #include "render/tile_cache.h"
 
@@ -15,6 +16,7 @@ class Scratch {
   public:
     static Scratch& Get();
     const std::string& Tiles() const { return tiles_; }
+    const std::string& Folder() const { return folder_; }
     // Writes the bytes as the file `name` in the folder; returns its path.
     std::string Write(const std::string& name, const std::uint8_t* data, std::size_t size);
 
@@ -27,6 +29,17 @@ class Scratch {
     ~Scratch();
     std::string folder_;
     std::string tiles_;
+};
+
+// A session whose tiles go to the scratch folder; it takes the tile cache
+// over from the session before and hands it on when it ends.
+class ScratchSession {
+  public:
+    explicit ScratchSession(View& view);
+    ~ScratchSession();
+    ScratchSession(const ScratchSession&) = delete;
+    ScratchSession& operator=(const ScratchSession&) = delete;
+    Session session;
 };
 
 // Stops the process (a finding) when the condition does not hold.

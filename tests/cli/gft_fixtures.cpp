@@ -3,8 +3,8 @@
 // feeds the runner can be read in this one place.
 //
 //   gft_fixtures DIR            the golden fixtures, into DIR
-//   gft_fixtures --corpus DIR   seed inputs into DIR/fuzz_fnt_reader and
-//                               DIR/fuzz_eight_bit_import
+//   gft_fixtures --corpus DIR   seed inputs into DIR/fuzz_<target>, one
+//                               folder for each fuzz target
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -239,14 +239,28 @@ void WriteGoldenFixtures(Writer& write) {
     write("empty.bin", {});
 }
 
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
 // Small valid and faulty inputs for the fuzzers to start from.
-void WriteCorpus(const std::string& folder, bool& ok) {
-    const std::string fnt = folder + "/fuzz_fnt_reader";
-    const std::string eight = folder + "/fuzz_eight_bit_import";
-    ::mkdir(folder.c_str(), 0777);
-    ::mkdir(fnt.c_str(), 0777);
-    ::mkdir(eight.c_str(), 0777);
-    Writer font(fnt);
+class Corpus {
+  public:
+    explicit Corpus(std::string folder) : folder_(std::move(folder)) {
+        ::mkdir(folder_.c_str(), 0777);
+    }
+    Writer Target(const std::string& name) {
+        const std::string path = folder_ + "/fuzz_" + name;
+        ::mkdir(path.c_str(), 0777);
+        return Writer(path);
+    }
+
+  private:
+    std::string folder_;
+};
+
+bool WriteFntSeeds(Corpus& corpus) {
+    Writer font = corpus.Target("fnt_reader");
     font("empty8.fnt", FntBuilder(8).Build());
     font("clean.fnt", CleanFont().Build());
     font("more.fnt", MoreFont());
@@ -255,8 +269,11 @@ void WriteCorpus(const std::string& folder, bool& ok) {
     FntBuilder tall(255);
     tall.Set(1, 255, 0x5A).Set(2, 9, 0x81);
     font("tall.fnt", tall.Build());
+    return font.ok;
+}
 
-    Writer eightBit(eight);
+bool WriteEightBitSeeds(Corpus& corpus) {
+    Writer eightBit = corpus.Target("eight_bit_import");
     const auto withVariant = [](std::uint8_t remap, Bytes file) {
         file.insert(file.begin(), remap);
         return file;
@@ -265,7 +282,72 @@ void WriteCorpus(const std::string& folder, bool& ok) {
     eightBit("packed", withVariant(1, PackedF80()));
     eightBit("raw", withVariant(0, RawFont()));
     eightBit("nibble", withVariant(0, LowNibbleFont()));
-    ok = font.ok && eightBit.ok;
+    return eightBit.ok;
+}
+
+bool WriteSelectionSeeds(Corpus& corpus) {
+    Writer table = corpus.Target("selection_table");
+    Bytes full(256, 0);
+    full[65] = full[66] = 1;
+    full[200] = 9;
+    table("full.lok", full);
+    table("short.lok", Bytes(full.begin(), full.begin() + 100));
+    Bytes longer = full;
+    longer.resize(300, 1);
+    table("long.lok", longer);
+    return table.ok;
+}
+
+bool WriteSettingsSeeds(Corpus& corpus) {
+    Writer ini = corpus.Target("settings");
+    const std::string head =
+        "[Version]\nApplication=Grind FNT Tool\nMajor=0\nMinor=0\n"
+        "Revision=150\n";
+    ini("saved.ini",
+        Text(head + "[Paths]\nSource=/home/a/f.fnt\nDestination=\nSourceForMerge=m.fnt\n"
+                    "SourceForCompare=\nSourceForAtariImport=\nSourceFor8bitImport=\n"
+                    "[Options]\nShowFrames=1\nWidthMore8ToYellow=0\nShowInvisibleParts=1\n"
+                    "UseSrcPathForOutput=0\nSkipDuplicates=1\nInverseCursor=0\n"
+                    "BaseFontName=Fixedsys\nBaseFontSize=18\nBaseFontBold=1\n"
+                    "SaveGFTSelectionTable=1\nMarkDifferent=0\n"));
+    ini("crlf.ini", Text("[version]\r\napplication = Grind FNT Tool\r\n\r\n[OPTIONS]\r\n"
+                         "showframes = -0.5\r\nBaseFontSize=12.75\r\nBaseFontName = Courier \r\n"));
+    ini("messy.ini", Text("; comment\n[Options\nShowFrames=0\n" + head +
+                          "[Options]\nSkipDuplicates=abc\n[Paths]\nSource\n=x\n[Options]\n"
+                          "MarkDifferent=1\n"));
+    ini("other.ini", Text("[Version]\nApplication=Other Tool\n"));
+    return ini.ok;
+}
+
+bool WriteCommandLineSeeds(Corpus& corpus) {
+    Writer line = corpus.Target("command_line");
+    line("help", Text("/Help"));
+    line("quoted", Text("\"a b.fnt\" a.fnt -x \"p.fnt\"\tx"));
+    line("argv", Text(std::string("a.fnt\0--help\0p.fnt\0d\0e.fnt", 26)));
+    line("absolute", Text(" /tmp \"/h\" ../current/a.fnt"));
+    return line.ok;
+}
+
+// The run's folder has a.fnt (the sample font), b.fnt with b.lok, c.bin and d.f80.
+bool WriteScriptSeeds(Corpus& corpus) {
+    Writer script = corpus.Target("run_script");
+    script("glyphs", Text("load a.fnt\nselect-polish\ncopy-block 0\nheight 0\nclick 65\n"
+                          "click 66\nclick 48\nclick 49 shift\nhover 66\ndump 97\nundo\nredo\n"));
+    script("editor", Text("load b.fnt\nedit 66\ned mirror-h\ned pixel 2 3 left\ned width+\n"
+                          "ed right\ned apply\ned next\ned inverse\ned restore\ned caption\n"));
+    script("files", Text("load b.fnt\nmerge a.fnt\ncompare a.fnt\nselect-where errors\n"
+                         "option save-lok on\nsave e.fnt\nload e.fnt\nquick-save\ntitle\n"));
+    script("import", Text("new 8\nimport-atari c.bin\nimport-8bit d.f80\nselect invert\n"
+                          "delete-selected\nstatus\n"));
+    script("settings", Text("option show-frames off\nsave-settings\noption show-frames on\n"
+                            "load-settings\nlog-dblclick Character 65\nclear-log\nesc\n"));
+    return script.ok;
+}
+
+void WriteCorpus(const std::string& folder, bool& ok) {
+    Corpus corpus(folder);
+    ok = WriteFntSeeds(corpus) && WriteEightBitSeeds(corpus) && WriteSelectionSeeds(corpus) &&
+         WriteSettingsSeeds(corpus) && WriteCommandLineSeeds(corpus) && WriteScriptSeeds(corpus);
 }
 
 }  // namespace

@@ -26,6 +26,24 @@ TEST(IniFile, WritesKeepTheFileOrder) {
     EXPECT_EQ(file.Get("D", "k", "none"), "none");
 }
 
+TEST(IniFile, AValueEndsAtAnyLineBreakAsItIsWritten) {
+    // A lone CR is no line end of the file, but a written value stops there:
+    // what is read must be what a write of it keeps.
+    IniFile file("[Paths]\nSource=\r\vfnt-Next=\nDestination= out.fnt \rtail\n");
+    EXPECT_EQ(file.Get("Paths", "Source", "none"), "");
+    EXPECT_EQ(file.Get("Paths", "Destination", "none"), "out.fnt");
+    file.Set("Paths", "Destination", file.Get("Paths", "Destination", ""));
+    EXPECT_EQ(file.Content(), "[Paths]\nSource=\r\vfnt-Next=\nDestination=out.fnt\n");
+
+    // CRs at the end of a line belong to its line end: written back after
+    // the line, they would turn a file of LF line ends into one of CR LF.
+    const std::string lf = "[A]\nk=1\n[B]C\r\r";
+    EXPECT_EQ(IniFile(lf).Content(), "[A]\nk=1\n[B]C\n");
+    const std::string crlf = "[A]\r\nk=1\r\r\n";
+    EXPECT_EQ(IniFile(crlf).Content(), "[A]\r\nk=1\r\n");
+    EXPECT_EQ(IniFile(IniFile(crlf).Content()).Content(), IniFile(crlf).Content());
+}
+
 TEST(IniFile, NewFileStartsFromTheVersionHeader) {
     TempDir dir;
     const std::string path = dir.Write("Settings.ini", BytesOf("[Version]"));

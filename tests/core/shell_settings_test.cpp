@@ -73,6 +73,20 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     EXPECT_TRUE(b.session.LogLines().empty());
 }
 
+TEST(Settings, AnyBaseFontSizeComesBackFromTheFile) {
+    // Sizes of more than six digits, or too small for a plain decimal of six,
+    // must come back as they went out.
+    for (const double size : {18.123456789, 1234567.0, 0.00001, 1e300, 0.1}) {
+        SettingsFixture a;
+        a.session.options.baseFont.size = size;
+        SaveINI(a.session);
+        SettingsFixture b;
+        b.session.SettingsFolder = a.session.SettingsFolder;
+        LoadINI(b.session);
+        EXPECT_EQ(b.session.options.baseFont.size, size);
+    }
+}
+
 TEST(Settings, IniFlagTakesTheWholePartOfTheLeadingNumber) {
     const std::pair<std::string, std::pair<std::string, int>> cases[] = {
         {"0", {"0", 0}},   {"abc", {"0", 0}},  {"", {"0", 0}},    {"2", {"2", 1}},

@@ -40,18 +40,19 @@ bool SectionName(std::string_view line, std::string_view& name) {
     return true;
 }
 
-// "key=value" gives both trimmed; a line without "=" gives false.
+// A value is one line of the file: a line break would start a new key.
+std::string_view FirstLine(std::string_view value) {
+    return value.substr(0, value.find_first_of("\r\n"));
+}
+
+// "key=value" gives both trimmed, the value cut at a lone CR as a write cuts
+// it; a line without "=" gives false.
 bool KeyLine(std::string_view line, std::string_view& key, std::string_view& value) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     key = Trim(line.substr(0, equals));
-    value = Trim(line.substr(equals + 1));
+    value = Trim(FirstLine(line.substr(equals + 1)));
     return true;
-}
-
-// A value is one line of the file: a line break would start a new key.
-std::string_view FirstLine(std::string_view value) {
-    return value.substr(0, value.find_first_of("\r\n"));
 }
 
 }  // namespace
@@ -63,7 +64,10 @@ IniFile::IniFile(std::string_view content) {
         auto end = content.find('\n', start);
         if (end == std::string_view::npos) end = content.size();
         std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR before the LF belongs to the line end: kept in the line, a
+        // CR would come back as a CR LF of its own when the file is written.
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines_.emplace_back(line);
         start = end + 1;
     }

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -57,10 +58,12 @@ const char* OneOrZero(bool on) {
     return on ? "1" : "0";
 }
 
+// The shortest plain decimal that reads back as the same size: the reader
+// takes no exponent, and six digits would not bring every size back.
 std::string FontSizeText(double size) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%g", size);
-    return text;
+    char text[400];
+    const auto end = std::to_chars(text, text + sizeof text, size, std::chars_format::fixed).ptr;
+    return std::string(text, end);
 }
 
 // The current state is the default, so a missing key leaves the option alone.
