@@ -1,6 +1,5 @@
 // The editor's whole-glyph commands against a plain bit-grid model, on widths
-// around every byte boundary and on the largest glyph (255 x 255), plus the
-// identities a user relies on (mirror twice, move round the height).
+// around every byte boundary and on the largest glyph (255 x 255).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -141,33 +140,6 @@ TEST(EditorCommands, MatchTheBitModelOnEveryWidthAndTheLargestGlyph) {
                 EXPECT_EQ(f.Edit(), expected.ToGlyph());
                 EXPECT_EQ(f.session.font.Chars[65], glyph) << "the font changes only on Apply";
             }
-        }
-    }
-}
-
-TEST(EditorCommands, MirrorsAndRowMovesComeBackToTheGlyph) {
-    for (const int width : {1, 5, 8, 9, 13, 16, 17, 255}) {
-        SCOPED_TRACE(width);
-        for (const int height : {1, 7, 255}) {
-            const CharInfo glyph =
-                RandomGlyph(width, height, static_cast<unsigned>(width + height));
-            EditorFixture f;
-            f.Open(height, 200, glyph);
-            cmdMirror_Click(f.session, 0);
-            if (width > 1 && height == 255) {
-                EXPECT_NE(f.Edit(), glyph);
-            }
-            cmdMirror_Click(f.session, 0);
-            EXPECT_EQ(f.Edit(), glyph);
-            cmdMirror_Click(f.session, 1);
-            cmdMirror_Click(f.session, 1);
-            EXPECT_EQ(f.Edit(), glyph);
-            for (int i = 0; i < height; ++i)
-                cmdMoveH_Click(f.session, 1);
-            EXPECT_EQ(f.Edit(), glyph);
-            cmdMoveH_Click(f.session, 1);
-            cmdMoveH_Click(f.session, 0);
-            EXPECT_EQ(f.Edit(), glyph);
         }
     }
 }
