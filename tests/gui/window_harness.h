@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <deque>
 #include <filesystem>
@@ -120,7 +122,22 @@ struct WindowHarness {
         return window->findChild<T*>(name);
     }
     ui::Tile* TileAt(int code) const { return window->parts().grid->TileAt(code); }
-    QStringList LogTexts() const;
+    QString Text(const char* label) const {
+        return Find<QLabel>(QString::fromLatin1(label))->text();
+    }
+    // The log list's lines without the "Preview generated" ones.
+    QStringList LogTexts() const {
+        QStringList lines;
+        auto* log = Find<QListWidget>(QStringLiteral("lstLog"));
+        for (int i = 0; i < log->count(); ++i)
+            if (!log->item(i)->text().startsWith("Preview generated"))
+                lines << log->item(i)->text();
+        return lines;
+    }
+    QString LastLogLine() const { return LogTexts().value(LogTexts().size() - 1); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
 };
 
 }  // namespace gft::test
