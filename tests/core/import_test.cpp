@@ -1,5 +1,7 @@
-// Importing 8 x 8 fonts over the loaded font: the Atari order, packed 4-pixel
-// fonts, the detection of 4-pixel fonts and the selection table beside them.
+// Importing 8 x 8 fonts over the loaded font: where the Atari order puts each
+// source character, what a blank one becomes, the detection of 4-pixel fonts
+// and the selection table beside the file. Packed F80 files, file order, odd
+// sizes and missing or empty files are the golden case import.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -25,9 +27,9 @@ Bytes Glyph(int k, std::uint8_t mask = 0xFF) {
     return rows;
 }
 
-Bytes EightBitFile(std::size_t size, const std::set<int>& blank = {}, std::uint8_t mask = 0xFF) {
-    Bytes file(size);
-    for (std::size_t i = 0; i < size; ++i) {
+Bytes EightBitFile(const std::set<int>& blank = {}, std::uint8_t mask = 0xFF) {
+    Bytes file(1024);
+    for (std::size_t i = 0; i < file.size(); ++i) {
         const int k = static_cast<int>(i / 8);
         file[i] = blank.contains(k) ? 0 : Row(k, static_cast<int>(i % 8)) & mask;
     }
@@ -48,112 +50,39 @@ struct Import : SessionFixture {
         return LogSince(start);
     }
     const CharInfo& Char(int code) const { return session.font.Chars[code]; }
-    void ExpectAbsent(int code) const {
-        EXPECT_FALSE(Char(code).Present) << code;
-        EXPECT_EQ(Char(code).Width, 0) << code;
-        EXPECT_EQ(Char(code).Pixels, Bytes(8, 0)) << code;
-    }
 };
 
-TEST(EightBitImport, AtariFontIsRemappedAndLosesItsUpperHalf) {
+TEST(EightBitImport, AtariOrderPutsEachSourceCharacterAtItsCode) {
     Import f;
-    EXPECT_EQ(f.Run(EightBitFile(1024, {0, 5}), true), Lines{kImported});
-    const Font& font = f.session.font;
-    EXPECT_EQ(font.FontHeight, 8);
-    EXPECT_EQ(font.MaxWidth, 8);
-    EXPECT_EQ(font.EditStatus, 2);
-    EXPECT_EQ(f.session.Title(), "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:8 Max WIDTH:8) (*)");
-    EXPECT_EQ(font.AttrSection[11], 12);
-    EXPECT_TRUE(f.Char(32).Present);  // the blank Atari space stays present
-    EXPECT_EQ(f.Char(32).Pixels, Bytes(8, 0));
-    EXPECT_EQ(f.Char(65).Pixels, Glyph(33));
-    EXPECT_EQ(f.Char(0).Pixels, Glyph(64));
-    EXPECT_EQ(f.Char(31).Pixels, Glyph(95));
-    EXPECT_EQ(f.Char(97).Pixels, Glyph(97));
-    f.ExpectAbsent(37);  // blank source character 5
-    for (int code = 0; code < 256; ++code) {
-        EXPECT_EQ(f.Char(code).HasError, 0);
-        if (code >= 128) f.ExpectAbsent(code);
-        if (f.Char(code).Present) {
-            EXPECT_EQ(f.Char(code).Width, 8);
-        }
+    EXPECT_EQ(f.Run(EightBitFile({0, 5}), true), Lines{kImported});
+    const std::pair<int, int> sourceToCode[] = {{1, 33},  {33, 65}, {63, 95}, {64, 0},
+                                                {95, 31}, {96, 96}, {97, 97}, {127, 127}};
+    for (const auto& [source, code] : sourceToCode) {
+        EXPECT_EQ(f.Char(code), (CharInfo{true, Glyph(source), 8, 0})) << source;
     }
-}
-
-TEST(EightBitImport, AnyEightBitFontKeepsFileOrder) {
-    Import f;
-    EXPECT_EQ(f.Run(EightBitFile(1024, {0, 5, 32}), false), Lines{kImported});
-    f.ExpectAbsent(0);
-    f.ExpectAbsent(5);
-    EXPECT_TRUE(f.Char(32).Present);
-    EXPECT_EQ(f.Char(65).Pixels, Glyph(65));
-    EXPECT_EQ(f.Char(127).Pixels, Glyph(127));
-    for (int code = 128; code < 256; ++code)
-        f.ExpectAbsent(code);  // the zeros past the end of the file
-
-    EXPECT_EQ(f.Run(EightBitFile(2048, {32, 200}), false).front(),
-              "Proper size is 1024 or 512 Bytes, here is 2048");
+    EXPECT_EQ(f.Char(32), (CharInfo{true, Bytes(8, 0), 8, 0}));   // the blank space stays
+    EXPECT_EQ(f.Char(37), (CharInfo{false, Bytes(8, 0), 0, 0}));  // a blank character goes
     int present = 0;
-    for (const auto& glyph : f.session.font.Chars)
+    for (const CharInfo& glyph : f.session.font.Chars)
         present += glyph.Present;
-    EXPECT_EQ(present, 255);
-    f.ExpectAbsent(200);
-    EXPECT_EQ(f.Char(255).Pixels, Glyph(255));
-}
-
-TEST(EightBitImport, PackedAtariF80SplitsEveryByteIntoTwoCharacters) {
-    Import f;
-    EXPECT_EQ(f.Run(EightBitFile(512), true, "packed.f80"), Lines{kImported});
-    // Source block m holds characters 2m (left half) and 2m + 1 (right half).
-    const auto left = [](int m) { return Glyph(m, 0xF0); };
-    const auto right = [](int m) {
-        Bytes rows = Glyph(m, 0x0F);
-        for (auto& row : rows)
-            row = static_cast<std::uint8_t>(row * 16);
-        return rows;
-    };
-    EXPECT_EQ(f.Char(32).Pixels, left(0));     // character 0
-    EXPECT_EQ(f.Char(33).Pixels, right(0));    // character 1
-    EXPECT_EQ(f.Char(2).Pixels, left(33));     // character 66
-    EXPECT_EQ(f.Char(127).Pixels, right(63));  // character 127
-    EXPECT_EQ(f.Char(33).Width, 4);
-    EXPECT_EQ(f.session.font.MaxWidth, 4);
-    f.ExpectAbsent(128);
+    EXPECT_EQ(present, 127);  // nothing above 127
+    EXPECT_EQ(f.session.font.FontHeight, 8);
+    EXPECT_EQ(f.session.font.AttrSection[11], 12);
 }
 
 TEST(EightBitImport, FourPixelFontsAreDetectedByTheFreeHalf) {
     Import f;
-    EXPECT_EQ(f.Run(EightBitFile(1024, {}, 0x0F), false),
+    EXPECT_EQ(f.Run(EightBitFile({}, 0xF0), true),
+              (Lines{"Detected F80! True <-> False", kImported}));
+    EXPECT_EQ(f.Char(65), (CharInfo{true, Glyph(33, 0xF0), 4, 0}));
+    EXPECT_EQ(f.session.font.MaxWidth, 4);
+
+    EXPECT_EQ(f.Run(EightBitFile({}, 0x0F), false),
               (Lines{"Detected F80! False <-> True", kImported}));
-    Bytes moved = Glyph(1, 0x0F);
+    Bytes moved = Glyph(1, 0x0F);  // the right half's ink moves left
     for (auto& row : moved)
         row = static_cast<std::uint8_t>(row * 16);
     EXPECT_EQ(f.Char(1).Pixels, moved);
-    EXPECT_EQ(f.Char(1).Width, 4);
-    EXPECT_EQ(f.session.font.MaxWidth, 4);
-
-    EXPECT_EQ(f.Run(EightBitFile(1024, {}, 0xF0), true),
-              (Lines{"Detected F80! True <-> False", kImported}));
-    EXPECT_EQ(f.Char(65).Pixels, Glyph(33, 0xF0));
-    EXPECT_EQ(f.Char(65).Width, 4);
-}
-
-TEST(EightBitImport, OddSizesWarnAndImportWhatIsThere) {
-    Import f;
-    EXPECT_EQ(f.Run(EightBitFile(1030), false),
-              (Lines{"Proper size is 1024 or 512 Bytes, here is 1030",
-                     "If this is not 8-bit font you can see \"random\" data instead", kImported}));
-    Bytes partial = Glyph(128);
-    partial[6] = partial[7] = 0;
-    EXPECT_EQ(f.Char(128).Pixels, partial);
-    f.ExpectAbsent(129);
-
-    const Font before = f.session.font;
-    EXPECT_EQ(f.Run(Bytes{}, true), Lines{"File is empty, nothing to import"});
-    const std::size_t start = f.session.LogLines().size();
-    ImportEightBitFont(f.session, f.dir.File("missing.fnt"), false);
-    EXPECT_EQ(f.LogSince(start), Lines{"File not found!"});
-    EXPECT_EQ(f.session.font, before);
 }
 
 TEST(EightBitImport, SelectionTableFollowsTheAtariOrder) {
@@ -163,7 +92,7 @@ TEST(EightBitImport, SelectionTableFollowsTheAtariOrder) {
     for (int k : {33, 70, 1, 100})
         table[k] = 1;
     f.dir.Write("atari.lok", table);
-    f.Run(EightBitFile(1024), true, "atari.fnt");
+    f.Run(EightBitFile(), true, "atari.fnt");
     std::set<int> selected;
     for (int code = 0; code < 256; ++code)
         if (f.session.font.Selected[code]) selected.insert(code);
