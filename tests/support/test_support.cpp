@@ -115,16 +115,12 @@ SessionFixture::SessionFixture() {
     session.ProgramFolder = dir.path();
 }
 
-std::vector<std::string> SessionFixture::LogSince(std::size_t first) const {
+std::vector<std::string> LogOf(const Session& session, std::size_t first) {
     std::vector<std::string> lines;
     const auto& all = session.LogLines();
     for (std::size_t i = first; i < all.size(); ++i)
         if (all[i].rfind("Preview generated (", 0) != 0) lines.push_back(all[i]);
     return lines;
-}
-
-std::vector<std::string> SessionFixture::Log() const {
-    return LogSince(0);
 }
 
 std::string SessionFixture::LoadBytes(const Bytes& file, const std::string& name) {

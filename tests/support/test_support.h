@@ -57,7 +57,6 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 // Records what the core asks a view to do; answers file dialogs from a queue.
 class RecordingView : public View {
   public:
-    std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<FileDialogRequest> dialogs;
     std::deque<std::optional<std::string>> answers;
@@ -65,14 +64,10 @@ class RecordingView : public View {
     int blankTiles = 0;
     int busyDepth = 0;
     std::string title;
-    std::string status;
     std::vector<std::pair<Toggle, bool>> toggles;
     int editorShown = 0;
     int editorHidden = 0;
 
-    void LogAppended(const std::string& line) override { log.push_back(line); }
-    void LogCleared() override { log.clear(); }
-    void StatusChanged(const std::string& text) override { status = text; }
     void TitleChanged(const std::string& text) override { title = text; }
     void LoadTiles(int first, int last, const std::string&) override {
         tileLoads.emplace_back(first, last);
@@ -86,6 +81,9 @@ class RecordingView : public View {
     void HideEditor() override { ++editorHidden; }
 };
 
+// The session's log lines from first on, without the "Preview generated (...)" lines.
+std::vector<std::string> LogOf(const Session& session, std::size_t first = 0);
+
 // A session with a recording view and a private tile folder.
 struct SessionFixture {
     TempDir dir;
@@ -93,9 +91,8 @@ struct SessionFixture {
     Session session{view};
     SessionFixture();
 
-    // Log lines without the "Preview generated (...)" lines.
-    std::vector<std::string> Log() const;
-    std::vector<std::string> LogSince(std::size_t first) const;
+    std::vector<std::string> Log() const { return LogOf(session); }
+    std::vector<std::string> LogSince(std::size_t first) const { return LogOf(session, first); }
     // Writes bytes as a file in the fixture folder and loads it.
     std::string LoadBytes(const Bytes& file, const std::string& name = "font.fnt");
 };
