@@ -24,7 +24,6 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<std::optional<BaseFont>> fonts;
     std::vector<BaseFont> fontRequests;
     std::vector<std::pair<QString, QString>> informations;
-    std::function<void()> whileInformationShown;  // runs while the box would wait
     std::deque<std::optional<int>> heights;
     std::vector<int> heightRequests;
 
@@ -37,7 +36,6 @@ class FakeDialogs : public ui::Dialogs {
     }
     void Information(const QString& title, const QString& text) override {
         informations.emplace_back(title, text);
-        if (whileInformationShown) whileInformationShown();
     }
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
         fontRequests.push_back(current);
@@ -88,29 +86,17 @@ struct WindowHarness {
     std::unique_ptr<ui::MainWindow> window;
 
     explicit WindowHarness(bool loadFont = true) {
-        WriteFont();
-        std::vector<std::string> args;
-        if (loadFont) args.push_back(fontPath);
-        Start(args);
-        window->show();
-        window->activateWindow();
-        (void)QTest::qWaitForWindowActive(window.get());
-    }
-    // The window made with these arguments and not shown.
-    explicit WindowHarness(const std::vector<std::string>& arguments) {
-        WriteFont();
-        Start(arguments);
-    }
-    void WriteFont() {
         FntBuilder font(8);
         font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
         fontPath = dir.Write("font.fnt", font.Build());
-    }
-    void Start(const std::vector<std::string>& arguments) {
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        const HarnessEnvironment process(dir, arguments);
+        const HarnessEnvironment process(
+            dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
         window = std::make_unique<ui::MainWindow>(std::move(fake), process.environment);
+        window->show();
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
     }
     std::string SettingsFile() const {
         return dir.File("home/.config/Grind FNT Tool/Settings.ini");
