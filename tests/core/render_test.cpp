@@ -53,15 +53,14 @@ TEST(TileBitmap, HeaderRowsAndColours) {
     EXPECT_EQ(Le32(BuildTileBitmap(font, 65, {true, false}), 18), 8u);
     font.Chars[66] = CharInfo{true, Bytes(100), 0, 1};
     EXPECT_EQ(Le32(BuildTileBitmap(font, 66, {}), 18), 1u);
-    EXPECT_EQ(Le32(BuildTileBitmap(font, 66, {true, false}), 18), 8u);
     EXPECT_EQ(Colour(BuildTileBitmap(font, 66, {}), 0), (std::array<int, 3>{80, 80, 80}));
 
     font.Chars[8] = CharInfo{true, Bytes(100), 8, 0};
     font.Chars[9] = CharInfo{true, Bytes(200), 9, 0};
-    const std::array<int, 3> white{255, 255, 255}, yellow{255, 255, 128};
-    EXPECT_EQ(Colour(BuildTileBitmap(font, 8, {false, true}), 1), white);
-    EXPECT_EQ(Colour(BuildTileBitmap(font, 9, {false, true}), 1), yellow);
-    EXPECT_EQ(Colour(BuildTileBitmap(font, 9, {}), 1), white);
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 8, {false, true}), 1),
+              (std::array<int, 3>{255, 255, 255}));
+    EXPECT_EQ(Colour(BuildTileBitmap(font, 9, {false, true}), 1),
+              (std::array<int, 3>{255, 255, 128}));
     EXPECT_EQ(Le32(BuildTileBitmap(font, 9, {}), 34), 400u);  // 2 bytes + 2 pad a row
 }
 
@@ -80,11 +79,12 @@ TEST(Preview, WritesTheRangeAndReportsItsTime) {
     const std::string& line = f.session.LogLines().back();
     unsigned whole = 0, thousandths = 0;
     char rest[8] = {};
-    EXPECT_EQ(std::sscanf(line.c_str(), "Preview generated (%u.%3u%7s", &whole, &thousandths, rest), 3)
+    EXPECT_EQ(std::sscanf(line.c_str(), "Preview generated (%u.%3u%7s", &whole, &thousandths, rest),
+              3)
         << line;
     EXPECT_STREQ(rest, "sec)");
-    EXPECT_EQ(line.size(), std::string("Preview generated (.000 sec)").size() +
-                               std::to_string(whole).size());
+    EXPECT_EQ(line.size(),
+              std::string("Preview generated (.000 sec)").size() + std::to_string(whole).size());
     EXPECT_EQ("Preview generated " + f.session.TimeCaption(), line);
 }
 
@@ -105,17 +105,6 @@ TEST(Preview, OnlyChangedTilesAreWrittenAgain) {
     RedrawTiles(f.session, 66, 66);
     EXPECT_EQ(Colour(ReadAll(f.session.TempFolder + "42.BMP"), 0),
               (std::array<int, 3>{28, 113, 198}));
-}
-
-TEST(Preview, TilesLoadFromTheFolderOrShowBlankWithoutAFont) {
-    SessionFixture f;
-    LoadTileImages(f.session, 65, 65);
-    EXPECT_EQ(f.view.blankTiles, 1);
-    EXPECT_TRUE(f.view.tileLoads.empty());
-
-    f.LoadBytes(FntBuilder(6).Build());
-    LoadTileImages(f.session, 70, 60);
-    EXPECT_EQ(f.view.tileLoads.back(), std::make_pair(60, 70));
 }
 
 TEST(Toggles, SettingAnOptionToItsValueDoesNothing) {
@@ -158,27 +147,6 @@ TEST(Toggles, WidthYellowListsWideGlyphsAndRedrawsThem) {
         EXPECT_EQ(ink,
                   (on ? std::array<int, 3>{255, 255, 128} : std::array<int, 3>{255, 255, 255}));
     }
-
-    SessionFixture narrow;
-    narrow.LoadBytes(FntBuilder(3).Set(8, 8).Build());
-    const std::size_t start = narrow.session.LogLines().size();
-    ClickToggle(narrow.session, Toggle::YellowWidthMore8);
-    EXPECT_EQ(narrow.LogSince(start), Lines{"0 characters have width bigger than 8"});
-}
-
-TEST(Toggles, ShowInvisiblePartsRedrawsOnlyWithAFont) {
-    SessionFixture f;
-    ClickToggle(f.session, Toggle::DontCutBitmaps);
-    EXPECT_TRUE(f.view.tileLoads.empty());
-    EXPECT_EQ(f.view.blankTiles, 0);
-    ClickToggle(f.session, Toggle::DontCutBitmaps);
-
-    f.LoadBytes(FntBuilder(3).Set(65, 5).Build());
-    const std::size_t loads = f.view.tileLoads.size();
-    ClickToggle(f.session, Toggle::DontCutBitmaps);
-    ASSERT_EQ(f.view.tileLoads.size(), loads + 1);
-    EXPECT_EQ(f.view.tileLoads.back(), std::make_pair(0, 255));
-    EXPECT_EQ(Le32(ReadAll(f.session.TempFolder + "41.BMP"), 18), 8u);
 }
 
 }  // namespace
