@@ -1,4 +1,4 @@
-// The session's reporting (title, edit level, width warnings) and the open
+// The session's title against the edit level, and the open
 // dispatcher with its dialogs, remembered paths, errors and drops. The log's
 // double-click and Clear are tests/cli/golden/log.
 #include <gtest/gtest.h>
@@ -37,19 +37,6 @@ TEST(Session, TitleFollowsTheEditLevel) {
         EXPECT_EQ(f.session.Title(), step.title);
         EXPECT_EQ(f.view.title, step.title);
     }
-}
-
-TEST(Session, MaxWidthWarnsAboutGlyphsWiderThan16) {
-    SessionFixture f;
-    f.session.options[Toggle::UseSrcPath] = false;
-    f.LoadBytes(FntBuilder(2).Set(3, 17).Set(100, 16).Set(200, 20).Build());
-    const Lines warnings{"Character 3 width is 17 > 16", "Character 200 width is 20 > 16"};
-    EXPECT_EQ(f.Log(), (Lines{warnings[0], warnings[1], "FNT Loaded", kIdleHint}));
-    const std::size_t start = f.session.LogLines().size();
-    f.session.font.Chars[200] = CharInfo{};
-    f.session.setMaxWidth();
-    EXPECT_EQ(f.LogSince(start), Lines{warnings[0]});
-    EXPECT_EQ(f.session.font.MaxWidth, 17);
 }
 
 TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {

@@ -129,28 +129,5 @@ TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
     EXPECT_EQ(f.view.busyDepth, 0);
 }
 
-TEST(Settings, SaveMakesTheMissingFoldersAboveTheSettingsFolder) {
-    // A fresh account: no ~/.config yet.
-    SettingsFixture f;
-    f.session.SettingsFolder = f.dir.File("home/.config/Grind FNT Tool");
-    mnuSaveSettings_Click(f.session);
-    EXPECT_TRUE(f.session.LogLines().empty());
-    EXPECT_EQ(ReadIniValue(f.Path(), "Version", "Application", ""), "Grind FNT Tool");
-}
-
-TEST(Settings, LoadSettingsRedrawsOnlyWhenAMenuMarkChanged) {
-    SessionFixture f;
-    f.session.SettingsFolder = f.dir.path();
-    f.LoadBytes(FntBuilder(8).Set(65, 4).Build());
-    f.dir.Write("Settings.ini", BytesOf(std::string(kHead) + "[Paths]\nSource=/x.fnt\n"));
-    f.view.tileLoads.clear();
-    mnuLoadSettings_Click(f.session);
-    EXPECT_TRUE(f.view.tileLoads.empty());
-    f.dir.Write("Settings.ini", BytesOf(std::string(kHead) + "[Options]\nShowInvisibleParts=1\n"));
-    mnuLoadSettings_Click(f.session);
-    EXPECT_EQ(f.view.tileLoads, (std::vector<std::pair<int, int>>{{0, 255}}));
-    EXPECT_TRUE(f.session.On(Toggle::DontCutBitmaps));
-}
-
 }  // namespace
 }  // namespace gft::test
