@@ -200,6 +200,17 @@ void WriteGoldenFixtures(Writer& write) {
     Put(wide, 87, kWide);
     write("wide.fnt", wide.Build());
 
+    // Ink in the top row of 65, past the width of 70, in the second byte of
+    // 66's rows (top and, past its width, bottom); a 255 high font inked in
+    // its bottom row.
+    FntBuilder gaps(3);
+    gaps.SetPixels(65, 8, {0x01, 0, 0}).SetPixels(70, 5, {0x07, 0, 0});
+    gaps.SetPixels(66, 9, {0, 0x80, 0x5A, 0x5A, 0, 1});
+    write("gaps.fnt", gaps.Build());
+    FntBuilder tallest(255);
+    tallest.Set(65, 255, 0).glyphs[65].pixels.back() = 0x01;
+    write("tallest.fnt", tallest.Build());
+
     // Files the reader rejects.
     write("empty.fnt", {});
     write("tiny.fnt", Repeat(796, 0));

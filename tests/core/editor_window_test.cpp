@@ -1,10 +1,12 @@
 // The rules of the editor window that need no display and that the golden
 // case editor_session cannot reach: points off the cells and the largest
 // glyph in the report line, dragging, the caption's marks, the grid's
-// rectangles and scroll placement, Esc, and a glyph left from an earlier font.
+// rectangles and scroll placement, what hides the editor, and a glyph left
+// from an earlier font.
 #include <gtest/gtest.h>
 
 #include "app/option_commands.h"
+#include "commands/height_gap.h"
 #include "editor/apply.h"
 #include "editor/caption.h"
 #include "editor/fill_commands.h"
@@ -97,7 +99,7 @@ TEST(EditorGrid, SizesBarsCellColoursAndScrollPlacement) {
     EXPECT_EQ(ScrollOffset(kScrollStart, 4085, kFrameHeight), -1928);
 }
 
-TEST(EditorSession, EscHidesTheEditor) {
+TEST(EditorSession, EscAndAChangeOfHeightHideTheEditor) {
     EditorFixture f;
     f.Open(1, 65, MakeGlyph(3, {0xE0}));
     EXPECT_FALSE(EditorKeyPress(f.session, 'a'));
@@ -105,6 +107,11 @@ TEST(EditorSession, EscHidesTheEditor) {
     EXPECT_TRUE(EditorKeyPress(f.session, 27));
     EXPECT_FALSE(f.session.editor.visible);
     EXPECT_EQ(f.view.editorHidden, 1);
+    mnuCharEditor_Click(f.session);
+    ChangeHeightGap(f.session, 1);  // refused: the row has ink
+    EXPECT_TRUE(f.session.editor.visible);
+    ChangeHeightGap(f.session, 0);
+    EXPECT_FALSE(f.session.editor.visible);
 }
 
 TEST(EditorSession, AGlyphFromAnEarlierFontIsNeitherEditedNorApplied) {
