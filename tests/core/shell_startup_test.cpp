@@ -50,22 +50,11 @@ TEST(CommandLine, PathsResolveInCurrentThenProgramFolderThenAsGiven) {
 
 struct StartupFixture {
     TempDir dir;
+    FakeProcess process{dir};
+    std::map<std::string, std::string>& variables = process.variables;
+    StartupEnvironment& environment = process.environment;
     RecordingView view;
     Session session{view};
-    std::map<std::string, std::string> variables;
-    StartupEnvironment environment;
-
-    StartupFixture() {
-        for (const char* sub : {"prog", "cur", "home", "tmp"})
-            ::mkdir(dir.File(sub).c_str(), 0777);
-        variables["HOME"] = dir.File("home");
-        environment.getenv = [this](const std::string& name) {
-            const auto found = variables.find(name);
-            return found == variables.end() ? std::string() : found->second;
-        };
-        environment.programFolder = dir.File("prog");
-        environment.currentFolder = dir.File("cur");
-    }
 };
 
 TEST(Startup, WorkingAndSettingsFoldersFollowTheEnvironment) {

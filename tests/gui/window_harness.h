@@ -6,7 +6,6 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 
 #include "main/main_window.h"
@@ -56,28 +55,6 @@ class FakeDialogs : public ui::Dialogs {
     }
 };
 
-// The process as start-up sees it, all inside dir: TMP is dir/tmp, HOME is
-// dir/home (no .config yet), the program lives in dir/prog.
-struct HarnessEnvironment {
-    std::map<std::string, std::string> variables;
-    StartupEnvironment environment;
-
-    HarnessEnvironment(const TempDir& dir, std::vector<std::string> arguments) {
-        for (const char* sub : {"tmp", "home", "prog"})
-            std::filesystem::create_directories(dir.File(sub));
-        variables = {{"TMP", dir.File("tmp")}, {"HOME", dir.File("home")}};
-        environment.getenv = [this](const std::string& name) {
-            const auto found = variables.find(name);
-            return found == variables.end() ? std::string() : found->second;
-        };
-        environment.programFolder = dir.File("prog");
-        environment.currentFolder = dir.path();
-        environment.arguments = std::move(arguments);
-    }
-    HarnessEnvironment(const HarnessEnvironment&) = delete;
-    HarnessEnvironment& operator=(const HarnessEnvironment&) = delete;
-};
-
 // A shown main window with fake dialogs, and a small font on disk.
 struct WindowHarness {
     TempDir dir;
@@ -91,8 +68,8 @@ struct WindowHarness {
         fontPath = dir.Write("font.fnt", font.Build());
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        const HarnessEnvironment process(
-            dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
+        FakeProcess process(dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
+        process.variables["TMP"] = dir.File("tmp");
         window = std::make_unique<ui::MainWindow>(std::move(fake), process.environment);
         window->show();
         window->activateWindow();

@@ -101,6 +101,19 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
+FakeProcess::FakeProcess(const TempDir& dir, std::vector<std::string> arguments) {
+    for (const char* sub : {"prog", "cur", "home", "tmp"})
+        ::mkdir(dir.File(sub).c_str(), 0777);
+    variables["HOME"] = dir.File("home");
+    environment.getenv = [this](const std::string& name) {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::string() : found->second;
+    };
+    environment.programFolder = dir.File("prog");
+    environment.currentFolder = dir.File("cur");
+    environment.arguments = std::move(arguments);
+}
+
 std::optional<std::string> RecordingView::AskFileName(const FileDialogRequest& request) {
     dialogs.push_back(request);
     if (answers.empty()) return std::nullopt;

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/session.h"
+#include "app/startup.h"
 #include "support/bytes.h"
 
 namespace gft::test {
@@ -53,6 +55,17 @@ class TempDir {
 Bytes ReadAll(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> FolderEntries(const std::string& folder);
+
+// The process as start-up sees it, all inside dir: the folders prog (the
+// program's), cur (the current one), home (HOME, no .config yet) and tmp.
+struct FakeProcess {
+    std::map<std::string, std::string> variables;
+    StartupEnvironment environment;
+
+    explicit FakeProcess(const TempDir& dir, std::vector<std::string> arguments = {});
+    FakeProcess(const FakeProcess&) = delete;
+    FakeProcess& operator=(const FakeProcess&) = delete;
+};
 
 // Records what the core asks a view to do; answers file dialogs from a queue.
 class RecordingView : public View {
