@@ -1,6 +1,6 @@
-// Saving fonts: the file layout, shared duplicates, the selection table beside
-// the font, the save dialog, and that a failed save keeps the old file and says
-// so exactly once.
+// Saving fonts: the file layout, shared duplicates, the save dialog, and that
+// a failed save keeps the old file and says so exactly once. The selection
+// table beside the font is the golden case save_lok.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,39 +96,6 @@ TEST(FntWriter, SharedRoundTripReproducesTheFontAndTheBytes) {
         EXPECT_TRUE(GlyphsEqual(f.session.font.Chars[code], g.session.font.Chars[code])) << code;
     SaveAs(g, g.dir.File("second.fnt"));
     EXPECT_EQ(ReadAll(g.dir.File("second.fnt")), first);
-}
-
-TEST(FntWriter, SelectionTableIsWrittenRemovedOrLeftAlone) {
-    SessionFixture f;
-    f.LoadBytes(FntBuilder(4).Set(65, 8).Build());
-    const std::string lok = f.dir.File("out.lok");
-
-    f.session.font.Selected[65] = 1;
-    SaveAs(f, f.dir.File("out.fnt"));
-    Bytes table(256, 0);
-    table[65] = 1;
-    EXPECT_EQ(ReadAll(lok), table);
-
-    SaveAs(f, f.dir.File("myfont"));  // no extension: the last three characters go
-    EXPECT_EQ(ReadAll(f.dir.File("myflok")), table);
-
-    f.session.font.Selected[65] = 0;  // nothing selected: the stale table goes
-    SaveAs(f, f.dir.File("out.fnt"));
-    EXPECT_EQ(GetFileLength(lok), -1);
-
-    for (const std::uint8_t selected : {1, 0}) {  // a font named like its table keeps its bytes
-        f.session.font.Selected[65] = selected;
-        SaveAs(f, f.dir.File("font.lok"));
-        EXPECT_EQ(GetFileLength(f.dir.File("font.lok")), 797 + 4);
-    }
-
-    f.dir.Write("out.lok", Bytes(256, 1));  // option off: the table is not touched
-    f.session.options[Toggle::SaveThisFormat] = false;
-    for (const std::uint8_t selected : {1, 0}) {
-        f.session.font.Selected[1] = selected;
-        SaveAs(f, f.dir.File("out.fnt"));
-        EXPECT_EQ(ReadAll(lok), Bytes(256, 1));
-    }
 }
 
 TEST(FntWriter, SaveDialogDestinationAndEditLevel) {
