@@ -1,7 +1,7 @@
-// Reading FNT files: what loads as stored and what is repaired and marked.
-// The log lines of every repair and refusal, and that a refused file leaves
-// the loaded font alone, are pinned by the golden cases check_malformed and
-// rejected (tests/cli/golden).
+// Reading FNT files: what loads as stored. Every repair and refusal is a
+// golden case (tests/cli/golden): check_malformed has the log lines,
+// dump_repaired the repaired glyphs with their error marks, rejected that a
+// refused file leaves the loaded font alone.
 #include <gtest/gtest.h>
 
 #include "font/fnt_reader.h"
@@ -62,32 +62,6 @@ TEST(FntReader, BlockLongerThan32767WithMatchingEndFieldIsAccepted) {
     expected.insert(expected.end(), kClosing.begin(), kClosing.end());
     EXPECT_EQ(f.Log(), expected);
     EXPECT_EQ(f.session.font.Chars[4].Pixels, Bytes(8160, 5));
-}
-
-TEST(FntReader, RepairedGlyphsAreMarked) {
-    SessionFixture f;
-    FntBuilder b(2);
-    b.Set(10, 8, 0x22).Set(20, 8, 0x33).Set(30, 4, 0x44).Set(40, 16, 0x55);
-    Bytes file = b.Build();
-    const int blockSize = static_cast<int>(file.size()) - 796;
-    SetPointer(file, 10, blockSize);            // outside the block
-    SetWidth(file, 15, 7);                      // absent but with a width
-    SetWidth(file, 20, 0);                      // present with width 0
-    SetPointer(file, 40, blockSize - 2);        // 4 bytes wanted, 2 there
-    SetPointer(file, 30, PointerOf(file, 20));  // shares glyph 20's bytes
-    f.LoadBytes(file);
-    const Font& font = f.session.font;
-    EXPECT_FALSE(font.Chars[10].Present);
-    EXPECT_EQ(font.Chars[10].HasError, 1);
-    EXPECT_EQ(font.Chars[15].Width, 0);
-    EXPECT_EQ(font.Chars[15].HasError, 0);
-    EXPECT_TRUE(font.Chars[20].Present);
-    EXPECT_EQ(font.Chars[20].Pixels, (Bytes{0x33, 0x33}));
-    EXPECT_EQ(font.Chars[20].HasError, 1);
-    EXPECT_EQ(font.Chars[30].Pixels, (Bytes{0x33, 0x33}));  // read from the shared pointer
-    EXPECT_EQ(font.Chars[30].Width, 4);
-    EXPECT_EQ(font.Chars[40].Pixels, (Bytes{0x55, 0x55, 0, 0}));
-    EXPECT_EQ(font.Chars[40].HasError, 1);
 }
 
 TEST(FntReader, SelectionTableBesideTheFontIsRead) {
