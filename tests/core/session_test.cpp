@@ -1,6 +1,6 @@
-// The session's title against the edit level, and the open
-// dispatcher with its dialogs, remembered paths, errors and drops. The log's
-// double-click and Clear are tests/cli/golden/log.
+// The open dispatcher with its dialogs, remembered paths, errors and drops.
+// The log's double-click and Clear are tests/cli/golden/log, the title's
+// marks every golden case that prints it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,27 +18,6 @@ namespace gft::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-const std::string kCaption = "Grind FNT Tool v0.0.150";
-
-TEST(Session, TitleFollowsTheEditLevel) {
-    SessionFixture f;
-    f.session.SetEditStatus(2);  // no font: the title ends after the version
-    EXPECT_EQ(f.session.Title(), kCaption);
-    EXPECT_EQ(f.session.font.EditStatus, 0);
-
-    f.LoadBytes(FntBuilder(4).Set(65, 12).Build());
-    const std::string loaded = kCaption + " (FNT loaded, HEIGHT:4 Max WIDTH:12)";
-    const struct {
-        std::uint8_t level;
-        std::string title;
-    } steps[] = {{2, loaded + " (*)"}, {1, loaded + " (*)"}, {0, loaded},
-                 {1, loaded + " (=)"}, {1, loaded + " (=)"}, {2, loaded + " (*)"}};
-    for (const auto& step : steps) {
-        f.session.SetEditStatus(step.level);
-        EXPECT_EQ(f.session.Title(), step.title);
-        EXPECT_EQ(f.view.title, step.title);
-    }
-}
 
 TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {
     SessionFixture f;
