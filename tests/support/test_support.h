@@ -77,7 +77,6 @@ class RecordingView : public View {
     int blankTiles = 0;
     int busyDepth = 0;
     std::string title;
-    std::vector<std::pair<Toggle, bool>> toggles;
     int editorShown = 0;
     int editorHidden = 0;
 
@@ -89,7 +88,6 @@ class RecordingView : public View {
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
     void MessageBox(const std::string& text) override { messages.push_back(text); }
-    void ToggleChanged(Toggle toggle, bool on) override { toggles.emplace_back(toggle, on); }
     void ShowEditor() override { ++editorShown; }
     void HideEditor() override { ++editorHidden; }
 };
