@@ -70,7 +70,6 @@ struct FakeProcess {
 // Records what the core asks a view to do; answers file dialogs from a queue.
 class RecordingView : public View {
   public:
-    std::vector<std::string> messages;
     std::vector<FileDialogRequest> dialogs;
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<int, int>> tileLoads;
@@ -87,7 +86,6 @@ class RecordingView : public View {
     void ShowBlankTiles() override { ++blankTiles; }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
     void ShowEditor() override { ++editorShown; }
     void HideEditor() override { ++editorHidden; }
 };
