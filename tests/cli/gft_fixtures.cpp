@@ -125,10 +125,6 @@ Bytes FrameFaults() {
     return file;
 }
 
-Bytes Repeat(std::size_t count, std::uint8_t value) {
-    return Bytes(count, value);
-}
-
 // An 8 x 8 font of an 8-bit computer in the Atari's internal order: source
 // character 0 is the (blank) space, 33 an 'A', 64 a heart for code 0, 97 a
 // diamond that stays at 97; 63, 95, 96 and 127, each at an end of its part of
@@ -216,7 +212,7 @@ void WriteGoldenFixtures(Writer& write) {
 
     // Files the reader rejects.
     write("empty.fnt", {});
-    write("tiny.fnt", Repeat(796, 0));
+    write("tiny.fnt", Bytes(796, 0));
     Bytes badHeader = CleanFont().Build();
     badHeader[3] = 2;
     write("badheader.fnt", badHeader);

@@ -72,21 +72,11 @@ class RecordingView : public View {
   public:
     std::vector<FileDialogRequest> dialogs;
     std::deque<std::optional<std::string>> answers;
-    std::vector<std::pair<int, int>> tileLoads;
-    int blankTiles = 0;
     int busyDepth = 0;
-    std::string title;
-    int editorShown = 0;
     int editorHidden = 0;
 
-    void TitleChanged(const std::string& text) override { title = text; }
-    void LoadTiles(int first, int last, const std::string&) override {
-        tileLoads.emplace_back(first, last);
-    }
-    void ShowBlankTiles() override { ++blankTiles; }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
-    void ShowEditor() override { ++editorShown; }
     void HideEditor() override { ++editorHidden; }
 };
 
