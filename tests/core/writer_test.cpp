@@ -157,7 +157,11 @@ TEST(FntWriter, OverflowPastTheSigned16BitBlockIsAnErrorAndWritesNothing) {
     SaveAs(f, target);
     EXPECT_EQ(GetFileLength(target), 796 + 32767);
 
-    f.session.font.Chars[9] = CharInfo{true, Bytes(127, 0x80), 1, 0};
+    // One byte more: 151 rows of 6 x 32 + 25 bytes make a block of 32768.
+    FntBuilder over(151);
+    for (int code = 0; code < 7; ++code)
+        over.Set(code, code < 6 ? 255 : 200, static_cast<std::uint8_t>(code + 1));
+    f.LoadBytes(over.Build(), "over.fnt");
     ExpectFailedSave(f, target, "Error #6 on cmdSaveFNT_Click\r\nOverflow");
 }
 
