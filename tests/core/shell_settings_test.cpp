@@ -1,10 +1,12 @@
-// Settings.ini: what SaveINI writes, what LoadINI applies and what it refuses.
+// Settings.ini: what SaveINI writes, what LoadINI applies and what it refuses,
+// and the INI layer under them: what is read, and where a write puts a key.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include "app/ini_file.h"
 #include "app/settings.h"
+#include "support/app_error.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
 
@@ -127,6 +129,40 @@ TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
     mnuSaveSettings_Click(f.session);
     EXPECT_EQ(f.session.LogLines().back(), "Error #20 on MkDir\r\nNot a directory");
     EXPECT_EQ(f.view.busyDepth, 0);
+}
+
+TEST(IniFile, WritesKeepTheFileOrder) {
+    IniFile file("; kept\r\n[A]\r\nx = 1\r\n\r\n[B]\r\ny=2\r\n");
+    file.Set("a", "X", "3");  // in place, names compared without case
+    file.Set("A", "z", "4");  // after the section's last key, before the blank line
+    file.Set("C", "k", "v");  // a new section at the end
+    file.Set("B", "y", "first\nsecond");
+    EXPECT_EQ(file.Content(),
+              "; kept\r\n[A]\r\nX=3\r\nz=4\r\n\r\n[B]\r\ny=first\r\n[C]\r\nk=v\r\n");
+    EXPECT_EQ(file.Get("c", "K", "none"), "v");
+    EXPECT_EQ(file.Get("A", "missing", "none"), "none");
+    EXPECT_EQ(file.Get("D", "k", "none"), "none");
+}
+
+TEST(IniFile, NewFileStartsFromTheVersionHeader) {
+    TempDir dir;
+    const std::string path = dir.Write("Settings.ini", BytesOf("[Version]"));
+    WriteIniValue(path, "Version", "Application", "Grind FNT Tool");
+    WriteIniValue(path, "Paths", "Source", std::string(600, 'p'));
+    WriteIniValue(path, "version", "Major", "0");
+    EXPECT_EQ(ReadText(path), "[Version]\nApplication=Grind FNT Tool\nMajor=0\n[Paths]\nSource=" +
+                                  std::string(600, 'p') + "\n");
+    EXPECT_EQ(ReadIniValue(path, "PATHS", "source", ""), std::string(600, 'p'));
+}
+
+TEST(IniFile, DamagedOrUnreadableFilesGiveTheDefault) {
+    TempDir dir;
+    const std::string garbage =
+        dir.Write("garbage.ini", Bytes{0, 0xFF, '[', '\n', '=', 0x80, '\r', ']', 0});
+    EXPECT_EQ(ReadIniValue(garbage, "Version", "Application", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniValue(dir.File("missing.ini"), "Version", "Application", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniValue(dir.path(), "Version", "Application", "dflt"), "dflt");
+    EXPECT_THROW(ReadIniFile(dir.path()), AppError);
 }
 
 }  // namespace
