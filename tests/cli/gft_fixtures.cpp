@@ -125,13 +125,10 @@ Bytes FrameFaults() {
     return file;
 }
 
-Bytes Repeat(std::size_t count, std::uint8_t value) {
-    return Bytes(count, value);
-}
-
 // An 8 x 8 font of an 8-bit computer in the Atari's internal order: source
 // character 0 is the (blank) space, 33 an 'A', 64 a heart for code 0, 97 a
-// diamond that stays at 97; the rest blank.
+// diamond that stays at 97; 63, 95, 96 and 127, each at an end of its part of
+// the order, a top row holding their number; the rest blank.
 Bytes AtariFont() {
     Bytes file(1024, 0);
     const Bytes a{0x18, 0x3C, 0x66, 0x66, 0x7E, 0x66, 0x66, 0x00};
@@ -140,6 +137,8 @@ Bytes AtariFont() {
     std::copy(a.begin(), a.end(), file.begin() + 33 * 8);
     std::copy(heart.begin(), heart.end(), file.begin() + 64 * 8);
     std::copy(diamond.begin(), diamond.end(), file.begin() + 97 * 8);
+    for (const int k : {63, 95, 96, 127})
+        file[static_cast<std::size_t>(k * 8)] = static_cast<std::uint8_t>(k);
     return file;
 }
 
@@ -200,9 +199,20 @@ void WriteGoldenFixtures(Writer& write) {
     Put(wide, 87, kWide);
     write("wide.fnt", wide.Build());
 
+    // Ink in the top row of 65, past the width of 70, in the second byte of
+    // 66's rows (top and, past its width, bottom); a 255 high font inked in
+    // its bottom row.
+    FntBuilder gaps(3);
+    gaps.SetPixels(65, 8, {0x01, 0, 0}).SetPixels(70, 5, {0x07, 0, 0});
+    gaps.SetPixels(66, 9, {0, 0x80, 0x5A, 0x5A, 0, 1});
+    write("gaps.fnt", gaps.Build());
+    FntBuilder tallest(255);
+    tallest.Set(65, 255, 0).glyphs[65].pixels.back() = 0x01;
+    write("tallest.fnt", tallest.Build());
+
     // Files the reader rejects.
     write("empty.fnt", {});
-    write("tiny.fnt", Repeat(796, 0));
+    write("tiny.fnt", Bytes(796, 0));
     Bytes badHeader = CleanFont().Build();
     badHeader[3] = 2;
     write("badheader.fnt", badHeader);
@@ -228,8 +238,13 @@ void WriteGoldenFixtures(Writer& write) {
     // 8-bit fonts.
     write("atari.fnt", AtariFont());
     Bytes atariTable(256, 0);
-    atariTable[33] = 1;  // the source 'A': selects code 65 after the import
+    for (const int k : {1, 33, 70, 100})  // selects codes 33, 65, 6 and 100 after the import
+        atariTable[static_cast<std::size_t>(k)] = 1;
     write("atari.lok", atariTable);
+    Bytes left = AtariFont();  // ink in the left halves only: a 4-pixel font
+    for (auto& byte : left)
+        byte &= 0xF0;
+    write("left.fnt", left);
     write("packed.f80", PackedF80());
     write("raw.bin", RawFont());
     write("nibble.bin", LowNibbleFont());

@@ -9,8 +9,9 @@
 # line is "run NAME.script" or the words of NAME.args; NAME.script, when there
 # is one, is copied into the folder and also fed on stdin. Recorded: stdout,
 # stderr (after "[stderr]"), the exit status, the output of the shell commands
-# in NAME.after (run in the folder afterwards), and anything grindfnt left in
-# TMPDIR. Times "(0.012 sec)" read "(T sec)", a carriage return reads "\r".
+# in NAME.after (run in the folder afterwards, with $GRINDFNT naming the
+# runner), and anything grindfnt left in TMPDIR. Times "(0.012 sec)" read
+# "(T sec)", a carriage return reads "\r".
 # With GFT_UPDATE_GOLDEN=1 the expected file is rewritten instead.
 set -eu
 grindfnt=$1 fixtures=$2 golden=$3 sample=$4 name=$5
@@ -45,7 +46,7 @@ TMPDIR="$work/tmp" "$grindfnt" $args <"$stdin" >stdout.txt 2>stderr.txt || statu
     echo "[exit $status]"
     if [ -f "$golden/$name.after" ]; then
         echo "[after]"
-        TMPDIR="$work/tmp" sh -eu "$golden/$name.after" 2>&1 | normalise
+        TMPDIR="$work/tmp" GRINDFNT="$grindfnt" sh -eu "$golden/$name.after" 2>&1 | normalise
     fi
     if [ -n "$(ls -A tmp)" ]; then
         echo "[left in TMPDIR]"

@@ -1,6 +1,6 @@
 // The editor's whole-glyph commands against a plain bit-grid model, on widths
-// around every byte boundary and on the largest glyph (255 x 255), plus the
-// identities a user relies on (mirror twice, move round the height).
+// around every byte boundary and on the largest glyph (255 x 255), and the
+// log lines of the column moves at their limits.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,6 +15,7 @@
 namespace gft::test {
 namespace {
 
+using Lines = std::vector<std::string>;
 using Model = std::function<void(RefGlyph&)>;
 using Command = std::function<void(Session&)>;
 
@@ -145,33 +146,6 @@ TEST(EditorCommands, MatchTheBitModelOnEveryWidthAndTheLargestGlyph) {
     }
 }
 
-TEST(EditorCommands, MirrorsAndRowMovesComeBackToTheGlyph) {
-    for (const int width : {1, 5, 8, 9, 13, 16, 17, 255}) {
-        SCOPED_TRACE(width);
-        for (const int height : {1, 7, 255}) {
-            const CharInfo glyph =
-                RandomGlyph(width, height, static_cast<unsigned>(width + height));
-            EditorFixture f;
-            f.Open(height, 200, glyph);
-            cmdMirror_Click(f.session, 0);
-            if (width > 1 && height == 255) {
-                EXPECT_NE(f.Edit(), glyph);
-            }
-            cmdMirror_Click(f.session, 0);
-            EXPECT_EQ(f.Edit(), glyph);
-            cmdMirror_Click(f.session, 1);
-            cmdMirror_Click(f.session, 1);
-            EXPECT_EQ(f.Edit(), glyph);
-            for (int i = 0; i < height; ++i)
-                cmdMoveH_Click(f.session, 1);
-            EXPECT_EQ(f.Edit(), glyph);
-            cmdMoveH_Click(f.session, 1);
-            cmdMoveH_Click(f.session, 0);
-            EXPECT_EQ(f.Edit(), glyph);
-        }
-    }
-}
-
 TEST(EditorCommands, MirrorsAndColumnMovesLeaveAnAbsentGlyphAlone) {
     EditorFixture f;
     const CharInfo glyph = MakeGlyph(5, {0x17, 0x80, 0x03}, false);
@@ -183,6 +157,37 @@ TEST(EditorCommands, MirrorsAndColumnMovesLeaveAnAbsentGlyphAlone) {
     EXPECT_EQ(f.Edit(), glyph);
     cmdMoveH_Click(f.session, 0);  // the row moves ignore Present
     EXPECT_EQ(f.Edit().Pixels, (Bytes{0x87, 0x00, 0x13}));
+}
+
+TEST(EditorWidth, MoveLeftAndRightSayWhyTheyStop) {
+    EditorFixture f;
+    const auto logOf = [&f](int direction) {
+        const std::size_t start = f.session.LogLines().size();
+        cmdMoveV_Click(f.session, direction);
+        return f.LogSince(start);
+    };
+    f.Open(2, 65, MakeGlyph(5, {0x80, 0x10}));
+    EXPECT_EQ(logOf(0), Lines{"1st column is not empty - cannot move left any further"});
+
+    // Width 0: warns and shifts the hidden bits; both lines when column 0 has ink.
+    f.Open(2, 65, MakeGlyph(0, {0x41, 0x02}));
+    EXPECT_EQ(logOf(0), Lines{"Warning: Width is null - cannot decrease"});
+    EXPECT_EQ(logOf(0), (Lines{"Warning: Width is null - cannot decrease",
+                               "1st column is not empty - cannot move left any further"}));
+
+    // Widened from 254 to 255: no warning.
+    Bytes row(32, 0);
+    row[31] = 0x02;  // column 254
+    f.Open(1, 65, MakeGlyph(254, row));
+    EXPECT_EQ(logOf(1), Lines{});
+
+    // At 255 with column 254 clear: warns and shifts; set: refuses.
+    row[31] = 0x04;
+    f.Open(1, 65, MakeGlyph(255, row));
+    EXPECT_EQ(logOf(1), Lines{"Warning: Width is 255 - cannot expand"});
+    EXPECT_EQ(logOf(1), (Lines{"Warning: Width is 255 - cannot expand",
+                               "last valid column is not empty - cannot move right any further"}));
+    EXPECT_EQ(f.Edit().Pixels[31], 0x02);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // A session with the character editor open on one glyph, a view that records
-// what the editor asks of its window, and a plain reference model of glyph
-// bits that the editor's byte arithmetic is checked against.
+// the cells and report line the editor shows, and a plain reference model of
+// glyph bits that the editor's byte arithmetic is checked against.
 #pragma once
 
 #include <filesystem>
@@ -25,19 +25,9 @@ inline void PrintTo(const CharInfo& g, std::ostream* os) {
 namespace gft::test {
 
 struct EditorView : RecordingView {
-    int gridRedraws = 0;
-    int scrollResets = 0;
     std::vector<std::pair<int, int>> cells;
-    std::string caption;
-    std::string label;
     std::string report;
 
-    void EditorChanged() override { ++gridRedraws; }
-    void EditorScrollReset() override { ++scrollResets; }
-    void EditorCaptionChanged(const std::string& text, const std::string& l) override {
-        caption = text;
-        label = l;
-    }
     void EditorCellChanged(int col, int row) override { cells.emplace_back(col, row); }
     void EditorReportChanged(const std::string& text) override { report = text; }
 };
@@ -65,13 +55,7 @@ struct EditorFixture {
         mnuCharEditor_Click(session);
     }
     CharInfo& Edit() { return session.editor.EditChr; }
-    std::vector<std::string> LogSince(std::size_t first) const {
-        std::vector<std::string> lines;
-        const auto& all = session.LogLines();
-        for (std::size_t i = first; i < all.size(); ++i)
-            if (all[i].rfind("Preview generated (", 0) != 0) lines.push_back(all[i]);
-        return lines;
-    }
+    std::vector<std::string> LogSince(std::size_t first) const { return LogOf(session, first); }
 };
 
 inline CharInfo MakeGlyph(int width, Bytes pixels, bool present = true) {

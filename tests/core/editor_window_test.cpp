@@ -1,12 +1,18 @@
-// The rules of the editor window that need no display: the pixel edit at a
-// point with its report line, the caption, the grid's rectangles and colours
-// and the scroll placement.
+// The rules of the editor window that need no display and that the golden
+// case editor_session cannot reach: points off the cells and the largest
+// glyph in the report line, dragging, the caption's marks, the grid's
+// rectangles, what hides the editor, and a glyph left
+// from an earlier font.
 #include <gtest/gtest.h>
 
 #include "app/option_commands.h"
+#include "commands/height_gap.h"
+#include "editor/apply.h"
 #include "editor/caption.h"
+#include "editor/fill_commands.h"
 #include "editor/grid_geometry.h"
 #include "editor/pixel_edit.h"
+#include "editor/width_commands.h"
 #include "editor_fixture.h"
 
 namespace gft::test {
@@ -24,7 +30,6 @@ TEST(EditorPixels, ReportNamesTheCellByteAndBit) {
         double x, y;
         const char* report;
     } points[] = {
-        {At(3), At(2), "3;2;11; B:2; bN:5; bV:32"},
         {-15, -1, "1;1;1; B:1; bN:7; bV:128"},  // just left of and above the grid
         {-15.5, 8, "0;0;0; B:0"},               // rounds to -16: off the grid
         {126.5, 8, "8;1;8; B:1; bN:0; bV:1"},   // halves round to even: 126
@@ -34,11 +39,7 @@ TEST(EditorPixels, ReportNamesTheCellByteAndBit) {
     for (const auto& p : points) {
         EXPECT_EQ(EditAtPoint(f.session, p.x, p.y, 0), std::nullopt);
         EXPECT_EQ(f.view.report, p.report);
-        EXPECT_EQ(f.session.editor.Report, p.report);
     }
-    f.Open(2, 65, MakeGlyph(9, {0, 0, 0, 0}));
-    EditAtPoint(f.session, At(10), At(2), 0);
-    EXPECT_EQ(f.view.report, "10;2;26; B:4; bN:6; bV:64");
 
     // The largest glyph: cell indices and byte numbers beyond 16 bits.
     f.Open(255, 65, MakeGlyph(255, Bytes(32 * 255, 0)));
@@ -47,84 +48,84 @@ TEST(EditorPixels, ReportNamesTheCellByteAndBit) {
     EXPECT_EQ(f.Edit().Pixels.back(), 0x01);
 }
 
-TEST(EditorPixels, ButtonsSetClearOrToggleByCursorMode) {
+TEST(EditorPixels, DraggingPaintsOrErasesButNotInInverseMode) {
     EditorFixture f;
-    f.Open(2, 65, MakeGlyph(5, {0x00, 0x00}, false));
-    EXPECT_EQ(f.view.caption, "Chr Editor \"A\" $41 #65 W:5 (Empty)");
+    f.Open(2, 65, MakeGlyph(5, {0x80, 0x00}));
     auto& pixels = f.Edit().Pixels;
-
-    picTable_MouseDown(f.session, 1, 0, At(1), At(1));
-    EXPECT_EQ(pixels, (Bytes{0x80, 0x00}));
-    EXPECT_TRUE(f.Edit().Present);
-    EXPECT_EQ(f.view.caption, "Chr Editor \"A\" $41 #65 W:5");
-    EXPECT_EQ(f.view.cells.back(), std::make_pair(0, 0));
-    picTable_MouseDown(f.session, 1, 0, At(1), At(1));  // set stays set
-    EXPECT_EQ(pixels, (Bytes{0x80, 0x00}));
-    picTable_MouseMove(f.session, 1, 0, At(7), At(2));  // dragging paints, beyond the width too
+    picTable_MouseMove(f.session, 1, 0, At(7), At(2));  // beyond the width too
     EXPECT_EQ(pixels, (Bytes{0x80, 0x02}));
-    picTable_MouseMove(f.session, 2, 0, At(1), At(1));  // the right button erases
-    picTable_MouseDown(f.session, 2, 0, At(2), At(1));
+    EXPECT_EQ(f.view.cells.back(), std::make_pair(6, 1));
+    picTable_MouseMove(f.session, 2, 0, At(1), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     picTable_MouseMove(f.session, 3, 0, At(3), At(1));  // both buttons: only the report
     picTable_MouseDown(f.session, 4, 0, At(3), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
-    EXPECT_EQ(f.session.font.Chars[65].Pixels, (Bytes{0x00, 0x00}));
+    EXPECT_EQ(f.view.report, "3;1;3; B:1; bN:5; bV:32");
 
     SetToggle(f.session, Toggle::CrsrInv, true);
     const std::size_t repaints = f.view.cells.size();
     picTable_MouseMove(f.session, 1, 0, At(4), At(1));  // moving toggles nothing
-    EXPECT_EQ(f.view.report, "4;1;4; B:1; bN:4; bV:16");
+    EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     EXPECT_EQ(f.view.cells.size(), repaints);
-    picTable_MouseDown(f.session, 1, 0, At(4), At(1));
-    picTable_MouseDown(f.session, 2, 0, At(7), At(2));
-    picTable_MouseDown(f.session, 2, 0, At(8), At(2));
-    EXPECT_EQ(pixels, (Bytes{0x10, 0x01}));
-    EXPECT_EQ(f.view.cells.back(), std::make_pair(7, 1));
 }
 
-TEST(EditorCaption, NamesTheCharacterCodeWidthAndMarks) {
+TEST(EditorCaption, MarksControlCharactersAndTheLabel) {
     Font font;
-    EXPECT_EQ(EditorCaptionText(font, 32, MakeGlyph(4, {})), "Chr Editor \"Space\" $20 #32 W:4");
-    EXPECT_EQ(EditorCaptionText(font, 13, MakeGlyph(0, {}, false)),
-              "Chr Editor \"\x0E\" $D #13 W:0 (Empty)");
-    EXPECT_EQ(EditorCaptionText(font, 0, MakeGlyph(1, {})), "Chr Editor \"\x01\" $0 #0 W:1");
-    font.Selected[65] = 1;
-    EXPECT_EQ(EditorCaptionText(font, 65, MakeGlyph(8, {})),
-              "Chr Editor \"A\" $41 #65 W:8 (Selected)");
-    font.Different[65] = 1;
+    font.Selected[65] = font.Different[65] = 1;
     EXPECT_EQ(EditorCaptionText(font, 65, MakeGlyph(8, {}, false)),
               "Chr Editor \"A\" $41 #65 W:8 (Empty) (Selected) (Different)");
-    EXPECT_EQ(EditorCaptionText(font, 0x8A, MakeGlyph(9, {})),
-              "Chr Editor \"\xC5\xA0\" $8A #138 W:9");
+    EXPECT_EQ(EditorCaptionText(font, 13, MakeGlyph(0, {})), "Chr Editor \"\x0E\" $D #13 W:0");
     EXPECT_EQ(EditorCharLabelText(38), "&");
     EXPECT_EQ(EditorCharLabelText(13), "\r");
 }
 
 TEST(EditorGrid, SizesBarsCellColoursAndScrollPlacement) {
-    const CharInfo five =
-        MakeGlyph(5, Bytes{0x84, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00});
+    const CharInfo five = MakeGlyph(5, Bytes{0x84, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(TableSize(five, 10), (GridSize{129, 165}));
     EXPECT_EQ(TableBackground(five, 10),
               (std::vector<GridRect>{{0, 0, 128, 164, kGridLineColor},
                                      {1, 161, 79, 163, kInsideColor},
                                      {81, 161, 127, 163, kBeyondColor}}));
-    EXPECT_EQ(CellColor(five, 0, 0), kInkColor);
     EXPECT_EQ(CellColor(five, 5, 0), kInkColor);  // a set beyond-width bit
     EXPECT_EQ(CellColor(five, 4, 0), kInsideColor);
     EXPECT_EQ(CellColor(five, 6, 0), kBeyondColor);
     EXPECT_EQ(CellRect(five, 2, 1), (GridRect{33, 17, 47, 31, kInsideColor}));
-
-    EXPECT_EQ(
-        TableBackground(MakeGlyph(0, {0}), 1),
-        (std::vector<GridRect>{{0, 0, 128, 20, kGridLineColor}, {1, 17, 127, 19, kBeyondColor}}));
     EXPECT_EQ(TableBackground(MakeGlyph(16, {0, 0}), 1).size(), 2u);  // no beyond-width bar
+    EXPECT_EQ(TableSize(MakeGlyph(255, {}), 255), (GridSize{4097, 4085}));
+    EXPECT_EQ(ScrollOffset(kScrollMaximum, 4097, kFrameWidth),
+              -3585);  // the window test places the others
+}
 
-    const CharInfo largest = MakeGlyph(255, Bytes(32 * 255, 0));
-    EXPECT_EQ(TableSize(largest, 255), (GridSize{4097, 4085}));
-    EXPECT_EQ(ScrollOffset(kScrollStart, 129, kFrameWidth), 193);  // small grids sit inside
-    EXPECT_EQ(ScrollOffset(0, 4097, kFrameWidth), 0);
-    EXPECT_EQ(ScrollOffset(kScrollMaximum, 4097, kFrameWidth), -3585);
-    EXPECT_EQ(ScrollOffset(kScrollStart, 4085, kFrameHeight), -1928);
+TEST(EditorSession, EscAndAChangeOfHeightHideTheEditor) {
+    EditorFixture f;
+    f.Open(1, 65, MakeGlyph(3, {0xE0}));
+    EXPECT_FALSE(EditorKeyPress(f.session, 'a'));
+    EXPECT_TRUE(f.session.editor.visible);
+    EXPECT_TRUE(EditorKeyPress(f.session, 27));
+    EXPECT_FALSE(f.session.editor.visible);
+    EXPECT_EQ(f.view.editorHidden, 1);
+    mnuCharEditor_Click(f.session);
+    ChangeHeightGap(f.session, 1);  // refused: the row has ink
+    EXPECT_TRUE(f.session.editor.visible);
+    ChangeHeightGap(f.session, 0);
+    EXPECT_FALSE(f.session.editor.visible);
+}
+
+TEST(EditorSession, AGlyphFromAnEarlierFontIsNeitherEditedNorApplied) {
+    EditorFixture f;
+    f.Open(4, 65, MakeGlyph(8, {1, 2, 3, 4}));
+    f.session.font.FontHeight = 3;  // the font changed under the hidden editor
+    for (auto& c : f.session.font.Chars)
+        MakeAbsent(c, 3);
+    const Font font = f.session.font;
+    cmdInverse_Click(f.session);
+    cmdDelChr_Click(f.session);
+    cmdWidth_Click(f.session, 1);
+    cmdRestore_Click(f.session);
+    EditAtPoint(f.session, 8, 8, 1);
+    cmdApply_Click(f.session);
+    EXPECT_EQ(f.Edit(), MakeGlyph(8, {1, 2, 3, 4}));
+    EXPECT_EQ(f.session.font, font);
 }
 
 }  // namespace

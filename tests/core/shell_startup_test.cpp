@@ -1,11 +1,18 @@
 // Start-up: the command line, the working and settings folders, and the
-// sequence that ends in the start hint or the help box.
+// sequence that ends in the start hint or the help box; closing the window;
+// the About text and the home page's address (the GUI shell test shows them
+// through the menus).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <map>
 
+#include "app/about.h"
 #include "app/command_line.h"
+#include "app/ini_file.h"
+#include "app/settings.h"
+#include "app/shutdown.h"
 #include "app/startup.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
@@ -75,22 +82,11 @@ TEST(CommandLine, FileUrlsNameLocalFiles) {
 
 struct StartupFixture {
     TempDir dir;
+    FakeProcess process{dir};
+    std::map<std::string, std::string>& variables = process.variables;
+    StartupEnvironment& environment = process.environment;
     RecordingView view;
     Session session{view};
-    std::map<std::string, std::string> variables;
-    StartupEnvironment environment;
-
-    StartupFixture() {
-        for (const char* sub : {"prog", "cur", "home", "tmp"})
-            ::mkdir(dir.File(sub).c_str(), 0777);
-        variables["HOME"] = dir.File("home");
-        environment.getenv = [this](const std::string& name) {
-            const auto found = variables.find(name);
-            return found == variables.end() ? std::string() : found->second;
-        };
-        environment.programFolder = dir.File("prog");
-        environment.currentFolder = dir.File("cur");
-    }
 };
 
 TEST(Startup, WorkingAndSettingsFoldersFollowTheEnvironment) {
@@ -131,12 +127,8 @@ TEST(Startup, LoadsTheSettingsAndTheCommandLineFontThenGivesTheHint) {
     EXPECT_EQ(f.session.TempFolder, f.dir.File("tmp/GFTT0000/"));
     EXPECT_FALSE(f.session.On(Toggle::Compress));
     EXPECT_EQ(f.session.FilePaths[kModeLoad], f.dir.File("cur/font.fnt"));
-    EXPECT_TRUE(f.session.font.FontLoaded);
-    EXPECT_EQ(f.view.blankTiles, 1);
     const auto& log = f.session.LogLines();
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[log.size() - 2],
-              "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
+    EXPECT_EQ(log.end()[-2], "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
     EXPECT_EQ(log.back(), "Load FNT (use Button / Drag and Drop / Command Line)");
     EXPECT_EQ(f.session.StatusLine(), log.back());
 }
@@ -153,6 +145,49 @@ TEST(Startup, HelpAndBadArgumentsEndWithoutAWorkingFolder) {
         EXPECT_FALSE(FolderExists(f.dir.File("prog/GFTT0000"))) << args[0];
         EXPECT_TRUE(f.session.LogLines().empty());
     }
+}
+
+TEST(Shutdown, RemovesTheWorkingFolderUnlessAForeignFileKeepsItAndSavesTheSettings) {
+    for (const bool foreign : {false, true}) {
+        SessionFixture f;
+        f.session.SettingsFolder = f.dir.File("settings");
+        f.LoadBytes(FntBuilder(8).Set(65, 4).Build());
+        ASSERT_GT(GetFileLength(f.dir.File("tiles/41.BMP")), 0);
+        f.dir.Write("tiles/Thumbs.db", Bytes{1});
+        if (foreign) f.dir.Write("tiles/notes.txt", Bytes{1});
+        f.session.options[Toggle::Compress] = false;
+        f.session.font.EditStatus = 2;  // unsaved changes are not asked about
+        Shutdown(f.session);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles")), foreign ? 0 : -1);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles/41.BMP")), -1);
+        EXPECT_EQ(GetFileLength(f.dir.File("tiles/Thumbs.db")), -1);
+        EXPECT_EQ(ReadIniValue(SettingsFilePath(f.session), "Options", "SkipDuplicates", ""), "0");
+        EXPECT_EQ(f.view.editorHidden, 1);
+
+        f.session.SettingsFolder = f.dir.File("no/such");  // a failed save is not reported
+        const auto lines = f.session.LogLines().size();
+        Shutdown(f.session);
+        EXPECT_EQ(f.session.LogLines().size(), lines);
+    }
+}
+
+TEST(About, TextAndHomePageNameTheReadmeBesideTheProgram) {
+    TempDir dir;
+    ::mkdir(dir.File("my bin").c_str(), 0777);
+    dir.Write("my bin/README.md", BytesOf("# Grind FNT Tool\n"));
+    const std::string url = "file://" + dir.path() + "/my%20bin/README.md";
+    EXPECT_EQ(HomePageUrl(dir.File("my bin")), url);
+    EXPECT_EQ(AboutText(dir.File("my bin")),
+              "Grind FNT Tool v0.0.150 WIP Beta \r\n"
+              "An editor for the binary FNT font files of the game Grindlemoor.\r\n\r\n" +
+                  url);
+
+    // Installed: prefix/bin and prefix/share/doc/grindfnttool.
+    std::filesystem::create_directories(dir.File("prefix/share/doc/grindfnttool"));
+    std::filesystem::create_directories(dir.File("prefix/bin"));
+    dir.Write("prefix/share/doc/grindfnttool/README.md", BytesOf("# Grind FNT Tool\n"));
+    EXPECT_EQ(HomePageUrl(dir.File("prefix/bin")),
+              "file://" + dir.path() + "/prefix/share/doc/grindfnttool/README.md");
 }
 
 }  // namespace

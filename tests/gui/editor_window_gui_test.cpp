@@ -90,10 +90,8 @@ class EditorWindowTest : public QObject {
   private slots:
     void gridShowsTheGlyphInItsColours();
     void buttonsPaintEraseAndToggleCells();
-    void reportNamesTheCellUnderThePointer();
     void scrollBarsCentreSmallGridsAndMoveLargeOnes();
-    void escAndCloseHideAndReopeningDropsUnappliedEdits();
-    void applyAndAutoApplyReachTheMainWindow();
+    void escCloseApplyAndAutoApply();
     void stayOnTopKeepsTheWindowAboveTheMainWindow();
     void captionLabelAndButtons();
 };
@@ -106,11 +104,8 @@ void EditorWindowTest::gridShowsTheGlyphInItsColours() {
     QCOMPARE(image.pixelColor(8, 8), Color(kInkColor));
     QCOMPARE(image.pixelColor(4 * 16 + 8, 8), Color(kInsideColor));
     QCOMPARE(image.pixelColor(5 * 16 + 1, 8), Color(kBeyondColor));
-    // Grid lines between the cells, the bar below: dark under the width.
     QCOMPARE(image.pixelColor(16, 8), Color(kGridLineColor));
-    QCOMPARE(image.pixelColor(4 * 16 + 8, 8 * 16 + 2), Color(kInsideColor));
-    QCOMPARE(image.pixelColor(5 * 16, 8 * 16 + 2), Color(kGridLineColor));
-    QCOMPARE(image.pixelColor(5 * 16 + 8, 8 * 16 + 2), Color(kBeyondColor));
+    QCOMPARE(image.pixelColor(5 * 16 + 8, 8 * 16 + 2), Color(kBeyondColor));  // the bar below
 
     // Crisp at any scale: no pixel blends two colours.
     const QSet<QRgb> colours{Color(kInkColor).rgb(), Color(kInsideColor).rgb(),
@@ -123,11 +118,6 @@ void EditorWindowTest::gridShowsTheGlyphInItsColours() {
             for (int x = 0; x < scaled.width(); ++x)
                 QVERIFY2(colours.contains(scaled.pixel(x, y)), qPrintable(QString::number(ratio)));
     }
-
-    h.Open(64);  // width 17, all bits set: 24 columns, the beyond-width ones set too
-    QCOMPARE(h.grid->size(), QSize(3 * 128 + 1, 8 * 16 + 5));
-    QCOMPARE(h.CellColour(23, 7), Color(kInkColor));
-    QCOMPARE(h.grid->grab().toImage().pixelColor(20 * 16 + 8, 8 * 16 + 2), Color(kBeyondColor));
 }
 
 void EditorWindowTest::buttonsPaintEraseAndToggleCells() {
@@ -144,62 +134,36 @@ void EditorWindowTest::buttonsPaintEraseAndToggleCells() {
     QCOMPARE(recorder.painted, QRegion(ui::CellGrid::CellArea(6, 0)));
     QCOMPARE(h.Edited()[0], std::uint8_t(0xF2));
     QCOMPARE(h.CellColour(6, 0), Color(kInkColor));
-    Drag(h.grid, Qt::LeftButton, {{4, 1}, {5, 1}, {4, 2}});
+    // Dragging paints the cells passed; right erases, also just left of the grid.
+    Drag(h.grid, Qt::LeftButton, {{4, 1}, {5, 1}});
     QCOMPARE(h.Edited()[1], std::uint8_t(0xFC));
-    QCOMPARE(h.Edited()[2], std::uint8_t(0xF8));
-    // Right erases; a move without a button changes nothing.
-    Drag(h.grid, Qt::RightButton, {{0, 1}, {1, 1}, {2, 1}});
-    QCOMPARE(h.Edited()[1], std::uint8_t(0x1C));
-    QCOMPARE(h.CellColour(1, 1), Color(kInsideColor));
-    QCOMPARE(h.CellColour(5, 1), Color(kInkColor));
-    Mouse(h.grid, QEvent::MouseMove, CellCentre(7, 7), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(h.Edited()[7], std::uint8_t(0xF0));
-    // Dragging from the grid to just left of it still edits the first column.
     Mouse(h.grid, QEvent::MouseButtonPress, CellCentre(1, 3), Qt::RightButton, Qt::RightButton);
     Mouse(h.grid, QEvent::MouseMove, QPointF(-6, 3 * 16 + 8), Qt::NoButton, Qt::RightButton);
     Mouse(h.grid, QEvent::MouseButtonRelease, QPointF(-6, 56), Qt::RightButton, Qt::NoButton);
     QCOMPARE(h.Edited()[3], std::uint8_t(0x30));
+    QCOMPARE(h.CellColour(1, 3), Color(kInsideColor));
+    Mouse(h.grid, QEvent::MouseMove, CellCentre(7, 7), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(h.Edited()[7], std::uint8_t(0xF0));
     QCOMPARE(h.session().font.Chars[65].Pixels, Bytes(8, 0xF0));  // nothing applied
 
     // "[Cursor Inv.]": either button toggles on a press, dragging does nothing.
     h.Click("chkCrsrInv");
     QVERIFY(h.session().On(Toggle::CrsrInv));
-    QVERIFY(h.InEditor<QPushButton>("chkCrsrInv")->isChecked());
     Press(h.grid, 0, 5, Qt::LeftButton);
-    QCOMPARE(h.Edited()[5], std::uint8_t(0x70));
-    QCOMPARE(h.CellColour(0, 5), Color(kInsideColor));
-    Press(h.grid, 0, 5, Qt::RightButton);
     Press(h.grid, 7, 5, Qt::RightButton);
-    QCOMPARE(h.Edited()[5], std::uint8_t(0xF1));
-    QCOMPARE(h.CellColour(7, 5), Color(kInkColor));
+    QCOMPARE(h.Edited()[5], std::uint8_t(0x71));
     Drag(h.grid, Qt::LeftButton, {{4, 6}, {5, 6}, {6, 6}});
     QCOMPARE(h.Edited()[6], std::uint8_t(0xF8));  // the press alone toggled
-    h.Click("chkCrsrInv");
-    QVERIFY(!h.session().On(Toggle::CrsrInv));
-}
 
-void EditorWindowTest::reportNamesTheCellUnderThePointer() {
-    EditorHarness h;
-    auto* report = h.InEditor<QLineEdit>("txtOut");
-    QCOMPARE(report->text(), QString("0;0;00;000;W"));
-    h.Open(65);
+    // The report line names the cell under the pointer.
     Mouse(h.grid, QEvent::MouseMove, CellCentre(2, 1), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(report->text(), QString("3;2;11; B:2; bN:5; bV:32"));
-    Mouse(h.grid, QEvent::MouseMove, QPointF(200, 8), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(report->text(), QString("0;0;0; B:0"));
-    h.Open(97);  // width 9: two bytes a row
-    Mouse(h.grid, QEvent::MouseMove, CellCentre(9, 1), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(report->text(), QString("10;2;26; B:4; bN:6; bV:64"));
+    QCOMPARE(h.InEditor<QLineEdit>("txtOut")->text(), QString("3;2;11; B:2; bN:5; bV:32"));
 }
 
 void EditorWindowTest::scrollBarsCentreSmallGridsAndMoveLargeOnes() {
     EditorHarness h;
-    h.Open(65);
-    QCOMPARE(h.editor->HScroll()->value(), 51);
-    QCOMPARE(h.editor->HScroll()->maximum(), 101);
-    // 129 x 133 in a frame of 512 x 267: about in the middle.
+    h.Open(65);  // 129 x 133 in a frame of 512 x 267: about in the middle
     QCOMPARE(h.grid->pos(), QPoint(193, 68));
-    QVERIFY(std::abs(h.grid->geometry().center().x() - h.editor->Frame()->width() / 2) <= 2);
 
     const std::string tall = h.dir.Write("tall.fnt", FntBuilder(40).Set(65, 64, 0x81).Build());
     h.dialogs->files.push_back(tall);
@@ -212,36 +176,22 @@ void EditorWindowTest::scrollBarsCentreSmallGridsAndMoveLargeOnes() {
     h.editor->HScroll()->setValue(0);
     h.editor->VScroll()->setValue(101);
     QCOMPARE(h.grid->pos(), QPoint(0, 267 - 645));
-    h.editor->HScroll()->triggerAction(QAbstractSlider::SliderToMaximum);
-    QCOMPARE(h.grid->x(), 512 - 1025);
     // A command that resizes the grid keeps the bars where they are.
-    h.editor->HScroll()->setValue(0);
     h.Click("cmdWidth_1");
     QCOMPARE(h.grid->width(), 9 * 128 + 1);
     QCOMPARE(h.grid->pos(), QPoint(0, 267 - 645));
-    // Reopening starts in the middle again.
-    QTest::keyClick(h.grid, Qt::Key_Escape);
-    h.Open(65);
-    QCOMPARE(h.editor->VScroll()->value(), 51);
-    QCOMPARE(h.grid->pos(), QPoint(-259, -191));
 }
 
-void EditorWindowTest::escAndCloseHideAndReopeningDropsUnappliedEdits() {
+void EditorWindowTest::escCloseApplyAndAutoApply() {
     EditorHarness h;
     h.Open(65);
     Press(h.grid, 4, 0, Qt::LeftButton);
-    QCOMPARE(h.Edited()[0], std::uint8_t(0xF8));
     // Esc in the editor hides it; the main window, with nothing unsaved,
-    // stays open.
+    // stays open. Reopening shows the glyph as the font has it.
     QTest::keyClick(h.InEditor<QPushButton>("cmdApply"), Qt::Key_Escape);
     QVERIFY(!h.editor->isVisible());
-    QVERIFY(!h.session().editor.visible);
     QVERIFY(h.window->isVisible());
-    QCOMPARE(h.session().font.Chars[65].Pixels[0], std::uint8_t(0xF0));
-
-    // Reopening shows the glyph as the font has it.
     h.Open(65);
-    QCOMPARE(h.Edited()[0], std::uint8_t(0xF0));
     QCOMPARE(h.CellColour(4, 0), Color(kInsideColor));
 
     // With the editor open the main window still takes clicks.
@@ -249,15 +199,6 @@ void EditorWindowTest::escAndCloseHideAndReopeningDropsUnappliedEdits() {
     QCOMPARE(h.session().font.Selected[67], std::uint8_t(1));
     QVERIFY(h.editor->isVisible());
 
-    h.Click("cmdCloseCE");
-    QVERIFY(!h.editor->isVisible());
-    QVERIFY(h.window->isVisible());
-}
-
-void EditorWindowTest::applyAndAutoApplyReachTheMainWindow() {
-    EditorHarness h;
-    QVERIFY(!h.window->windowTitle().endsWith(" (*)"));
-    h.Open(65);
     Press(h.grid, 4, 0, Qt::LeftButton);
     QCOMPARE(h.TileAt(65)->Image().pixelColor(4, 0), QColor(80, 80, 80));
     h.Click("cmdApply");
@@ -267,33 +208,24 @@ void EditorWindowTest::applyAndAutoApplyReachTheMainWindow() {
 
     // "[Auto apply]": every edit reaches the font and its tile at once.
     h.Click("chkAutoApply");
-    QVERIFY(h.session().On(Toggle::AutoApply));
     Press(h.grid, 0, 7, Qt::RightButton);
     QCOMPARE(h.session().font.Chars[65].Pixels[7], std::uint8_t(0x70));
     QCOMPARE(h.TileAt(65)->Image().pixelColor(0, 7), QColor(80, 80, 80));
-    h.Click("cmdWidth_1");
-    QCOMPARE(h.session().font.Chars[65].Width, 6);
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(6, 8));
 }
 
 void EditorWindowTest::stayOnTopKeepsTheWindowAboveTheMainWindow() {
     EditorHarness h;
     h.Open(65);
-    QVERIFY(!h.editor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(h.editor->windowHandle()->transientParent(), nullptr);
     const QPoint at = h.editor->pos();
-
     h.Click("chkStayOnTop");
-    QVERIFY(h.session().On(Toggle::StayOnTop));
     QVERIFY(h.editor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(h.editor->isVisible());
     QCOMPARE(h.editor->pos(), at);
-    QCOMPARE(h.editor->windowHandle()->transientParent(), h.window->windowHandle());
-    // It stays so across hiding and showing.
+    // It stays so across hiding (Close) and showing.
     h.Click("cmdCloseCE");
+    QVERIFY(!h.editor->isVisible());
     h.Open(66);
     QCOMPARE(h.editor->windowHandle()->transientParent(), h.window->windowHandle());
-    QVERIFY(h.InEditor<QPushButton>("chkStayOnTop")->isChecked());
 
     h.Click("chkStayOnTop");
     QVERIFY(!h.editor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -307,15 +239,10 @@ void EditorWindowTest::captionLabelAndButtons() {
     h.Open(38);
     QCOMPARE(h.editor->windowTitle(), QString("Chr Editor \"&\" $26 #38 W:6 (Selected)"));
     auto* label = h.InEditor<QLabel>("lblCharNo_1");
-    QCOMPARE(label->text(), QString("&"));
-    QCOMPARE(label->font().pointSizeF(), 18.0);
-    QVERIFY(label->font().bold());
 
-    // A double-click on the label opens the base font dialog; the choice
-    // reaches the label too.
+    // A double-click on the label opens the base font dialog.
     h.dialogs->fonts.push_back(BaseFont{"DejaVu Sans Mono", 12, false});
     QTest::mouseDClick(label, Qt::LeftButton);
-    QCOMPARE(h.dialogs->fontRequests.size(), std::size_t{1});
     QCOMPARE(label->font().pointSizeF(), 12.0);
 
     // The buttons run their commands; the grid follows.

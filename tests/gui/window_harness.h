@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 
 #include "main/main_window.h"
@@ -22,7 +23,6 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<std::optional<BaseFont>> fonts;
     std::vector<BaseFont> fontRequests;
     std::vector<std::pair<QString, QString>> informations;
-    std::function<void()> whileInformationShown;  // runs while the box would wait
     std::deque<std::optional<int>> heights;
     std::vector<int> heightRequests;
 
@@ -35,7 +35,6 @@ class FakeDialogs : public ui::Dialogs {
     }
     void Information(const QString& title, const QString& text) override {
         informations.emplace_back(title, text);
-        if (whileInformationShown) whileInformationShown();
     }
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString&) override {
         fontRequests.push_back(current);
@@ -56,28 +55,6 @@ class FakeDialogs : public ui::Dialogs {
     }
 };
 
-// The process as start-up sees it, all inside dir: TMP is dir/tmp, HOME is
-// dir/home (no .config yet), the program lives in dir/prog.
-struct HarnessEnvironment {
-    std::map<std::string, std::string> variables;
-    StartupEnvironment environment;
-
-    HarnessEnvironment(const TempDir& dir, std::vector<std::string> arguments) {
-        for (const char* sub : {"tmp", "home", "prog"})
-            std::filesystem::create_directories(dir.File(sub));
-        variables = {{"TMP", dir.File("tmp")}, {"HOME", dir.File("home")}};
-        environment.getenv = [this](const std::string& name) {
-            const auto found = variables.find(name);
-            return found == variables.end() ? std::string() : found->second;
-        };
-        environment.programFolder = dir.File("prog");
-        environment.currentFolder = dir.path();
-        environment.arguments = std::move(arguments);
-    }
-    HarnessEnvironment(const HarnessEnvironment&) = delete;
-    HarnessEnvironment& operator=(const HarnessEnvironment&) = delete;
-};
-
 // A shown main window with fake dialogs, and a small font on disk.
 struct WindowHarness {
     TempDir dir;
@@ -86,29 +63,17 @@ struct WindowHarness {
     std::unique_ptr<ui::MainWindow> window;
 
     explicit WindowHarness(bool loadFont = true) {
-        WriteFont();
-        std::vector<std::string> args;
-        if (loadFont) args.push_back(fontPath);
-        Start(args);
-        window->show();
-        window->activateWindow();
-        (void)QTest::qWaitForWindowActive(window.get());
-    }
-    // The window made with these arguments and not shown.
-    explicit WindowHarness(const std::vector<std::string>& arguments) {
-        WriteFont();
-        Start(arguments);
-    }
-    void WriteFont() {
         FntBuilder font(8);
         font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
         fontPath = dir.Write("font.fnt", font.Build());
-    }
-    void Start(const std::vector<std::string>& arguments) {
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        const HarnessEnvironment process(dir, arguments);
+        FakeProcess process(dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
+        process.variables["TMP"] = dir.File("tmp");
         window = std::make_unique<ui::MainWindow>(std::move(fake), process.environment);
+        window->show();
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
     }
     std::string SettingsFile() const {
         return dir.File("home/.config/Grind FNT Tool/Settings.ini");
@@ -120,7 +85,22 @@ struct WindowHarness {
         return window->findChild<T*>(name);
     }
     ui::Tile* TileAt(int code) const { return window->parts().grid->TileAt(code); }
-    QStringList LogTexts() const;
+    QString Text(const char* label) const {
+        return Find<QLabel>(QString::fromLatin1(label))->text();
+    }
+    // The log list's lines without the "Preview generated" ones.
+    QStringList LogTexts() const {
+        QStringList lines;
+        auto* log = Find<QListWidget>(QStringLiteral("lstLog"));
+        for (int i = 0; i < log->count(); ++i)
+            if (!log->item(i)->text().startsWith("Preview generated"))
+                lines << log->item(i)->text();
+        return lines;
+    }
+    QString LastLogLine() const { return LogTexts().value(LogTexts().size() - 1); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
 };
 
 }  // namespace gft::test

@@ -101,6 +101,19 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
+FakeProcess::FakeProcess(const TempDir& dir, std::vector<std::string> arguments) {
+    for (const char* sub : {"prog", "cur", "home", "tmp"})
+        ::mkdir(dir.File(sub).c_str(), 0777);
+    variables["HOME"] = dir.File("home");
+    environment.getenv = [this](const std::string& name) {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::string() : found->second;
+    };
+    environment.programFolder = dir.File("prog");
+    environment.currentFolder = dir.File("cur");
+    environment.arguments = std::move(arguments);
+}
+
 std::optional<std::string> RecordingView::AskFileName(const FileDialogRequest& request) {
     dialogs.push_back(request);
     if (answers.empty()) return std::nullopt;
@@ -115,16 +128,12 @@ SessionFixture::SessionFixture() {
     session.ProgramFolder = dir.path();
 }
 
-std::vector<std::string> SessionFixture::LogSince(std::size_t first) const {
+std::vector<std::string> LogOf(const Session& session, std::size_t first) {
     std::vector<std::string> lines;
     const auto& all = session.LogLines();
     for (std::size_t i = first; i < all.size(); ++i)
         if (all[i].rfind("Preview generated (", 0) != 0) lines.push_back(all[i]);
     return lines;
-}
-
-std::vector<std::string> SessionFixture::Log() const {
-    return LogSince(0);
 }
 
 std::string SessionFixture::LoadBytes(const Bytes& file, const std::string& name) {

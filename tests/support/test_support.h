@@ -2,11 +2,13 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/session.h"
+#include "app/startup.h"
 #include "support/bytes.h"
 
 namespace gft::test {
@@ -54,37 +56,32 @@ Bytes ReadAll(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> FolderEntries(const std::string& folder);
 
+// The process as start-up sees it, all inside dir: the folders prog (the
+// program's), cur (the current one), home (HOME, no .config yet) and tmp.
+struct FakeProcess {
+    std::map<std::string, std::string> variables;
+    StartupEnvironment environment;
+
+    explicit FakeProcess(const TempDir& dir, std::vector<std::string> arguments = {});
+    FakeProcess(const FakeProcess&) = delete;
+    FakeProcess& operator=(const FakeProcess&) = delete;
+};
+
 // Records what the core asks a view to do; answers file dialogs from a queue.
 class RecordingView : public View {
   public:
-    std::vector<std::string> log;
-    std::vector<std::string> messages;
     std::vector<FileDialogRequest> dialogs;
     std::deque<std::optional<std::string>> answers;
-    std::vector<std::pair<int, int>> tileLoads;
-    int blankTiles = 0;
     int busyDepth = 0;
-    std::string title;
-    std::string status;
-    std::vector<std::pair<Toggle, bool>> toggles;
-    int editorShown = 0;
     int editorHidden = 0;
 
-    void LogAppended(const std::string& line) override { log.push_back(line); }
-    void LogCleared() override { log.clear(); }
-    void StatusChanged(const std::string& text) override { status = text; }
-    void TitleChanged(const std::string& text) override { title = text; }
-    void LoadTiles(int first, int last, const std::string&) override {
-        tileLoads.emplace_back(first, last);
-    }
-    void ShowBlankTiles() override { ++blankTiles; }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
-    void ToggleChanged(Toggle toggle, bool on) override { toggles.emplace_back(toggle, on); }
-    void ShowEditor() override { ++editorShown; }
     void HideEditor() override { ++editorHidden; }
 };
+
+// The session's log lines from first on, without the "Preview generated (...)" lines.
+std::vector<std::string> LogOf(const Session& session, std::size_t first = 0);
 
 // A session with a recording view and a private tile folder.
 struct SessionFixture {
@@ -93,9 +90,8 @@ struct SessionFixture {
     Session session{view};
     SessionFixture();
 
-    // Log lines without the "Preview generated (...)" lines.
-    std::vector<std::string> Log() const;
-    std::vector<std::string> LogSince(std::size_t first) const;
+    std::vector<std::string> Log() const { return LogOf(session); }
+    std::vector<std::string> LogSince(std::size_t first) const { return LogOf(session, first); }
     // Writes bytes as a file in the fixture folder and loads it.
     std::string LoadBytes(const Bytes& file, const std::string& name = "font.fnt");
 };
