@@ -14,9 +14,9 @@
 #include <string>
 #include <utility>
 
-#include "app/session.h"
-#include "commands/block_copy.h"
-#include "commands/height_gap.h"
+#include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/height_gap.h"
+#include "session/session.h"
 
 namespace {
 

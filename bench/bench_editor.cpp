@@ -16,15 +16,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/file_commands.h"
-#include "app/option_commands.h"
 #include "app/startup.h"
-#include "editor/cell_grid.h"
-#include "editor/char_editor.h"
-#include "editor/char_editor_window.h"
-#include "editor/fill_commands.h"
-#include "editor/pixel_edit.h"
-#include "main/main_window.h"
+#include "commands/editor/char_editor.h"
+#include "commands/editor/fill_commands.h"
+#include "commands/editor/pixel_edit.h"
+#include "commands/files/file_commands.h"
+#include "commands/window/option_commands.h"
+#include "ui/editor/cell_grid.h"
+#include "ui/editor/char_editor_window.h"
+#include "ui/main/main_window.h"
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include <utility>
 
 #include "bench_support.h"
-#include "font/fnt_format.h"
-#include "font/fnt_reader.h"
-#include "font/fnt_writer.h"
-#include "render/tile_bitmap.h"
+#include "commands/files/read_font.h"
+#include "commands/files/save_font.h"
+#include "format/fnt_format.h"
+#include "format/fnt_writer.h"
+#include "format/tile_bitmap.h"
 
 namespace gft::bench {
 namespace {

@@ -7,9 +7,10 @@
 #include <cstring>
 #include <random>
 
-#include "app/undo.h"
 #include "bench_support.h"
-#include "commands/height_gap.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/window/history_commands.h"
+#include "session/undo_step.h"
 
 namespace {
 

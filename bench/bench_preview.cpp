@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "bench_support.h"
-#include "font/fnt_reader.h"
-#include "render/preview.h"
-#include "render/tile_bitmap.h"
+#include "commands/files/read_font.h"
+#include "format/tile_bitmap.h"
+#include "session/preview.h"
 
 namespace gft::bench {
 namespace {

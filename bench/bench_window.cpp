@@ -24,14 +24,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/file_commands.h"
 #include "bench_support.h"
-#include "main/hover_display.h"
-#include "main/main_window.h"
-#include "main/tile_grid.h"
-#include "render/hover.h"
-#include "render/preview.h"
-#include "render/tile_bitmap.h"
+#include "commands/files/file_commands.h"
+#include "commands/glyphs/hover.h"
+#include "format/tile_bitmap.h"
+#include "session/preview.h"
+#include "ui/main/hover_display.h"
+#include "ui/main/main_window.h"
+#include "ui/main/tile_grid.h"
 
 namespace {
 

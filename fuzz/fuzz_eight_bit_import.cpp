@@ -1,8 +1,8 @@
 // Feeds any bytes to the 8-bit font import. The first byte picks the
 // variant (odd: the Atari's order, even: file order); the rest is the file.
-#include "app/session.h"
-#include "font/eight_bit_import.h"
+#include "commands/files/import_font.h"
 #include "fuzz_support.h"
+#include "session/session.h"
 #include "support/app_error.h"
 
 namespace {

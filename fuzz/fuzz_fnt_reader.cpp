@@ -3,10 +3,10 @@
 // then write the loaded font back and read it again.
 #include <algorithm>
 
-#include "app/session.h"
-#include "font/fnt_reader.h"
-#include "font/fnt_writer.h"
+#include "commands/files/read_font.h"
+#include "format/fnt_writer.h"
 #include "fuzz_support.h"
+#include "session/session.h"
 #include "support/app_error.h"
 
 namespace {

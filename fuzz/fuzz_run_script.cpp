@@ -12,7 +12,7 @@
 #include <map>
 #include <sstream>
 
-#include "font/fnt_writer.h"
+#include "format/fnt_writer.h"
 #include "fuzz_support.h"
 #include "runner.h"
 #include "support/app_error.h"

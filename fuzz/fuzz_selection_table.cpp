@@ -4,10 +4,10 @@
 // size). Whatever the table holds, only 0 and 1 may come out.
 #include <algorithm>
 
-#include "font/eight_bit_import.h"
-#include "font/fnt_reader.h"
-#include "font/fnt_writer.h"
-#include "font/selection_table.h"
+#include "commands/files/import_font.h"
+#include "commands/files/lok_file.h"
+#include "commands/files/read_font.h"
+#include "format/fnt_writer.h"
 #include "fuzz_support.h"
 #include "support/app_error.h"
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/ini_file.h"
-#include "app/settings.h"
+#include "commands/window/settings.h"
+#include "format/ini_file.h"
 #include "fuzz_support.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"

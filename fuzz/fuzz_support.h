@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/session.h"
-#include "font/font_model.h"
-#include "render/tile_cache.h"
+#include "format/font_model.h"
+#include "session/session.h"
+#include "session/tile_cache.h"
 
 namespace gft::fuzz {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "main/first_paint.h"
+#include "ui/main/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/view.h"
+#include "session/view.h"
 
 namespace gft::cli {
 

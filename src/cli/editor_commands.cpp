@@ -2,19 +2,19 @@
 // "ed caption" and "ed dump".
 #include <map>
 
-#include "app/session.h"
-#include "commands/tile_mouse.h"
-#include "editor/apply.h"
-#include "editor/char_editor.h"
-#include "editor/column_moves.h"
-#include "editor/fill_commands.h"
-#include "editor/grid_geometry.h"
-#include "editor/mirror.h"
-#include "editor/pixel_edit.h"
-#include "editor/row_moves.h"
-#include "editor/width_commands.h"
+#include "commands/editor/apply.h"
+#include "commands/editor/char_editor.h"
+#include "commands/editor/column_moves.h"
+#include "commands/editor/fill_commands.h"
+#include "commands/editor/grid_geometry.h"
+#include "commands/editor/mirror.h"
+#include "commands/editor/pixel_edit.h"
+#include "commands/editor/row_moves.h"
+#include "commands/editor/width_commands.h"
+#include "commands/glyphs/tile_mouse.h"
 #include "glyph_dump.h"
 #include "runner.h"
+#include "session/session.h"
 
 namespace gft::cli {
 

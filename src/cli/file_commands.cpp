@@ -1,9 +1,9 @@
 // Script commands over fonts and files: opening, saving, options, the log.
-#include "app/file_commands.h"
+#include "commands/files/file_commands.h"
 
-#include "app/log_commands.h"
-#include "app/option_commands.h"
-#include "font/fnt_writer.h"
+#include "commands/files/save_font.h"
+#include "commands/window/log_commands.h"
+#include "commands/window/option_commands.h"
 #include "glyph_dump.h"
 #include "runner.h"
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_commands.h"
-#include "commands/block_copy.h"
-#include "commands/height_gap.h"
-#include "commands/selection.h"
-#include "commands/tile_mouse.h"
-#include "render/hover.h"
+#include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/glyphs/hover.h"
+#include "commands/glyphs/selection.h"
+#include "commands/glyphs/tile_mouse.h"
+#include "commands/window/window_commands.h"
 #include "runner.h"
 
 namespace gft::cli {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "font/font_model.h"
+#include "format/font_model.h"
 
 namespace gft::cli {
 

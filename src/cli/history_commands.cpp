@@ -1,7 +1,8 @@
 // Script commands for the undo history, New FNT and Save FNT.
-#include "app/file_commands.h"
-#include "app/undo.h"
+#include "commands/window/history_commands.h"
+#include "commands/files/file_commands.h"
 #include "runner.h"
+#include "session/undo_step.h"
 
 namespace gft::cli {
 

@@ -4,14 +4,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/file_commands.h"
-#include "app/settings.h"
-#include "app/version.h"
-#include "font/fnt_reader.h"
+#include "commands/files/file_commands.h"
+#include "commands/files/read_font.h"
+#include "commands/window/settings.h"
 #include "glyph_dump.h"
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/version.h"
 #include "work_folder.h"
 
 namespace {

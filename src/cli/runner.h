@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "console_view.h"
+#include "session/session.h"
 
 namespace gft::cli {
 

@@ -1,5 +1,5 @@
 // Script commands of the settings menu.
-#include "app/settings.h"
+#include "commands/window/settings.h"
 #include "runner.h"
 
 namespace gft::cli {

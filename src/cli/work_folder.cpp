@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "render/tile_bitmap.h"
+#include "format/tile_bitmap.h"
 #include "support/file_helpers.h"
 
 namespace gft::cli {

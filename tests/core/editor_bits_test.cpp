@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "editor/column_moves.h"
-#include "editor/fill_commands.h"
-#include "editor/mirror.h"
-#include "editor/row_moves.h"
-#include "editor/width_commands.h"
+#include "commands/editor/column_moves.h"
+#include "commands/editor/fill_commands.h"
+#include "commands/editor/mirror.h"
+#include "commands/editor/row_moves.h"
+#include "commands/editor/width_commands.h"
 #include "editor_fixture.h"
 
 namespace gft::test {

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "editor/char_editor.h"
+#include "commands/editor/char_editor.h"
 #include "test_support.h"
 
 namespace gft {

@@ -5,14 +5,14 @@
 // from an earlier font.
 #include <gtest/gtest.h>
 
-#include "app/option_commands.h"
-#include "commands/height_gap.h"
-#include "editor/apply.h"
-#include "editor/caption.h"
-#include "editor/fill_commands.h"
-#include "editor/grid_geometry.h"
-#include "editor/pixel_edit.h"
-#include "editor/width_commands.h"
+#include "commands/editor/apply.h"
+#include "commands/editor/caption.h"
+#include "commands/editor/fill_commands.h"
+#include "commands/editor/grid_geometry.h"
+#include "commands/editor/pixel_edit.h"
+#include "commands/editor/width_commands.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/window/option_commands.h"
 #include "editor_fixture.h"
 
 namespace gft::test {

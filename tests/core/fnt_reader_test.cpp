@@ -4,7 +4,7 @@
 // refused file leaves the loaded font alone.
 #include <gtest/gtest.h>
 
-#include "font/fnt_reader.h"
+#include "commands/files/read_font.h"
 #include "test_support.h"
 
 namespace gft::test {

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "app/undo.h"
-#include "commands/height_gap.h"
-#include "commands/selection.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/glyphs/selection.h"
+#include "commands/window/history_commands.h"
 #include "test_support.h"
 
 namespace gft::test {

@@ -4,7 +4,7 @@
 // compare.
 #include <gtest/gtest.h>
 
-#include "app/file_commands.h"
+#include "commands/files/file_commands.h"
 #include "test_support.h"
 
 namespace gft::test {

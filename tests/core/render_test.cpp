@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "render/preview.h"
-#include "render/tile_bitmap.h"
-#include "render/tile_decode.h"
+#include "format/tile_bitmap.h"
+#include "format/tile_decode.h"
+#include "session/preview.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
 

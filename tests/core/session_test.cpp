@@ -9,8 +9,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/file_commands.h"
-#include "commands/move_copy.h"
+#include "commands/files/file_commands.h"
+#include "commands/glyphs/move_copy.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
 

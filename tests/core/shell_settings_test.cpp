@@ -4,8 +4,8 @@
 
 #include <sys/stat.h>
 
-#include "app/ini_file.h"
-#include "app/settings.h"
+#include "commands/window/settings.h"
+#include "format/ini_file.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 #include "test_support.h"

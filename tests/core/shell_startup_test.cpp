@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <map>
 
-#include "app/about.h"
 #include "app/command_line.h"
-#include "app/ini_file.h"
-#include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "commands/window/about.h"
+#include "commands/window/settings.h"
+#include "format/ini_file.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "font/fnt_writer.h"
+#include "commands/files/save_font.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
 

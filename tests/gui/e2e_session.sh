@@ -20,7 +20,7 @@ set -euo pipefail
 # from the client area's top left; the client area is 413 pixels high under
 # the menu bar (src/ui/main/main_window.cpp, main_area.cpp, tile_grid.h).
 readonly CLIENT_HEIGHT=413 STATUS_ROW=21 GRID_MARGIN=4
-# The character editor (src/ui/editor/char_editor_window.cpp, grid_geometry.h):
+# The character editor (src/ui/editor/char_editor_window.cpp, core/commands/editor/grid_geometry.h):
 # the cell grid's frame at the window's top left, 512 x 267 pixels; the grid
 # 16 pixels a cell, placed by scroll bars at 51 of 101; "&Apply" at 168, 316,
 # 73 x 25.

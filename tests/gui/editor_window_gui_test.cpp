@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QWindow>
 
-#include "editor/cell_grid.h"
-#include "editor/char_editor_window.h"
-#include "editor/grid_geometry.h"
+#include "commands/editor/grid_geometry.h"
+#include "ui/editor/cell_grid.h"
+#include "ui/editor/char_editor_window.h"
 #include "window_harness.h"
 
 namespace gft::test {

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "commands/block_copy.h"
-#include "commands/height_gap.h"
-#include "commands/selection.h"
+#include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/glyphs/selection.h"
 #include "window_harness.h"
 
 namespace gft::test {

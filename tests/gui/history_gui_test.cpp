@@ -5,7 +5,8 @@
 #include <QAction>
 #include <QTest>
 
-#include "font/fnt_writer.h"
+#include "commands/files/save_font.h"
+#include "format/fnt_writer.h"
 #include "support/file_helpers.h"
 #include "window_harness.h"
 

@@ -12,8 +12,8 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "main/dialogs.h"
-#include "main/main_area.h"
+#include "ui/main/dialogs.h"
+#include "ui/main/main_area.h"
 #include "window_harness.h"
 
 namespace gft::test {

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/about.h"
-#include "app/ini_file.h"
-#include "main/startup_outcome.h"
+#include "commands/window/about.h"
+#include "format/ini_file.h"
+#include "ui/main/startup_outcome.h"
 #include "window_harness.h"
 
 namespace gft::test {

@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "main/main_window.h"
-#include "main/tile_grid.h"
 #include "test_support.h"
+#include "ui/main/main_window.h"
+#include "ui/main/tile_grid.h"
 
 namespace gft::test {
 

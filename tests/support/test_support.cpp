@@ -10,7 +10,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "font/fnt_reader.h"
+#include "commands/files/read_font.h"
 #include "support/file_helpers.h"
 
 namespace gft::test {

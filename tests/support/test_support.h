@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "app/startup.h"
+#include "session/session.h"
 #include "support/bytes.h"
 
 namespace gft::test {

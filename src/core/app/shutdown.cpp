@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include "app/session.h"
-#include "app/settings.h"
-#include "editor/char_editor.h"
-#include "render/tile_bitmap.h"
+#include "commands/editor/char_editor.h"
+#include "commands/window/settings.h"
+#include "format/tile_bitmap.h"
+#include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "app/file_commands.h"
-#include "app/session.h"
-#include "app/settings.h"
-#include "render/preview.h"
+#include "commands/files/file_commands.h"
+#include "commands/window/settings.h"
+#include "session/preview.h"
+#include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 

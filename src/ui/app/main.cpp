@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "main/first_paint.h"
-#include "main/main_window.h"
-#include "main/startup_outcome.h"
+#include "ui/main/first_paint.h"
+#include "ui/main/main_window.h"
+#include "ui/main/startup_outcome.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,13 +1,13 @@
-#include "editor/cell_grid.h"
+#include "ui/editor/cell_grid.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "app/session.h"
-#include "editor/char_editor.h"
-#include "editor/grid_geometry.h"
-#include "editor/pixel_edit.h"
+#include "commands/editor/char_editor.h"
+#include "commands/editor/grid_geometry.h"
+#include "commands/editor/pixel_edit.h"
+#include "session/session.h"
 
 namespace gft::ui {
 

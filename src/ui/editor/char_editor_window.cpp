@@ -1,4 +1,4 @@
-#include "editor/char_editor_window.h"
+#include "ui/editor/char_editor_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,19 +10,19 @@
 #include <QWindow>
 #include <functional>
 
-#include "app/option_commands.h"
-#include "app/session.h"
-#include "app/window_commands.h"
-#include "editor/apply.h"
-#include "editor/cell_grid.h"
-#include "editor/char_editor.h"
-#include "editor/column_moves.h"
-#include "editor/fill_commands.h"
-#include "editor/grid_geometry.h"
-#include "editor/mirror.h"
-#include "editor/row_moves.h"
-#include "editor/width_commands.h"
-#include "main/hover_display.h"
+#include "commands/editor/apply.h"
+#include "commands/editor/char_editor.h"
+#include "commands/editor/column_moves.h"
+#include "commands/editor/fill_commands.h"
+#include "commands/editor/grid_geometry.h"
+#include "commands/editor/mirror.h"
+#include "commands/editor/row_moves.h"
+#include "commands/editor/width_commands.h"
+#include "commands/window/option_commands.h"
+#include "commands/window/window_commands.h"
+#include "session/session.h"
+#include "ui/editor/cell_grid.h"
+#include "ui/main/hover_display.h"
 
 namespace gft::ui {
 

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
-#include "app/toggles.h"
-#include "main/qt_view.h"
+#include "session/toggles.h"
+#include "ui/main/qt_view.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "main/command_panel.h"
+#include "ui/main/command_panel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/file_commands.h"
-#include "app/log_commands.h"
-#include "app/option_commands.h"
-#include "app/session.h"
-#include "app/window_commands.h"
-#include "commands/selection.h"
-#include "font/fnt_writer.h"
-#include "main/hover_display.h"
+#include "commands/files/file_commands.h"
+#include "commands/files/save_font.h"
+#include "commands/glyphs/selection.h"
+#include "commands/window/log_commands.h"
+#include "commands/window/option_commands.h"
+#include "commands/window/window_commands.h"
+#include "session/session.h"
+#include "ui/main/hover_display.h"
 
 namespace gft::ui {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "main/qt_view.h"
+#include "ui/main/qt_view.h"
 
 namespace gft {
 class Session;

@@ -1,4 +1,4 @@
-#include "main/dialogs.h"
+#include "ui/main/dialogs.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "main/hover_display.h"
+#include "ui/main/hover_display.h"
 
 namespace gft::ui {
 

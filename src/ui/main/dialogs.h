@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/view.h"
+#include "session/view.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "main/first_paint.h"
+#include "ui/main/first_paint.h"
 
 #include <QCoreApplication>
 #include <QEvent>

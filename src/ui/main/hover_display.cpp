@@ -1,8 +1,8 @@
-#include "main/hover_display.h"
+#include "ui/main/hover_display.h"
 
 #include <QMouseEvent>
 
-#include "main/tile_grid.h"
+#include "ui/main/tile_grid.h"
 
 namespace gft::ui {
 

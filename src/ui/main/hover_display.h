@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "app/toggles.h"
-#include "main/image_box.h"
+#include "session/toggles.h"
+#include "ui/main/image_box.h"
 
 namespace gft::ui {
 

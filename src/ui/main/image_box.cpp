@@ -1,10 +1,10 @@
-#include "main/image_box.h"
+#include "ui/main/image_box.h"
 
 #include <QFile>
 #include <QPainter>
 #include <cstring>
 
-#include "render/tile_decode.h"
+#include "format/tile_decode.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 

@@ -1,8 +1,8 @@
-#include "main/main_area.h"
+#include "ui/main/main_area.h"
 
 #include <algorithm>
 
-#include "main/tile_grid.h"
+#include "ui/main/tile_grid.h"
 
 namespace gft::ui {
 

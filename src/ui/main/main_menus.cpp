@@ -1,4 +1,4 @@
-#include "main/main_menus.h"
+#include "ui/main/main_menus.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -6,19 +6,19 @@
 #include <QMenuBar>
 #include <functional>
 
-#include "app/about.h"
-#include "app/file_commands.h"
-#include "app/log_commands.h"
-#include "app/option_commands.h"
-#include "app/settings.h"
 #include "app/shutdown.h"
-#include "app/undo.h"
-#include "app/window_commands.h"
-#include "commands/block_copy.h"
-#include "commands/height_gap.h"
-#include "commands/selection.h"
-#include "editor/char_editor.h"
-#include "font/fnt_writer.h"
+#include "commands/editor/char_editor.h"
+#include "commands/files/file_commands.h"
+#include "commands/files/save_font.h"
+#include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/height_gap.h"
+#include "commands/glyphs/selection.h"
+#include "commands/window/about.h"
+#include "commands/window/history_commands.h"
+#include "commands/window/log_commands.h"
+#include "commands/window/option_commands.h"
+#include "commands/window/settings.h"
+#include "commands/window/window_commands.h"
 
 namespace gft::ui {
 

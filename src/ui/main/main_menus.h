@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "main/qt_view.h"
+#include "ui/main/qt_view.h"
 
 class QMainWindow;
 

@@ -1,4 +1,4 @@
-#include "main/main_window.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,17 +9,17 @@
 #include <QMenuBar>
 #include <QMimeData>
 
-#include "app/file_commands.h"
 #include "app/shutdown.h"
-#include "app/window_commands.h"
-#include "commands/tile_mouse.h"
-#include "editor/char_editor_window.h"
-#include "main/command_panel.h"
-#include "main/hover_display.h"
-#include "main/main_area.h"
-#include "main/main_menus.h"
-#include "main/tile_grid.h"
-#include "render/hover.h"
+#include "commands/files/file_commands.h"
+#include "commands/glyphs/hover.h"
+#include "commands/glyphs/tile_mouse.h"
+#include "commands/window/window_commands.h"
+#include "ui/editor/char_editor_window.h"
+#include "ui/main/command_panel.h"
+#include "ui/main/hover_display.h"
+#include "ui/main/main_area.h"
+#include "ui/main/main_menus.h"
+#include "ui/main/tile_grid.h"
 
 namespace gft::ui {
 

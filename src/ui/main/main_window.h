@@ -3,10 +3,10 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/session.h"
 #include "app/startup.h"
-#include "main/dialogs.h"
-#include "main/qt_view.h"
+#include "session/session.h"
+#include "ui/main/dialogs.h"
+#include "ui/main/qt_view.h"
 
 namespace gft::ui {
 

@@ -1,4 +1,4 @@
-#include "main/qt_view.h"
+#include "ui/main/qt_view.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -11,12 +11,12 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
-#include "app/version.h"
-#include "editor/char_editor_window.h"
-#include "main/dialogs.h"
-#include "main/hover_display.h"
-#include "main/tile_grid.h"
-#include "render/tile_bitmap.h"
+#include "format/tile_bitmap.h"
+#include "support/version.h"
+#include "ui/editor/char_editor_window.h"
+#include "ui/main/dialogs.h"
+#include "ui/main/hover_display.h"
+#include "ui/main/tile_grid.h"
 
 namespace gft::ui {
 

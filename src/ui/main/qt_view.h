@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "app/view.h"
+#include "session/view.h"
 
 class QAbstractButton;
 class QAction;

@@ -1,12 +1,12 @@
-#include "main/startup_outcome.h"
+#include "ui/main/startup_outcome.h"
 
 #include <QString>
 #include <string>
 
 #include "app/command_line.h"
-#include "app/session.h"
-#include "app/version.h"
-#include "main/dialogs.h"
+#include "session/session.h"
+#include "support/version.h"
+#include "ui/main/dialogs.h"
 
 namespace gft::ui {
 

@@ -1,9 +1,9 @@
-#include "main/tile_grid.h"
+#include "ui/main/tile_grid.h"
 
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "render/tile_bitmap.h"
+#include "format/tile_bitmap.h"
 
 namespace gft::ui {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "main/image_box.h"
+#include "ui/main/image_box.h"
 
 namespace gft::ui {
 

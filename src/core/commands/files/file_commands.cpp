@@ -1,0 +1,165 @@
+#include "commands/files/file_commands.h"
+
+#include "commands/editor/char_editor.h"
+#include "commands/files/import_font.h"
+#include "commands/files/read_font.h"
+#include "commands/files/save_font.h"
+#include "commands/glyphs/move_copy.h"
+#include "session/preview.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+
+namespace gft {
+
+namespace {
+
+constexpr const char* kFntFilter = "Grindlemoor Font (*.fnt)|*.fnt|All files (*.*)|*.*";
+constexpr const char* kAtariFilter =
+    "All Supported Atari Fonts (*.fnt;*.f80)|*.fnt;*.f80|Standard Atari Font (*.fnt)|*.fnt|"
+    "80 Columns Atari Font (*.f80)|*.f80|All files (*.*)|*.*";
+constexpr const char* kEightBitFilter =
+    "8-bit binary Fonts (*.fnt;*.bin)|*.fnt;*.bin|8-bit Font (*.fnt)|*.fnt|"
+    "8-bit Font (*.bin)|*.bin|All files (*.*)|*.*";
+
+void RunReader(Session& session, const std::string& path, std::uint8_t mode) {
+    switch (mode) {
+        case kModeEightBit:
+            ImportEightBitFont(session, path, false);
+            break;
+        case kModeAtari:
+            ImportEightBitFont(session, path, true);
+            break;
+        default:
+            ReadFntFile(session, path, static_cast<OpenMode>(mode));
+            break;
+    }
+}
+
+// The busy pointer was already restored by the failed operation's BusyPointer.
+void ReportError(Session& session, const AppError& error) {
+    session.Log(error.LogEntry());
+}
+
+}  // namespace
+
+OpenDialogKind DialogKindFor(std::uint8_t mode) {
+    switch (mode) {
+        case kModeLoad:
+            return {"Select Grindlemoor FNT file to Load", kFntFilter, "*.fnt", "Load FNT"};
+        case kModeMerge:
+            return {"Select Grindlemoor FNT file to Merge with", kFntFilter, "*.fnt", "Merge FNT"};
+        case kModeCompare:
+            return {"Select Grindlemoor FNT file to Compare to", kFntFilter, "*.fnt",
+                    "Compare FNT"};
+        case kModeAtari:
+            return {"Select Atari 8-bit FNT file to Import over current font", kAtariFilter,
+                    "*.fnt;*.f80", "Atari 8-bit FNT/F80"};
+        case kModeEightBit:
+            return {"Select 8-bit binary file to Import over current font", kEightBitFilter,
+                    "*.fnt;*.bin", "Any 8-bit font (no remap)"};
+        default:
+            return {nullptr, nullptr, nullptr, nullptr};
+    }
+}
+
+void OpenFontFile(Session& session, std::uint8_t mode) {
+    CancelMove(session);
+    HideCharEditor(session);
+    const OpenDialogKind kind = DialogKindFor(mode);
+    if (kind.title == nullptr) {
+        session.Log("Internal Error: File open mode = " + std::to_string(mode));
+        return;
+    }
+    FileDialogRequest request;
+    request.title = kind.title;
+    request.filter = kind.filter;
+    const std::string& remembered = session.FilePaths[mode];
+    request.initialName =
+        remembered.empty() ? JoinPath(session.ProgramFolder, kind.pattern) : remembered;
+    try {
+        const auto chosen = session.view.AskFileName(request);
+        if (!chosen) return;
+        session.FilePaths[mode] = *chosen;
+        UndoStep step(session, kind.stepName);
+        RunReader(session, *chosen, mode);
+    } catch (const AppError& error) {
+        ReportError(session, error);
+    }
+}
+
+void cmdLoadFNT_Click(Session& session) {
+    OpenFontFile(session, kModeLoad);
+}
+
+void cmdMergeFNT_Click(Session& session) {
+    if (session.font.FontLoaded) OpenFontFile(session, kModeMerge);
+}
+
+void cmdCmpFNT_Click(Session& session) {
+    if (session.font.FontLoaded) OpenFontFile(session, kModeCompare);
+}
+
+void mnuImportAtari_Click(Session& session) {
+    if (session.font.FontLoaded) OpenFontFile(session, kModeAtari);
+}
+
+void mnuImport8bit_Click(Session& session) {
+    if (session.font.FontLoaded) OpenFontFile(session, kModeEightBit);
+}
+
+void mnuNewFnt_Click(Session& session) {
+    CancelMove(session);
+    const auto height = session.view.AskHeight(16);
+    if (!height) return;
+    if (*height < 1 || *height > 255) {
+        session.Log("Font height must be 1 to 255, not " + std::to_string(*height));
+        return;
+    }
+    NewFont(session, *height);
+}
+
+void NewFont(Session& session, int height) {
+    CancelMove(session);
+    HideCharEditor(session);
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = static_cast<std::uint8_t>(height);
+    for (CharInfo& glyph : font.Chars)
+        MakeAbsent(glyph, height);
+    session.font = std::move(font);
+    session.FilePaths[kModeSave].clear();
+    RedrawTiles(session, 0, 255);
+    session.SetEditStatus(0);
+    ResetHistory(session);
+    session.Log("New FNT created (height " + std::to_string(height) + ")");
+}
+
+void mnuSaveFnt_Click(Session& session) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    if (session.FilePaths[kModeSave].empty())
+        cmdSaveFNT_Click(session);
+    else
+        SaveFontAs(session, session.FilePaths[kModeSave]);
+}
+
+void LoadFontFile(Session& session, const std::string& path) {
+    try {
+        ReadFntFile(session, path, kModeLoad);
+    } catch (const AppError& error) {
+        ReportError(session, error);
+    }
+}
+
+void DropLoad(Session& session, const std::vector<std::string>& files) {
+    if (files.empty()) {
+        session.Log("Nothing to load: the drop holds no file");
+        return;
+    }
+    session.FilePaths[kModeLoad] = files.front();
+    LoadFontFile(session, files.front());
+}
+
+}  // namespace gft

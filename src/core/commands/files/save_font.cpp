@@ -1,0 +1,64 @@
+#include "commands/files/save_font.h"
+
+#include <algorithm>
+
+#include "commands/files/lok_file.h"
+#include "commands/glyphs/move_copy.h"
+#include "format/fnt_writer.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+
+namespace gft {
+
+namespace {
+
+void WriteSelectionTable(const Session& session, const std::string& destination) {
+    const std::string lok = LokPath(destination);
+    if (lok == destination) return;  // a font saved as "*.lok" is not its own table
+    const auto& selected = session.font.Selected;
+    const bool any = std::any_of(selected.begin(), selected.end(), [](auto v) { return v != 0; });
+    if (!any) {
+        if (GetFileLength(lok) > -1) DeleteFile(lok);
+        return;
+    }
+    WriteByteArray(lok, Bytes(selected.begin(), selected.end()));
+    RestoreStartFolder(session.StartFolder);
+}
+
+}  // namespace
+
+bool SaveFontAs(Session& session, std::string destination) {
+    if (destination.size() < 4) destination = JoinPath(session.ProgramFolder, "output.fnt");
+    session.FilePaths[kModeSave] = destination;
+    try {
+        const Bytes image = BuildFntImage(session.font, session.On(Toggle::Compress));
+        WriteByteArray(destination, image);
+        RestoreStartFolder(session.StartFolder);
+        if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
+    } catch (const AppError& error) {
+        session.Log(error.LogEntry());
+        return false;
+    }
+    session.SetEditStatus(0);
+    MarkHistorySaved(session);
+    return true;
+}
+
+void cmdSaveFNT_Click(Session& session) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    FileDialogRequest request;
+    request.title = kSaveDialogTitle;
+    request.filter = kSaveDialogFilter;
+    request.save = true;
+    const std::string& destination = session.FilePaths[kModeSave];
+    request.initialName =
+        destination.empty() ? JoinPath(session.ProgramFolder, "*.fnt") : destination;
+    const auto chosen = session.view.AskFileName(request);
+    if (!chosen) return;
+    SaveFontAs(session, *chosen);
+}
+
+}  // namespace gft

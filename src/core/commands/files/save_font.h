@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace gft {
+
+class Session;
+
+// Writes the font to destination (and the selection table beside it when
+// that option is on), then resets the edit level. A path shorter than 4
+// characters becomes "output.fnt" in the program's folder. On failure the
+// "Error #" entry is logged, nothing is replaced and false is returned.
+bool SaveFontAs(Session& session, std::string destination);
+
+// The save command: the save dialog, then SaveFontAs.
+void cmdSaveFNT_Click(Session& session);
+
+inline constexpr const char* kSaveDialogTitle =
+    "Save as Grindlemoor FNT (.fnt) file (and LOK if set and needed)";
+inline constexpr const char* kSaveDialogFilter =
+    "Grindlemoor FNT (*.fnt)|*.fnt|All files (*.*)|*.*";
+
+}  // namespace gft

@@ -1,0 +1,120 @@
+// Block copy of capitals over small letters, and the delete of the selection.
+#include "commands/glyphs/block_copy.h"
+
+#include <algorithm>
+#include <string>
+
+#include "commands/glyphs/move_copy.h"
+#include "commands/glyphs/selection.h"
+#include "session/preview.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+
+namespace gft {
+
+namespace {
+
+// Destinations the international block never writes: their sources 215 (×)
+// and 223 (ß) have no capital/small pair.
+bool SkippedIntentionally(int code) {
+    return code == 247 || code == 255;
+}
+
+// The log line of a step: "replaced" and "edit manually" name the
+// destination, the skipped lines name the source.
+std::string StepLine(const BlockCopyStep& step) {
+    const std::string destination = "Character " + std::to_string(step.destination);
+    const std::string source = "Character " + std::to_string(step.destination - 32);
+    switch (step.outcome) {
+        case BlockCopyOutcome::kReplaced:
+            return destination + " replaced";
+        case BlockCopyOutcome::kSourceEmpty:
+            return source + " is empty - skipped";
+        case BlockCopyOutcome::kSame:
+            return source + " is same as destination - skipped";
+        case BlockCopyOutcome::kSameEmpty:
+            return source + " is empty same as destination - skipped";
+        case BlockCopyOutcome::kEditManually:
+            break;
+    }
+    return destination + " skipped - edit manually";
+}
+
+// Copies a differing present source over its destination.
+BlockCopyOutcome CopyOne(const CharInfo& from, CharInfo& to) {
+    if (GlyphsEqual(from, to))
+        return from.Present ? BlockCopyOutcome::kSame : BlockCopyOutcome::kSameEmpty;
+    if (!from.Present) return BlockCopyOutcome::kSourceEmpty;
+    to = from;
+    return BlockCopyOutcome::kReplaced;
+}
+
+bool Any(const std::vector<BlockCopyStep>& steps, BlockCopyOutcome outcome) {
+    return std::any_of(steps.begin(), steps.end(),
+                       [outcome](const BlockCopyStep& step) { return step.outcome == outcome; });
+}
+
+}  // namespace
+
+std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index) {
+    const int first = index == 0 ? 97 : 224;
+    const int last = index == 0 ? 122 : 255;
+    std::vector<BlockCopyStep> steps;
+    for (int destination = first; destination <= last; ++destination) {
+        const auto d = static_cast<std::size_t>(destination);
+        steps.push_back({destination, SkippedIntentionally(destination)
+                                          ? BlockCopyOutcome::kEditManually
+                                          : CopyOne(font.Chars[d - 32], font.Chars[d])});
+    }
+    return steps;
+}
+
+void mnuCopyBlock_Click(Session& session, int index) {
+    if (!session.font.FontLoaded || index < 0 || index > 1) return;
+    CancelMove(session);
+    UndoStep step(session, index == 0 ? "Copy upper case over lower case"
+                                      : "Copy international UC over LC block");
+    const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, index);
+    for (const BlockCopyStep& step : steps)
+        session.Log(StepLine(step));
+    if (index == 1) session.Log("Two characters skipped intentionally");
+
+    if (Any(steps, BlockCopyOutcome::kReplaced)) {
+        RedrawTiles(session, steps.front().destination, steps.back().destination);
+        session.setMaxWidth();
+        session.SetEditStatus(2);
+        session.Log("All diferent characters are copied");
+    } else if (Any(steps, BlockCopyOutcome::kSourceEmpty)) {
+        session.Log("Nothing copied - empty or same source");
+    } else {
+        session.Log("All characters to copy are actually the same");
+    }
+}
+
+void mnuDelAllSelected_Click(Session& session) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    UndoStep step(session, "Delete all selected");
+    Font& font = session.font;
+    bool changed = false;
+    for (int c = 0; c < kGlyphCount; ++c) {
+        if (font.Selected[static_cast<std::size_t>(c)] != 1) continue;
+        CharInfo& glyph = font.Chars[static_cast<std::size_t>(c)];
+        if (glyph.HasError != 0 || glyph.Present) {
+            MakeAbsent(glyph, font.FontHeight);
+            glyph.HasError = 0;
+            changed = true;
+        }
+        SelectRange(session, c, c, 0);
+    }
+    if (!changed) return;
+    session.setMaxWidth();
+    session.SetEditStatus(2);
+}
+
+bool CharsDiffer(const Session& session, int a, int b) {
+    return !GlyphsEqual(session.font.Chars[static_cast<std::size_t>(a)],
+                        session.font.Chars[static_cast<std::size_t>(b)]);
+}
+
+}  // namespace gft

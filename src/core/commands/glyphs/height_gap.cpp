@@ -1,0 +1,102 @@
+// Growing and shrinking the font height one blank row at a time.
+#include "commands/glyphs/height_gap.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "commands/editor/char_editor.h"
+#include "session/preview.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+
+namespace gft {
+
+namespace {
+
+constexpr int kMaxHeight = 255;
+
+// The bytes of the first or last row of a glyph.
+std::pair<Bytes::const_iterator, Bytes::const_iterator> EdgeRow(const CharInfo& glyph, bool top) {
+    const auto size = static_cast<std::ptrdiff_t>(glyph.Pixels.size());
+    const auto row = std::min<std::ptrdiff_t>(glyph.BytesPerRow(), size);
+    if (top) return {glyph.Pixels.begin(), glyph.Pixels.begin() + row};
+    return {glyph.Pixels.end() - row, glyph.Pixels.end()};
+}
+
+// Both return whether the height changed.
+bool Increase(Session& session, bool top) {
+    if (session.font.FontHeight >= kMaxHeight) return false;
+    HideCharEditor(session);
+    AddBlankRow(session.font, top);
+    return true;
+}
+
+bool Decrease(Session& session, bool top) {
+    Font& font = session.font;
+    if (font.FontHeight <= 1) {
+        session.Log("Font height is too small (" + std::to_string(font.FontHeight) + ")");
+        return false;
+    }
+    const std::vector<int> obstacles = RowObstacles(font, top);
+    for (const int code : obstacles)
+        session.Log("Character " + std::to_string(code) + " blocking decrease " +
+                    (top ? "top" : "down") + " gap");
+    if (!obstacles.empty()) {
+        session.Log("Total obstacles " + std::to_string(obstacles.size()));
+        return false;
+    }
+    HideCharEditor(session);
+    RemoveRow(font, top);
+    return true;
+}
+
+}  // namespace
+
+void AddBlankRow(Font& font, bool atTop) {
+    for (CharInfo& glyph : font.Chars) {
+        const auto row = static_cast<std::size_t>(glyph.BytesPerRow());
+        if (atTop)
+            glyph.Pixels.insert(glyph.Pixels.begin(), row, 0);
+        else
+            glyph.Pixels.resize(glyph.Pixels.size() + row, 0);
+    }
+    ++font.FontHeight;
+}
+
+void RemoveRow(Font& font, bool atTop) {
+    for (CharInfo& glyph : font.Chars) {
+        const auto row =
+            std::min(static_cast<std::size_t>(glyph.BytesPerRow()), glyph.Pixels.size());
+        if (atTop)
+            glyph.Pixels.erase(glyph.Pixels.begin(),
+                               glyph.Pixels.begin() + static_cast<std::ptrdiff_t>(row));
+        else
+            glyph.Pixels.resize(glyph.Pixels.size() - row);
+    }
+    --font.FontHeight;
+}
+
+std::vector<int> RowObstacles(const Font& font, bool atTop) {
+    std::vector<int> codes;
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const auto [first, last] = EdgeRow(font.Chars[static_cast<std::size_t>(code)], atTop);
+        if (std::any_of(first, last, [](std::uint8_t byte) { return byte != 0; }))
+            codes.push_back(code);
+    }
+    return codes;
+}
+
+void ChangeHeightGap(Session& session, int index) {
+    if (!session.font.FontLoaded || index < 0 || index > 3) return;
+    static constexpr const char* kNames[] = {"Top gap Increase (+)", "Top gap Decrease (-)",
+                                             "Down gap Increase (+)", "Down gap Decrease (-)"};
+    UndoStep step(session, kNames[index]);
+    const bool top = index < 2;
+    const bool increase = index == 0 || index == 2;
+    if (!(increase ? Increase(session, top) : Decrease(session, top))) return;
+    RedrawTiles(session, 0, 255);
+    session.SetEditStatus(2);
+}
+
+}  // namespace gft

@@ -1,0 +1,70 @@
+#include "commands/glyphs/move_copy.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "commands/glyphs/hover.h"
+#include "session/preview.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+
+namespace gft {
+
+std::string PickUpLabel(const Session& session, int code) {
+    char text[32];
+    std::snprintf(text, sizeof text, "#%d ($%X)", code, code);
+    std::string label = text;
+    const auto c = static_cast<std::size_t>(code);
+    if (!session.font.Chars[c].Present) label += " E";
+    if (session.font.Selected[c] == 1) label += " S";
+    if (session.font.Different[c] == 1) label += " D";
+    return label;
+}
+
+namespace {
+
+bool IsCode(int code) {
+    return code >= 0 && code < kGlyphCount;
+}
+
+}  // namespace
+
+void Char_Click(Session& session, int index, int shift) {
+    if (!IsCode(index) || !session.font.FontLoaded) return;
+    if (!session.MovePending) {
+        session.MoveSource = static_cast<std::uint8_t>(index);
+        session.view.PickUpChanged(index, PickUpLabel(session, index));
+        session.SetStatus("Move Char / Copy (with Shift) to...");
+        session.MovePending = true;
+        return;
+    }
+    UndoStep step(session, shift != 0 ? "Copy character" : "Move character");
+    MoveOrCopyChar(session, session.MoveSource, index, shift);
+    RedrawTiles(session, index, index);
+    session.HoverChar = kNoHoverChar;
+    HoverUpdate(session, index);
+    session.setMaxWidth();
+    session.SetEditStatus(2);
+    CancelMove(session);
+}
+
+void MoveOrCopyChar(Session& session, int source, int target, int copyMode) {
+    if (source == target || !IsCode(source) || !IsCode(target)) return;
+    auto& chars = session.font.Chars;
+    if (copyMode != 0) {
+        chars[static_cast<std::size_t>(target)] = chars[static_cast<std::size_t>(source)];
+    } else {
+        std::swap(chars[static_cast<std::size_t>(source)], chars[static_cast<std::size_t>(target)]);
+        RedrawTiles(session, source, source);
+    }
+    RedrawTiles(session, target, target);
+}
+
+void CancelMove(Session& session) {
+    if (!session.MovePending) return;
+    session.view.PickUpChanged(-1, "");
+    if (session.font.FontLoaded) session.ShowReadyStatus();
+    session.MovePending = false;
+}
+
+}  // namespace gft

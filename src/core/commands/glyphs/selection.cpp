@@ -1,0 +1,20 @@
+#include "commands/glyphs/selection.h"
+
+#include "commands/editor/caption.h"
+#include "commands/glyphs/hover.h"
+#include "session/session.h"
+#include "session/undo_step.h"
+
+namespace gft {
+
+void ToggleSelection(Session& session, int code) {
+    if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
+    UndoStep step(session, "Toggle selection");
+    auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
+    selected = static_cast<std::uint8_t>(1 - selected);
+    RefreshChr(session, code);
+    session.SetEditStatus(1);
+    setCaption(session);
+}
+
+}  // namespace gft

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace gft {
+
+class Session;
+
+// Edit menu "Undo" (Ctrl+Z) and "Redo" (Ctrl+Y): restore the state before or
+// after a step, redraw what changed and log "Undo " or "Redo " + its name.
+void mnuUndo_Click(Session& session);
+void mnuRedo_Click(Session& session);
+
+}  // namespace gft

@@ -1,0 +1,65 @@
+#include "commands/window/option_commands.h"
+
+#include "session/preview.h"
+
+namespace gft {
+
+namespace {
+
+// "[Width > 8 = yellow]": lists every glyph wider than 8 and redraws it.
+void ListWideGlyphs(Session& session) {
+    if (!session.font.FontLoaded) return;
+    int count = 0;
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const int width = session.font.Chars[code].Width;
+        if (width <= 8) continue;
+        session.Log("Character " + std::to_string(code) +
+                    " have width > 8 = " + std::to_string(width));
+        RedrawTiles(session, code, code);
+        ++count;
+    }
+    session.Log(std::to_string(count) + " characters have width bigger than 8");
+}
+
+void RunMenuOnlyCommand(Session& session, Toggle toggle) {
+    if (toggle == Toggle::DontCutBitmaps) {
+        if (session.font.FontLoaded) RedrawTiles(session, 0, 255);
+    } else {
+        ListWideGlyphs(session);
+    }
+}
+
+// The box's own work after its value changed.
+void RunBoxHandler(Session& session, Toggle toggle) {
+    if (toggle == Toggle::UseSrcPath) chkUseSrcPath_Click(session);
+}
+
+}  // namespace
+
+void ClickToggle(Session& session, Toggle toggle) {
+    const bool on = !session.options[toggle];
+    session.options[toggle] = on;
+    session.view.ToggleChanged(toggle, on);
+    if (IsMenuOnly(toggle))
+        RunMenuOnlyCommand(session, toggle);
+    else
+        RunBoxHandler(session, toggle);
+}
+
+void SetToggle(Session& session, Toggle toggle, bool on) {
+    if (session.options[toggle] != on) ClickToggle(session, toggle);
+}
+
+void SetMenuMark(Session& session, Toggle toggle, bool on) {
+    if (session.options[toggle] == on) return;
+    session.options[toggle] = on;
+    session.view.ToggleChanged(toggle, on);
+}
+
+void chkUseSrcPath_Click(Session& session) {
+    if (!session.On(Toggle::UseSrcPath)) return;
+    session.FilePaths[kModeSave] = session.FilePaths[kModeLoad];
+    session.Log("Output path set to input");
+}
+
+}  // namespace gft

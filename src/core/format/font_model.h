@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "format/char_info.h"
+
+namespace gft {
+
+inline constexpr int kGlyphCount = 256;
+inline constexpr int kAttrSectionSize = 12;
+
+// The one font the program edits. A plain value: copying it copies the font.
+struct Font {
+    bool FontLoaded = false;
+    std::uint8_t FontHeight = 0;
+    std::uint8_t MaxWidth = 0;
+    std::array<std::uint8_t, kAttrSectionSize> AttrSection{};
+    // 0 as loaded or saved, 1 only the selection changed, 2 glyphs changed.
+    std::uint8_t EditStatus = 0;
+    std::array<CharInfo, kGlyphCount> Chars{};
+    std::array<std::uint8_t, kGlyphCount> Selected{};
+    std::array<std::uint8_t, kGlyphCount> Different{};
+
+    bool operator==(const Font&) const = default;
+};
+
+}  // namespace gft

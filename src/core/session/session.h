@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "format/font_model.h"
+#include "session/editor_state.h"
+#include "session/history.h"
+#include "session/tile_cache.h"
+#include "session/toggles.h"
+#include "session/view.h"
+
+namespace gft {
+
+// File open modes; the same number indexes FilePaths.
+enum OpenMode : std::uint8_t {
+    kModeLoad = 0,
+    kModeMerge = 1,
+    kModeCompare = 2,
+    kModeSave = 3,
+    kModeAtari = 4,
+    kModeEightBit = 5,
+};
+
+inline constexpr const char* kIdleHint =
+    "Set Options / Select/Unselect Char / Move/Copy Char (use Shift) / Edit / Save";
+
+// The whole state of one editor window: the font, the remembered paths, the
+// options, the log, status line and title. Nothing of it is global.
+class Session {
+  public:
+    explicit Session(View& view);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    View& view;
+    Font font;
+
+    std::array<std::string, 6> FilePaths;  // indexed by OpenMode
+    std::string TempFolder;                // working folder of the tile bitmaps, ends in '/'
+    std::string SettingsFolder;
+    std::string StartFolder;
+    std::string ProgramFolder;  // folder of the executable
+    std::uint8_t EditorChar = 65;
+    EditorState editor;
+    Options options;
+
+    // Pick-up state of the glyph grid and the hover display.
+    bool MovePending = false;
+    std::uint8_t MoveSource = 0;
+    int HoverChar = 0;
+
+    TileCache tileCache;
+
+    // Undo history, and how deep the running command is nested in undo steps.
+    History history;
+    int stepDepth = 0;
+
+    // Message log, status line, title, generation time.
+    const std::vector<std::string>& LogLines() const { return logLines_; }
+    const std::string& StatusLine() const { return statusLine_; }
+    const std::string& Title() const { return title_; }
+    const std::string& TimeCaption() const { return timeCaption_; }
+
+    void Log(const std::string& line);
+    void ClearLog();
+    void SetStatus(const std::string& text);
+    void SetStatusQuietly(const std::string& text);  // status line only, no log line
+    void ShowReadyStatus();
+    void SetEditStatus(std::uint8_t isEdited);
+    void setMaxWidth();
+    void SetTimeCaption(const std::string& caption);
+
+    bool On(Toggle t) const { return options[t]; }
+
+  private:
+    std::vector<std::string> logLines_;
+    std::string statusLine_;
+    std::string title_;
+    std::string timeCaption_ = "(0,000 sec)";
+};
+
+// Runs a view's busy pointer for the life of the object.
+class BusyPointer {
+  public:
+    explicit BusyPointer(View& view) : view_(view) { view_.SetBusy(true); }
+    ~BusyPointer() { view_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    View& view_;
+};
+
+}  // namespace gft

@@ -1,0 +1,29 @@
+#include "session/undo_step.h"
+
+#include "session/session.h"
+
+namespace gft {
+
+void ShowHistory(Session& session) {
+    session.view.HistoryChanged(session.history.UndoName(), session.history.RedoName());
+}
+
+UndoStep::UndoStep(Session& session, std::string name) : session_(session), name_(std::move(name)) {
+    if (session_.stepDepth++ == 0) session_.history.Rebase(session_.font);
+}
+
+UndoStep::~UndoStep() {
+    if (--session_.stepDepth != 0) return;
+    if (session_.history.Record(session_.font, name_)) ShowHistory(session_);
+}
+
+void ResetHistory(Session& session) {
+    session.history.Reset(session.font);
+    ShowHistory(session);
+}
+
+void MarkHistorySaved(Session& session) {
+    session.history.MarkSaved(session.font);
+}
+
+}  // namespace gft
