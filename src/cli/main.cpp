@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "commands/files/file_commands.h"
@@ -27,18 +28,20 @@ constexpr const char* kUsage =
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
     "       grindfnt --help | --version\n";
 
-// A session as a fresh editor window has it after start-up.
+// A session as a fresh editor window has it after start-up. Without a tile
+// folder it writes no tile file: check, info and dump only read.
 struct Editor {
-    Editor(std::ostream& out, const std::string& tiles, std::string prefix = "")
-        : view(out, std::move(prefix)), folder(tiles), session(view) {
-        session.TempFolder = folder.Path();
+    Editor(std::ostream& out, std::optional<std::string> tiles, std::string prefix = "")
+        : view(out, std::move(prefix)), session(view) {
+        if (tiles) folder = std::make_unique<WorkFolder>(*tiles);
+        session.TempFolder = folder ? folder->Path() : "";
         session.StartFolder = CurrentFolder();
         session.ProgramFolder = ProgramFolder();
         session.SetEditStatus(0);
         session.SetStatusQuietly("Load FNT (use Button / Drag and Drop / Command Line)");
     }
     ConsoleView view;
-    WorkFolder folder;
+    std::unique_ptr<WorkFolder> folder;
     Session session;
 };
 
@@ -56,7 +59,7 @@ ReadOutcome LoadInto(Editor& editor, const std::string& path) {
 int Check(const std::vector<std::string>& files) {
     int status = 0;
     for (const auto& file : files) {
-        Editor editor(std::cout, "", file + ": ");
+        Editor editor(std::cout, std::nullopt, file + ": ");
         const ReadOutcome outcome = LoadInto(editor, file);
         if (!outcome.accepted || outcome.findings > 0) status = 1;
     }
@@ -65,7 +68,7 @@ int Check(const std::vector<std::string>& files) {
 
 // Loads a file silently for info and dump; prints the log on failure.
 std::unique_ptr<Editor> LoadQuietly(const std::string& file) {
-    auto editor = std::make_unique<Editor>(std::cout, "");
+    auto editor = std::make_unique<Editor>(std::cout, std::nullopt);
     editor->view.SetQuiet(true);
     if (!LoadInto(*editor, file).accepted) {
         for (const auto& line : editor->session.LogLines())

@@ -60,7 +60,8 @@ void GeneratePreview(Session& session, int chr1T, int chr2T, const std::string& 
 
     const std::string& folder = alternativePath.empty() ? session.TempFolder : alternativePath;
     int failure = 0;
-    for (int code = first; code <= last; ++code) {
+    // Without a working folder the names would point into the current folder.
+    for (int code = first; code <= last && !folder.empty(); ++code) {
         const TileOptions options{session.On(Toggle::DontCutBitmaps),
                                   session.On(Toggle::YellowWidthMore8)};
         Bytes bytes = BuildTileBitmap(session.font, code, options);

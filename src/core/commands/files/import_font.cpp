@@ -1,70 +1,12 @@
 #include "commands/files/import_font.h"
 
-#include <algorithm>
-
 #include "commands/files/lok_file.h"
+#include "format/eight_bit_font.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/file_helpers.h"
-#include "support/string_concat.h"
 
 namespace gft {
-
-namespace {
-
-constexpr std::size_t kFullBuffer = 2048;  // 256 characters of 8 rows
-constexpr std::size_t kPackedF80 = 512;    // 64 blocks of two 4-pixel characters
-
-const char* BoolWord(bool value) {
-    return value ? "True" : "False";
-}
-
-// Looks for 4-pixel-wide characters: every byte's ink in one nibble.
-// Returns true and logs when found; moves right-half ink to the left.
-bool DetectF80(Session& session, Bytes& buffer) {
-    bool lowFree = true;
-    bool highFree = true;
-    for (std::uint8_t byte : buffer) {
-        if (byte & 0x0F) lowFree = false;
-        if (byte & 0xF0) highFree = false;
-        if (!lowFree && !highFree) return false;
-    }
-    session.Log(std::string("Detected F80! ") + BoolWord(lowFree) + " <-> " + BoolWord(highFree));
-    if (highFree)
-        for (std::uint8_t& byte : buffer)
-            byte = static_cast<std::uint8_t>(byte * 16);
-    return true;
-}
-
-// Splits 64 blocks of packed characters into 128 characters, left half first.
-Bytes UnpackF80(const Bytes& packed) {
-    Bytes out(1024, 0);
-    for (std::size_t m = 0; m < 64; ++m) {
-        for (std::size_t r = 0; r < 8; ++r) {
-            const std::uint8_t source = packed[m * 8 + r];
-            out[(2 * m) * 8 + r] = source & 0xF0;
-            out[(2 * m + 1) * 8 + r] = static_cast<std::uint8_t>((source & 0x0F) * 16);
-        }
-    }
-    return out;
-}
-
-// Character code of source character k in the Atari's internal order.
-int AtariCode(int k) {
-    if (k < 64) return k + 32;
-    if (k < 96) return k - 64;
-    return k;
-}
-
-// Moves the selection read in file order along with the glyphs of k - 64..k.
-void RotateSelection(std::array<std::uint8_t, 256>& selected, int k) {
-    const std::uint8_t old = selected[k];
-    selected[k] = selected[k - 32];
-    selected[k - 32] = selected[k - 64];
-    selected[k - 64] = old;
-}
-
-}  // namespace
 
 void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
     const std::int64_t length = GetFileLength(path);
@@ -76,62 +18,21 @@ void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
         session.Log("File is empty, nothing to import");
         return;
     }
-    if (length != 1024 && length != 512) {
-        session.Log("Proper size is 1024 or 512 Bytes, here is " + std::to_string(length));
-        session.Log("If this is not 8-bit font you can see \"random\" data instead");
-    }
-    Font next = session.font;
-    next.Selected.fill(0);
-    next.Different.fill(0);
-    LoadSelectionTable(session, path, next.Selected);
-
-    const std::size_t size = (remap && length == 512) ? kPackedF80 : kFullBuffer;
-    Bytes buffer;
+    for (const std::string& line : EightBitSizeWarnings(length))
+        session.Log(line);
+    std::array<std::uint8_t, kGlyphCount> selected{};
+    LoadSelectionTable(session, path, selected);
+    Bytes file;
     {
         BusyPointer busy(session.view);
-        buffer = ReadFileBytes(path, size, "ImportEightBitFont");
+        file = ReadFileBytes(path, EightBitBytesToRead(length, remap), "ImportEightBitFont");
         RestoreStartFolder(session.StartFolder);
     }
-    buffer.resize(size, 0);
-    bool f80 = false;
-    if (size == kFullBuffer) f80 = DetectF80(session, buffer);
-    if (size == kPackedF80) {
-        f80 = true;
-        buffer = UnpackF80(buffer);
-    }
-    StringConcat text;
-    text.lngAllocSize = static_cast<std::int32_t>(buffer.size());
-    text.lngUsed = 0;
-    text.Add(std::string(buffer.begin(), buffer.end()));
-    const std::string glyphText = text.GetStr();
-
-    next.FontLoaded = true;
-    next.FontHeight = 8;
-    for (int k = 0; k < 256; ++k) {
-        int code = k;
-        if (remap) {
-            code = AtariCode(k);
-            if (k >= 64 && k < 96) RotateSelection(next.Selected, k);
-        }
-        CharInfo& glyph = next.Chars[code];
-        glyph.HasError = 0;
-        const std::size_t at = static_cast<std::size_t>(k) * 8;
-        const bool inFile = !(remap && k >= 128) && at + 8 <= glyphText.size();
-        Bytes rows =
-            inFile ? Bytes(glyphText.begin() + at, glyphText.begin() + at + 8) : Bytes(8, 0);
-        const bool blank = std::all_of(rows.begin(), rows.end(), [](auto b) { return b == 0; });
-        if (!inFile || (blank && code != 32)) {
-            MakeAbsent(glyph, 8);
-            continue;
-        }
-        glyph.Present = true;
-        glyph.Width = f80 ? 4 : 8;
-        glyph.Pixels = std::move(rows);
-    }
-
-    session.font = std::move(next);
+    EightBitImport import = ParseEightBitFont(file, remap, selected, session.font);
+    for (const std::string& line : import.lines)
+        session.Log(line);
+    session.font = std::move(import.font);
     RedrawTiles(session, 0, 255);
-    session.font.MaxWidth = f80 ? 4 : 8;
     session.SetEditStatus(2);
     session.Log("FNT Imported (over current)");
 }

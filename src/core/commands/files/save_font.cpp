@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "commands/files/lok_file.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/fnt_writer.h"
+#include "format/selection_table.h"
 #include "session/session.h"
 #include "session/undo_step.h"
 #include "support/app_error.h"
