@@ -78,8 +78,8 @@ void BM_MemcpyHeightRound(benchmark::State& state) {
 void BM_HeightGapModel(benchmark::State& state) {
     Font font = WideFont(254);
     for (auto _ : state) {
-        AddBlankRow(font, true);
-        RemoveRow(font, true);
+        AddBlankRow(font, Edge::Top);
+        RemoveRow(font, Edge::Top);
         benchmark::DoNotOptimize(font.Chars[0].Pixels.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kHeightRoundBytes));
@@ -91,8 +91,8 @@ void BM_HeightGapCommand(benchmark::State& state) {
         std::fill_n(glyph.Pixels.begin(), kRowBytes, 0);  // a blank top row to remove
     BenchSession bench(font);
     for (auto _ : state) {
-        ChangeHeightGap(bench.session, 0);
-        ChangeHeightGap(bench.session, 1);
+        ChangeHeight(bench.session, Edge::Top, RowStep::Add);
+        ChangeHeight(bench.session, Edge::Top, RowStep::Remove);
         if (bench.session.font.FontHeight != 254) state.SkipWithError("height changed");
         bench.session.ClearLog();
     }
@@ -113,7 +113,7 @@ void BM_BlockCopyModel(benchmark::State& state) {
     Font font = WideFont(255);
     for (auto _ : state) {
         TouchCapitals(font);
-        benchmark::DoNotOptimize(CopyBlockGlyphs(font, 0));
+        benchmark::DoNotOptimize(CopyBlockGlyphs(font, CaseBlock::Ascii));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kBlockBytes));
 }
@@ -122,7 +122,7 @@ void BM_BlockCopyCommand(benchmark::State& state) {
     BenchSession bench(WideFont(255));
     for (auto _ : state) {
         TouchCapitals(bench.session.font);
-        mnuCopyBlock_Click(bench.session, 0);
+        CopyCapitalsOverSmall(bench.session, CaseBlock::Ascii);
         bench.session.ClearLog();
     }
 }

@@ -71,7 +71,7 @@ struct Fixture {
         session.EditorChar = 65;
         editor = window->findChild<gft::ui::CharEditorWindow*>(QStringLiteral("frmCharEd"));
         editor->Grid()->installEventFilter(&meter);
-        gft::mnuCharEditor_Click(session);
+        gft::OpenCharEditor(session);
         QCoreApplication::processEvents();
     }
 };
@@ -86,7 +86,7 @@ void OpenTallGlyph(benchmark::State& state, Fixture& f) {
     const long long before = f.meter.area;
     for (auto _ : state) {
         gft::HideCharEditor(session);
-        gft::mnuCharEditor_Click(session);
+        gft::OpenCharEditor(session);
         QCoreApplication::processEvents();
     }
     Report(state, f.meter, before);
@@ -96,7 +96,7 @@ void DrawTable(benchmark::State& state, Fixture& f) {
     gft::Session& session = f.window->session();
     const long long before = f.meter.area;
     for (auto _ : state) {
-        gft::cmdInverse_Click(session);
+        gft::InvertGlyph(session);
         QCoreApplication::processEvents();
     }
     Report(state, f.meter, before);
@@ -109,7 +109,7 @@ void PixelEdit(benchmark::State& state, Fixture& f) {
     const QPoint at = f.editor->Grid()->mapFrom(f.editor->Frame(), QPoint(256, 133));
     const long long before = f.meter.area;
     for (auto _ : state) {
-        gft::picTable_MouseDown(session, 1, 0, at.x(), at.y());
+        gft::PressOnGrid(session, 1, 0, at.x(), at.y());
         QCoreApplication::processEvents();
     }
     Report(state, f.meter, before);

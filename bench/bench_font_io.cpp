@@ -157,7 +157,7 @@ void BM_SaveFontAs(benchmark::State& state) {
     quiet.session.options[Toggle::Compress] = state.range(1) != 0;
     const std::string path = dir.File("saved.fnt");
     for (auto _ : state) {
-        if (!SaveFontAs(quiet.session, path)) state.SkipWithError("save failed");
+        if (!SaveFontTo(quiet.session, path)) state.SkipWithError("save failed");
         quiet.TrimLog();
     }
     Label(state, which, BuildFntImage(quiet.session.font, state.range(1) != 0).size());

@@ -40,7 +40,7 @@ struct UndoSession {
     UndoSession() {
         session.font = LargestFont();
         ResetHistory(session);
-        ChangeHeightGap(session, 2);
+        ChangeHeight(session, Edge::Bottom, RowStep::Add);
     }
 };
 
@@ -57,8 +57,8 @@ BENCHMARK(BM_Undo_HistoryOnly)->Unit(benchmark::kMillisecond);
 void BM_Undo_WholeCommand(benchmark::State& state) {
     UndoSession s;
     for (auto _ : state) {
-        mnuUndo_Click(s.session);
-        mnuRedo_Click(s.session);
+        UndoLastStep(s.session);
+        RedoNextStep(s.session);
         s.quiet.TrimLog();
     }
     state.SetItemsProcessed(state.iterations() * 2);

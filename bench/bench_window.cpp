@@ -129,7 +129,7 @@ void SingleGlyphRefresh(benchmark::State& state) {
     gft::Session& session = window.session();
     for (auto _ : state) {
         session.tileCache.ForgetCode(65);
-        gft::RefreshChr(session, 65);
+        gft::RedrawGlyph(session, 65);
         window.parts().grid->TileAt(65)->repaint();
         window.parts().hover->repaint();
         TrimLog(state, window);

@@ -24,23 +24,23 @@ using Button = void (*)(Session&);
 
 const std::map<std::string, Button>& Buttons() {
     static const std::map<std::string, Button> buttons{
-        {"delete", cmdDelChr_Click},
-        {"mirror-h", [](Session& s) { cmdMirror_Click(s, 0); }},
-        {"mirror-v", [](Session& s) { cmdMirror_Click(s, 1); }},
-        {"up", [](Session& s) { cmdMoveH_Click(s, 0); }},
-        {"down", [](Session& s) { cmdMoveH_Click(s, 1); }},
-        {"left", [](Session& s) { cmdMoveV_Click(s, 0); }},
-        {"right", [](Session& s) { cmdMoveV_Click(s, 1); }},
-        {"width-", [](Session& s) { cmdWidth_Click(s, 0); }},
-        {"width+", [](Session& s) { cmdWidth_Click(s, 1); }},
-        {"inverse", cmdInverse_Click},
-        {"clear", cmdClear_Click},
-        {"clear-outside", cmdClrOutside_Click},
-        {"restore", cmdRestore_Click},
-        {"prev", [](Session& s) { cmdChangeChr_Click(s, 0); }},
-        {"next", [](Session& s) { cmdChangeChr_Click(s, 1); }},
-        {"apply", cmdApply_Click},
-        {"fix-width", cmdFixWidth_Click},
+        {"delete", EraseGlyph},
+        {"mirror-h", [](Session& s) { MirrorGlyph(s, Axis::Horizontal); }},
+        {"mirror-v", [](Session& s) { MirrorGlyph(s, Axis::Vertical); }},
+        {"up", [](Session& s) { ShiftRows(s, RowShift::Up); }},
+        {"down", [](Session& s) { ShiftRows(s, RowShift::Down); }},
+        {"left", [](Session& s) { ShiftColumns(s, ColumnShift::Left); }},
+        {"right", [](Session& s) { ShiftColumns(s, ColumnShift::Right); }},
+        {"width-", [](Session& s) { ChangeWidth(s, WidthStep::Narrower); }},
+        {"width+", [](Session& s) { ChangeWidth(s, WidthStep::Wider); }},
+        {"inverse", InvertGlyph},
+        {"clear", ClearGlyph},
+        {"clear-outside", ClearBeyondWidth},
+        {"restore", RestoreGlyph},
+        {"prev", [](Session& s) { GoToNeighbour(s, Neighbour::Previous); }},
+        {"next", [](Session& s) { GoToNeighbour(s, Neighbour::Next); }},
+        {"apply", ApplyGlyph},
+        {"fix-width", FitWidth},
     };
     return buttons;
 }
@@ -66,7 +66,7 @@ void PressOnCell(RunContext& run, const Args& args) {
     if (args.size() != 4) throw UsageError("usage: ed pixel COL ROW left|right");
     const double x = (ParseCell(args[1]) - 1) * kCellPitch + kCellPitch / 2;
     const double y = (ParseCell(args[2]) - 1) * kCellPitch + kCellPitch / 2;
-    picTable_MouseDown(run.session, ParseButton(args[3]), 0, x, y);
+    PressOnGrid(run.session, ParseButton(args[3]), 0, x, y);
     run.out << run.session.editor.Report << '\n';
 }
 

@@ -29,12 +29,12 @@ void SetOption(RunContext& run, const Args& args) {
 }  // namespace
 
 void AddFileCommands(CommandTable& table) {
-    table["load"] = WithDialogAnswer(cmdLoadFNT_Click);
-    table["merge"] = WithDialogAnswer(cmdMergeFNT_Click);
-    table["compare"] = WithDialogAnswer(cmdCmpFNT_Click);
-    table["import-atari"] = WithDialogAnswer(mnuImportAtari_Click);
-    table["import-8bit"] = WithDialogAnswer(mnuImport8bit_Click);
-    table["save"] = WithDialogAnswer(cmdSaveFNT_Click);
+    table["load"] = WithDialogAnswer(LoadFont);
+    table["merge"] = WithDialogAnswer(MergeFont);
+    table["compare"] = WithDialogAnswer(CompareFont);
+    table["import-atari"] = WithDialogAnswer(ImportAtariFont);
+    table["import-8bit"] = WithDialogAnswer(ImportAnyEightBitFont);
+    table["save"] = WithDialogAnswer(SaveFontAs);
     table["option"] = {2, 2, SetOption};
     table["title"] = {0, 0,
                       [](RunContext& run, const Args&) { run.out << run.session.Title() << '\n'; }};
@@ -43,10 +43,9 @@ void AddFileCommands(CommandTable& table) {
     table["dump"] = {1, 1, [](RunContext& run, const Args& args) {
                          run.out << DumpGlyph(run.session.font, ParseCode(args[0]));
                      }};
-    table["clear-log"] = {0, 0,
-                          [](RunContext& run, const Args&) { mnuLogClear_Click(run.session); }};
+    table["clear-log"] = {0, 0, [](RunContext& run, const Args&) { ClearMessageLog(run.session); }};
     table["log-dblclick"] = {
-        1, -1, [](RunContext& run, const Args& args) { lstLog_DblClick(run.session, args[0]); }};
+        1, -1, [](RunContext& run, const Args& args) { OpenLogLine(run.session, args[0]); }};
 }
 
 }  // namespace gft::cli

@@ -42,14 +42,14 @@ Command Plain(void (*operation)(Session&)) {
 
 Command Mouse(int button) {
     return {1, 1, [button](RunContext& run, const Args& args) {
-                imgChar_MouseDown(run.session, ParseCode(args[0]), button, 0);
+                PressOnTile(run.session, ParseCode(args[0]), button, 0);
             }};
 }
 
 void LeftClick(RunContext& run, const Args& args) {
     const int code = ParseCode(args[0]);
     const int shift = args.size() < 2 ? 0 : 1 << Choice(args[1], {"shift", "ctrl", "alt"});
-    imgChar_MouseDown(run.session, code, kLeftButton, shift);
+    PressOnTile(run.session, code, kLeftButton, shift);
 }
 
 void Escape(RunContext& run, const Args&) {
@@ -73,19 +73,29 @@ void Hover(RunContext& run, const Args& args) {
 }  // namespace
 
 void AddGlyphCommands(CommandTable& table) {
-    table["select"] = Indexed(mnuSelect_Click, {"all", "none", "invert"});
-    table["select-where"] = Indexed(mnuSelectVar_Click, {"width0", "errors", "present"});
+    table["select"] = Indexed([](Session& s, int i) { Select(s, static_cast<Selection>(i)); },
+                              {"all", "none", "invert"});
+    table["select-where"] =
+        Indexed([](Session& s, int i) { SelectWhere(s, static_cast<GlyphKind>(i)); },
+                {"width0", "errors", "present"});
     table["select-block"] =
-        Indexed(mnuSelSpec_Click, {"0", "1", "2", "3", "4", "5", "6", "7", "8"});
-    table["select-polish"] = Plain(mnuSelectPL_Click);
+        Indexed([](Session& s, int i) { SelectBlock(s, static_cast<CodeBlock>(i)); },
+                {"0", "1", "2", "3", "4", "5", "6", "7", "8"});
+    table["select-polish"] = Plain(SelectPolish);
     table["toggle"] = Mouse(kRightButton);
     table["click"] = {1, 2, LeftClick};
     table["edit"] = Mouse(kMiddleButton);
     table["esc"] = {0, 0, Escape};
-    table["copy-block"] = Indexed(mnuCopyBlock_Click, {"0", "1"});
-    table["delete-selected"] = Plain(mnuDelAllSelected_Click);
-    table["height"] = Indexed(ChangeHeightGap, {"0", "1", "2", "3"});
-    table["refresh"] = Plain(mnuRefresh_Click);
+    table["copy-block"] = Indexed(
+        [](Session& s, int i) { CopyCapitalsOverSmall(s, static_cast<CaseBlock>(i)); }, {"0", "1"});
+    table["delete-selected"] = Plain(DeleteSelected);
+    table["height"] = Indexed(
+        [](Session& s, int i) {
+            ChangeHeight(s, i < 2 ? Edge::Top : Edge::Bottom,
+                         i % 2 == 0 ? RowStep::Add : RowStep::Remove);
+        },
+        {"0", "1", "2", "3"});
+    table["refresh"] = Plain(Refresh);
     table["hover"] = {1, 1, Hover};
 }
 

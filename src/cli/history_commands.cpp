@@ -7,15 +7,14 @@
 namespace gft::cli {
 
 void AddHistoryCommands(CommandTable& table) {
-    table["undo"] = {0, 0, [](RunContext& run, const Args&) { mnuUndo_Click(run.session); }};
-    table["redo"] = {0, 0, [](RunContext& run, const Args&) { mnuRedo_Click(run.session); }};
+    table["undo"] = {0, 0, [](RunContext& run, const Args&) { UndoLastStep(run.session); }};
+    table["redo"] = {0, 0, [](RunContext& run, const Args&) { RedoNextStep(run.session); }};
     table["new"] = {1, 1, [](RunContext& run, const Args& args) {
                         const int height = ParseNumber(args[0], 1, 255, "a font height 1..255");
                         run.view.AnswerNextHeight(height);
-                        mnuNewFnt_Click(run.session);
+                        AskNewFont(run.session);
                     }};
-    table["quick-save"] = {0, 0,
-                           [](RunContext& run, const Args&) { mnuSaveFnt_Click(run.session); }};
+    table["quick-save"] = {0, 0, [](RunContext& run, const Args&) { SaveFont(run.session); }};
 }
 
 }  // namespace gft::cli

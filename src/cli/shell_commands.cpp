@@ -5,10 +5,10 @@
 namespace gft::cli {
 
 void AddShellCommands(CommandTable& table) {
-    table["load-settings"] = {
-        0, 0, [](RunContext& run, const Args&) { mnuLoadSettings_Click(run.session); }};
-    table["save-settings"] = {
-        0, 0, [](RunContext& run, const Args&) { mnuSaveSettings_Click(run.session); }};
+    table["load-settings"] = {0, 0,
+                              [](RunContext& run, const Args&) { LoadSettings(run.session); }};
+    table["save-settings"] = {0, 0,
+                              [](RunContext& run, const Args&) { SaveSettings(run.session); }};
 }
 
 }  // namespace gft::cli

@@ -54,7 +54,7 @@ const struct {
     Command run;
     Model model;
 } kCommands[] = {
-    {"mirror-h", [](Session& s) { cmdMirror_Click(s, 0); },
+    {"mirror-h", [](Session& s) { MirrorGlyph(s, Axis::Horizontal); },
      [](RefGlyph& g) {
          for (auto& row : g.rows)
              for (int c = 0; c < g.width / 2; ++c) {
@@ -63,7 +63,7 @@ const struct {
                  row[g.width - 1 - c] = left;
              }
      }},
-    {"mirror-v", [](Session& s) { cmdMirror_Click(s, 1); },
+    {"mirror-v", [](Session& s) { MirrorGlyph(s, Axis::Vertical); },
      [](RefGlyph& g) {
          const auto old = g.rows;
          const std::size_t h = old.size();
@@ -71,16 +71,17 @@ const struct {
              for (int c = 0; c < g.width; ++c)
                  g.rows[r][c] = old[h - 1 - r][c];
      }},
-    {"up", [](Session& s) { cmdMoveH_Click(s, 0); }, [](RefGlyph& g) { RotateVisibleRows(g, 1); }},
-    {"down", [](Session& s) { cmdMoveH_Click(s, 1); },
+    {"up", [](Session& s) { ShiftRows(s, RowShift::Up); },
+     [](RefGlyph& g) { RotateVisibleRows(g, 1); }},
+    {"down", [](Session& s) { ShiftRows(s, RowShift::Down); },
      [](RefGlyph& g) { RotateVisibleRows(g, -1); }},
-    {"left", [](Session& s) { cmdMoveV_Click(s, 0); },
+    {"left", [](Session& s) { ShiftColumns(s, ColumnShift::Left); },
      [](RefGlyph& g) {
          if (ColumnInk(g, 0)) return;
          ShiftColumns(g, 1);
          if (g.width > 0) g.Resize(g.width - 1);
      }},
-    {"right", [](Session& s) { cmdMoveV_Click(s, 1); },
+    {"right", [](Session& s) { ShiftColumns(s, ColumnShift::Right); },
      [](RefGlyph& g) {
          if (g.width < 255)
              g.Resize(g.width + 1);
@@ -88,25 +89,25 @@ const struct {
              return;
          ShiftColumns(g, -1);
      }},
-    {"width-", [](Session& s) { cmdWidth_Click(s, 0); },
+    {"width-", [](Session& s) { ChangeWidth(s, WidthStep::Narrower); },
      [](RefGlyph& g) {
          if (g.width > 0) g.Resize(g.width - 1);
      }},
-    {"width+", [](Session& s) { cmdWidth_Click(s, 1); },
+    {"width+", [](Session& s) { ChangeWidth(s, WidthStep::Wider); },
      [](RefGlyph& g) {
          if (g.width < 255) g.Resize(g.width + 1);
      }},
-    {"inverse", cmdInverse_Click,
+    {"inverse", InvertGlyph,
      [](RefGlyph& g) { ForVisible(g, [](auto& row, int c) { row[c] = !row[c]; }); }},
-    {"clear", cmdClear_Click,
+    {"clear", ClearGlyph,
      [](RefGlyph& g) { ForVisible(g, [](auto& row, int c) { row[c] = false; }); }},
-    {"clear-outside", cmdClrOutside_Click,
+    {"clear-outside", ClearBeyondWidth,
      [](RefGlyph& g) {
          for (auto& row : g.rows)
              for (std::size_t c = g.width; c < row.size(); ++c)
                  row[c] = false;
      }},
-    {"fix-width", cmdFixWidth_Click,
+    {"fix-width", FitWidth,
      [](RefGlyph& g) {
          int width = 0;
          for (int c = 0; c < RefGlyph::Columns(g.width); ++c)
@@ -150,12 +151,13 @@ TEST(EditorCommands, MirrorsAndColumnMovesLeaveAnAbsentGlyphAlone) {
     EditorFixture f;
     const CharInfo glyph = MakeGlyph(5, {0x17, 0x80, 0x03}, false);
     f.Open(3, 65, glyph);
-    for (const auto& run :
-         {+[](Session& s) { cmdMirror_Click(s, 0); }, +[](Session& s) { cmdMirror_Click(s, 1); },
-          +[](Session& s) { cmdMoveV_Click(s, 0); }, +[](Session& s) { cmdMoveV_Click(s, 1); }})
+    for (const auto& run : {+[](Session& s) { MirrorGlyph(s, Axis::Horizontal); },
+                            +[](Session& s) { MirrorGlyph(s, Axis::Vertical); },
+                            +[](Session& s) { ShiftColumns(s, ColumnShift::Left); },
+                            +[](Session& s) { ShiftColumns(s, ColumnShift::Right); }})
         run(f.session);
     EXPECT_EQ(f.Edit(), glyph);
-    cmdMoveH_Click(f.session, 0);  // the row moves ignore Present
+    ShiftRows(f.session, RowShift::Up);  // the row moves ignore Present
     EXPECT_EQ(f.Edit().Pixels, (Bytes{0x87, 0x00, 0x13}));
 }
 
@@ -163,7 +165,7 @@ TEST(EditorWidth, MoveLeftAndRightSayWhyTheyStop) {
     EditorFixture f;
     const auto logOf = [&f](int direction) {
         const std::size_t start = f.session.LogLines().size();
-        cmdMoveV_Click(f.session, direction);
+        ShiftColumns(f.session, direction == 0 ? ColumnShift::Left : ColumnShift::Right);
         return f.LogSince(start);
     };
     f.Open(2, 65, MakeGlyph(5, {0x80, 0x10}));

@@ -52,7 +52,7 @@ struct EditorFixture {
             MakeAbsent(c, height);
         font.Chars[code] = glyph;
         session.EditorChar = static_cast<std::uint8_t>(code);
-        mnuCharEditor_Click(session);
+        OpenCharEditor(session);
     }
     CharInfo& Edit() { return session.editor.EditChr; }
     std::vector<std::string> LogSince(std::size_t first) const { return LogOf(session, first); }

@@ -52,19 +52,19 @@ TEST(EditorPixels, DraggingPaintsOrErasesButNotInInverseMode) {
     EditorFixture f;
     f.Open(2, 65, MakeGlyph(5, {0x80, 0x00}));
     auto& pixels = f.Edit().Pixels;
-    picTable_MouseMove(f.session, 1, 0, At(7), At(2));  // beyond the width too
+    DragOnGrid(f.session, 1, 0, At(7), At(2));  // beyond the width too
     EXPECT_EQ(pixels, (Bytes{0x80, 0x02}));
     EXPECT_EQ(f.view.cells.back(), std::make_pair(6, 1));
-    picTable_MouseMove(f.session, 2, 0, At(1), At(1));
+    DragOnGrid(f.session, 2, 0, At(1), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
-    picTable_MouseMove(f.session, 3, 0, At(3), At(1));  // both buttons: only the report
-    picTable_MouseDown(f.session, 4, 0, At(3), At(1));
+    DragOnGrid(f.session, 3, 0, At(3), At(1));  // both buttons: only the report
+    PressOnGrid(f.session, 4, 0, At(3), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     EXPECT_EQ(f.view.report, "3;1;3; B:1; bN:5; bV:32");
 
     SetToggle(f.session, Toggle::CrsrInv, true);
     const std::size_t repaints = f.view.cells.size();
-    picTable_MouseMove(f.session, 1, 0, At(4), At(1));  // moving toggles nothing
+    DragOnGrid(f.session, 1, 0, At(4), At(1));  // moving toggles nothing
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     EXPECT_EQ(f.view.cells.size(), repaints);
 }
@@ -104,10 +104,10 @@ TEST(EditorSession, EscAndAChangeOfHeightHideTheEditor) {
     EXPECT_TRUE(EditorKeyPress(f.session, 27));
     EXPECT_FALSE(f.session.editor.visible);
     EXPECT_EQ(f.view.editorHidden, 1);
-    mnuCharEditor_Click(f.session);
-    ChangeHeightGap(f.session, 1);  // refused: the row has ink
+    OpenCharEditor(f.session);
+    ChangeHeight(f.session, Edge::Top, RowStep::Remove);  // refused: the row has ink
     EXPECT_TRUE(f.session.editor.visible);
-    ChangeHeightGap(f.session, 0);
+    ChangeHeight(f.session, Edge::Top, RowStep::Add);
     EXPECT_FALSE(f.session.editor.visible);
 }
 
@@ -118,12 +118,12 @@ TEST(EditorSession, AGlyphFromAnEarlierFontIsNeitherEditedNorApplied) {
     for (auto& c : f.session.font.Chars)
         MakeAbsent(c, 3);
     const Font font = f.session.font;
-    cmdInverse_Click(f.session);
-    cmdDelChr_Click(f.session);
-    cmdWidth_Click(f.session, 1);
-    cmdRestore_Click(f.session);
+    InvertGlyph(f.session);
+    EraseGlyph(f.session);
+    ChangeWidth(f.session, WidthStep::Wider);
+    RestoreGlyph(f.session);
     EditAtPoint(f.session, 8, 8, 1);
-    cmdApply_Click(f.session);
+    ApplyGlyph(f.session);
     EXPECT_EQ(f.Edit(), MakeGlyph(8, {1, 2, 3, 4}));
     EXPECT_EQ(f.session.font, font);
 }

@@ -33,10 +33,11 @@ struct Case {
 TEST(History, EveryCommandFamilyUndoesAndRedoesExactly) {
     // The golden case history_session walks the others.
     const Case cases[] = {
-        {"Select all", [](Session& s) { mnuSelect_Click(s, 0); }},
-        {"Select all present", [](Session& s) { mnuSelectVar_Click(s, 2); }},
-        {"Down gap Decrease (-)", [](Session& s) { ChangeHeightGap(s, 3); },
-         [](Session& s) { ChangeHeightGap(s, 2); }},
+        {"Select all", [](Session& s) { Select(s, Selection::All); }},
+        {"Select all present", [](Session& s) { SelectWhere(s, GlyphKind::Present); }},
+        {"Down gap Decrease (-)",
+         [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Remove); },
+         [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Add); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,12 +48,12 @@ TEST(History, EveryCommandFamilyUndoesAndRedoesExactly) {
         Font after = f.session.font;
         EXPECT_EQ(f.session.history.UndoName(), c.name);
 
-        mnuUndo_Click(f.session);
+        UndoLastStep(f.session);
         EXPECT_EQ(f.LastLine(), std::string("Undo ") + c.name);
         EXPECT_EQ(f.session.font, before);
         EXPECT_EQ(f.session.history.RedoName(), c.name);
 
-        mnuRedo_Click(f.session);
+        RedoNextStep(f.session);
         EXPECT_EQ(f.LastLine(), std::string("Redo ") + c.name);
         after.EditStatus = f.session.font.EditStatus;  // the mark is measured against the file
         EXPECT_EQ(f.session.font, after);
@@ -62,17 +63,17 @@ TEST(History, EveryCommandFamilyUndoesAndRedoesExactly) {
 
 TEST(History, CommandsThatChangeNothingAddNoStep) {
     HistoryFixture f;
-    mnuSelect_Click(f.session, 1);  // nothing selected yet
-    ChangeHeightGap(f.session, 1);  // blocked by ink in the top row
+    Select(f.session, Selection::None);                   // nothing selected yet
+    ChangeHeight(f.session, Edge::Top, RowStep::Remove);  // blocked by ink in the top row
     EXPECT_FALSE(f.session.history.CanUndo());
-    mnuUndo_Click(f.session);  // nothing to undo: nothing logged
+    UndoLastStep(f.session);  // nothing to undo: nothing logged
     EXPECT_NE(f.LastLine().rfind("Undo", 0), 0u);
 }
 
 TEST(History, TheOldestStepsGoWhenTheHistoryOutgrowsItsLimit) {
     HistoryFixture f;
     for (int i = 0; i < 20; ++i)
-        ChangeHeightGap(f.session, i % 2 == 0 ? 2 : 3);
+        ChangeHeight(f.session, Edge::Bottom, i % 2 == 0 ? RowStep::Add : RowStep::Remove);
     EXPECT_EQ(f.session.history.StepCount(), 20u);
     const std::size_t full = f.session.history.MemoryBytes();
     f.session.history.SetLimit(full / 2);
@@ -81,7 +82,7 @@ TEST(History, TheOldestStepsGoWhenTheHistoryOutgrowsItsLimit) {
     EXPECT_GT(kept, 0u);
     EXPECT_LT(kept, 20u);
     while (f.session.history.CanUndo())
-        mnuUndo_Click(f.session);
+        UndoLastStep(f.session);
     EXPECT_EQ(f.session.font.FontHeight, kept % 2 == 0 ? 6 : 7);
 }
 

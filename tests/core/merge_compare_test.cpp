@@ -21,7 +21,7 @@ TEST(Merge, ImportsAbsentGlyphsAndKeepsTheMarks) {
     const Font before = f.session.font;
 
     f.view.answers.push_back(otherPath);
-    cmdMergeFNT_Click(f.session);
+    MergeFont(f.session);
     const Font& font = f.session.font;
     EXPECT_EQ(font.Chars[65], before.Chars[65]);
     EXPECT_EQ(font.Chars[67], (CharInfo{true, Bytes(4, 0x33), 3, 0}));

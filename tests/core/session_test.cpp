@@ -21,15 +21,15 @@ using Lines = std::vector<std::string>;
 
 TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {
     SessionFixture f;
-    cmdMergeFNT_Click(f.session);  // without a font only Load asks for a file
-    cmdCmpFNT_Click(f.session);
-    mnuImportAtari_Click(f.session);
-    mnuImport8bit_Click(f.session);
+    MergeFont(f.session);  // without a font only Load asks for a file
+    CompareFont(f.session);
+    ImportAtariFont(f.session);
+    ImportAnyEightBitFont(f.session);
     EXPECT_TRUE(f.view.dialogs.empty());
 
     const std::string font = f.dir.Write("a.fnt", FntBuilder(4).Set(65, 8).Build());
     f.view.answers.push_back(font);
-    cmdLoadFNT_Click(f.session);
+    LoadFont(f.session);
     ASSERT_EQ(f.view.dialogs.size(), 1u);
     EXPECT_EQ(f.view.dialogs[0].initialName, f.dir.path() + "/*.fnt");
     EXPECT_EQ(f.session.FilePaths[kModeLoad], font);
@@ -37,10 +37,10 @@ TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {
     // Every dialog cancelled: each starts at its own remembered path or at the
     // loaded font's folder, and nothing changes.
     const std::pair<void (*)(Session&), std::string> modes[] = {
-        {cmdLoadFNT_Click, font},
-        {cmdMergeFNT_Click, f.dir.path() + "/*.fnt"},
-        {mnuImportAtari_Click, f.dir.path() + "/*.fnt;*.f80"},
-        {mnuImport8bit_Click, f.dir.path() + "/*.fnt;*.bin"},
+        {LoadFont, font},
+        {MergeFont, f.dir.path() + "/*.fnt"},
+        {ImportAtariFont, f.dir.path() + "/*.fnt;*.f80"},
+        {ImportAnyEightBitFont, f.dir.path() + "/*.fnt;*.bin"},
     };
     const Font before = f.session.font;
     const std::size_t logged = f.session.LogLines().size();
@@ -54,13 +54,13 @@ TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {
         EXPECT_EQ(f.session.FilePaths[mode], "");
 
     f.session.FilePaths[kModeMerge] = "/remembered/merge.fnt";
-    cmdMergeFNT_Click(f.session);
+    MergeFont(f.session);
     EXPECT_EQ(f.view.dialogs.back().initialName, "/remembered/merge.fnt");
     EXPECT_EQ(f.session.FilePaths[kModeMerge], "/remembered/merge.fnt");
 
     f.view.answers.push_back(font);
-    cmdCmpFNT_Click(f.session);
-    cmdCmpFNT_Click(f.session);
+    CompareFont(f.session);
+    CompareFont(f.session);
     EXPECT_EQ(f.view.dialogs.back().initialName, font);
 }
 
@@ -71,7 +71,7 @@ TEST(OpenFontFile, DropsAPickUpHidesTheEditorAndRefusesTheSaveMode) {
     EXPECT_EQ(PickUpLabel(f.session, 200), "#200 ($C8) E S D");  // empty, selected, different
     EXPECT_EQ(PickUpLabel(f.session, 65), "#65 ($41)");
     f.session.MovePending = true;
-    cmdLoadFNT_Click(f.session);
+    LoadFont(f.session);
     EXPECT_FALSE(f.session.MovePending);
     EXPECT_EQ(f.view.editorHidden, 1);
 
@@ -108,7 +108,7 @@ TEST(OpenFontFile, UnreadableFileIsOneErrorEntryAndChangesNothing) {
 
     std::size_t start = f.session.LogLines().size();
     f.view.answers.push_back(path);
-    cmdLoadFNT_Click(f.session);
+    LoadFont(f.session);
     EXPECT_EQ(f.LogSince(start), Lines{number + " on ReadFntFile" + denied});
     EXPECT_EQ(f.session.FilePaths[kModeLoad], path);
 
@@ -117,7 +117,7 @@ TEST(OpenFontFile, UnreadableFileIsOneErrorEntryAndChangesNothing) {
     EXPECT_EQ(f.LogSince(start), Lines{number + " on ReadFntFile" + denied});
 
     f.view.answers.push_back(path);
-    mnuImportAtari_Click(f.session);
+    ImportAtariFont(f.session);
     EXPECT_EQ(f.session.LogLines().back(), number + " on ImportEightBitFont" + denied);
     EXPECT_EQ(f.session.font, before);
     EXPECT_EQ(f.view.busyDepth, 0);

@@ -158,7 +158,7 @@ TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
 
     f.dir.Write("plain file", Bytes{1});
     f.session.SettingsFolder = f.dir.File("plain file/Grind FNT Tool");
-    mnuSaveSettings_Click(f.session);
+    SaveSettings(f.session);
     EXPECT_EQ(f.session.LogLines().back(), "Error #20 on MkDir\r\nNot a directory");
     EXPECT_EQ(f.view.busyDepth, 0);
 }

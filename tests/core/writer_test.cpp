@@ -25,7 +25,7 @@ std::string WriteError(int err) {
 // The save command with its dialog answered by path.
 void SaveAs(SessionFixture& f, const std::string& path) {
     f.view.answers.push_back(path);
-    cmdSaveFNT_Click(f.session);
+    SaveFontAs(f.session);
 }
 
 // A font with many shapes: absent codes, widths 0..40, bits beyond the width,
@@ -105,7 +105,7 @@ TEST(FntWriter, SaveDialogDestinationAndEditLevel) {
     f.session.SetEditStatus(2);
 
     const std::size_t start = f.session.LogLines().size();
-    cmdSaveFNT_Click(f.session);  // cancelled
+    SaveFontAs(f.session);  // cancelled
     ASSERT_EQ(f.view.dialogs.size(), 1u);
     EXPECT_EQ(f.view.dialogs[0].initialName, f.dir.path() + "/*.fnt");
     EXPECT_EQ(f.LogSince(start), Lines{});
@@ -117,11 +117,11 @@ TEST(FntWriter, SaveDialogDestinationAndEditLevel) {
     EXPECT_EQ(GetFileLength(f.dir.File("output.fnt")), 797 + 4);
     EXPECT_EQ(f.session.font.EditStatus, 0);
 
-    cmdSaveFNT_Click(f.session);
+    SaveFontAs(f.session);
     EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("output.fnt"));
 
     SessionFixture none;  // no font: no dialog at all
-    cmdSaveFNT_Click(none.session);
+    SaveFontAs(none.session);
     EXPECT_TRUE(none.view.dialogs.empty());
 }
 
@@ -162,7 +162,7 @@ TEST(FntWriter, OverflowPastTheSigned16BitBlockIsAnErrorAndWritesNothing) {
     for (int code = 0; code < 7; ++code)
         over.Set(code, code < 6 ? 255 : 200, static_cast<std::uint8_t>(code + 1));
     f.LoadBytes(over.Build(), "over.fnt");
-    ExpectFailedSave(f, target, "Error #6 on cmdSaveFNT_Click\r\nOverflow");
+    ExpectFailedSave(f, target, "Error #6 on SaveFontAs\r\nOverflow");
 }
 
 TEST(FntWriter, UnwritableTargetsKeepWhatWasThere) {

@@ -114,14 +114,24 @@ void GlyphSetWindowTest::indexedMenuItemsRunTheirOwnCommand() {
         void (*command)(Session&, int);
     };
     const Family families[] = {
-        {"mnuSelect", 0, 2, mnuSelect_Click},   {"mnuSelectVar", 0, 2, mnuSelectVar_Click},
-        {"mnuSelSpec", 0, 8, mnuSelSpec_Click}, {"mnuCopyBlock", 0, 1, mnuCopyBlock_Click},
-        {"mnuHGapU", 0, 1, ChangeHeightGap},    {"mnuHGapD", 2, 3, ChangeHeightGap}};
+        {"mnuSelect", 0, 2, [](Session& s, int i) { Select(s, static_cast<Selection>(i)); }},
+        {"mnuSelectVar", 0, 2,
+         [](Session& s, int i) { SelectWhere(s, static_cast<GlyphKind>(i)); }},
+        {"mnuSelSpec", 0, 8, [](Session& s, int i) { SelectBlock(s, static_cast<CodeBlock>(i)); }},
+        {"mnuCopyBlock", 0, 1,
+         [](Session& s, int i) { CopyCapitalsOverSmall(s, static_cast<CaseBlock>(i)); }},
+        {"mnuHGapU", 0, 1,
+         [](Session& s, int i) {
+             ChangeHeight(s, Edge::Top, i == 0 ? RowStep::Add : RowStep::Remove);
+         }},
+        {"mnuHGapD", 2, 3, [](Session& s, int i) {
+             ChangeHeight(s, Edge::Bottom, i == 2 ? RowStep::Add : RowStep::Remove);
+         }}};
     for (const Family& family : families) {
         for (int i = family.first; i <= family.last; ++i) {
             const QString name = QStringLiteral("%1_%2").arg(family.name).arg(i);
             for (Session* s : {&h.session(), &reference.session}) {  // one glyph selected
-                mnuSelect_Click(*s, 1);
+                Select(*s, Selection::None);
                 ToggleSelection(*s, 65);
             }
             h.Find<QAction>(name)->trigger();
@@ -132,9 +142,9 @@ void GlyphSetWindowTest::indexedMenuItemsRunTheirOwnCommand() {
         }
     }
     h.Find<QAction>("mnuSelectPL")->trigger();
-    mnuSelectPL_Click(reference.session);
+    SelectPolish(reference.session);
     h.Find<QAction>("mnuDelAllSelected")->trigger();
-    mnuDelAllSelected_Click(reference.session);
+    DeleteSelected(reference.session);
     QVERIFY(h.session().font.Chars == reference.session.font.Chars);
     QCOMPARE(h.TileAt(65)->Image().size(), QSize(1, h.session().font.FontHeight));
 

@@ -35,7 +35,7 @@ void Shutdown(Session& session) {
     RestoreStartFolder(session.StartFolder);
 }
 
-void mnuExit_Click(Session& session) {
+void RequestExit(Session& session) {
     session.view.CloseRequested();
 }
 

@@ -13,6 +13,6 @@ class Session;
 void Shutdown(Session& session);
 
 // "E&xit": asks the view to close the window, whose closing runs Shutdown.
-void mnuExit_Click(Session& session);
+void RequestExit(Session& session);
 
 }  // namespace gft

@@ -58,7 +58,7 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
         PutPointer(pointers, running);
         running += glyph.DataSize();
         if (running > static_cast<int>(fnt::kMaxWrittenBlock))
-            throw AppError(kOverflowError, "cmdSaveFNT_Click", "Overflow");
+            throw AppError(kOverflowError, "SaveFontAs", "Overflow");
     }
     PutPointer(pointers, 0);
     PutPointer(pointers, running);

@@ -97,15 +97,15 @@ void CellGrid::paintEvent(QPaintEvent* event) {
 void CellGrid::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPointF at = event->position();
-    picTable_MouseDown(session_, ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x(),
-                       at.y());
+    PressOnGrid(session_, ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x(),
+                at.y());
     event->accept();
 }
 
 void CellGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    picTable_MouseMove(session_, ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
-                       at.x(), at.y());
+    DragOnGrid(session_, ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x(),
+               at.y());
     event->accept();
 }
 

@@ -104,8 +104,7 @@ CharEditorWindow::CharEditorWindow(Session& session,
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(Twips(3810, 4860, 405, 675));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(label, &ClickLabel::DoubleClicked, this,
-            [&session] { mnuBaseFontSelect_Click(session); });
+    connect(label, &ClickLabel::DoubleClicked, this, [&session] { ChooseBaseFont(session); });
     charLabel_ = label;
     SetBaseFont(session.options.baseFont);
 
@@ -119,26 +118,34 @@ CharEditorWindow::~CharEditorWindow() {
 
 void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& toggles) {
     Session& s = session_;
-    Button(this, "cmdMoveH_0", "Move &up", ButtonAt(4440, 4380), [&s] { cmdMoveH_Click(s, 0); });
-    Button(this, "cmdMoveV_0", "Move left", ButtonAt(5640, 4380), [&s] { cmdMoveV_Click(s, 0); });
-    Button(this, "cmdMoveV_1", "Move right", ButtonAt(6840, 4380), [&s] { cmdMoveV_Click(s, 1); });
+    Button(this, "cmdMoveH_0", "Move &up", ButtonAt(4440, 4380),
+           [&s] { ShiftRows(s, RowShift::Up); });
+    Button(this, "cmdMoveV_0", "Move left", ButtonAt(5640, 4380),
+           [&s] { ShiftColumns(s, ColumnShift::Left); });
+    Button(this, "cmdMoveV_1", "Move right", ButtonAt(6840, 4380),
+           [&s] { ShiftColumns(s, ColumnShift::Right); });
     Button(this, "cmdChangeChr_0", "&< Prev char", ButtonAt(120, 4740),
-           [&s] { cmdChangeChr_Click(s, 0); });
+           [&s] { GoToNeighbour(s, Neighbour::Previous); });
     Button(this, "cmdChangeChr_1", "Next char &>", ButtonAt(1320, 4740),
-           [&s] { cmdChangeChr_Click(s, 1); });
-    Button(this, "cmdApply", "&Apply", ButtonAt(2520, 4740), [&s] { cmdApply_Click(s); });
-    Button(this, "cmdMoveH_1", "Move &down", ButtonAt(4440, 4860), [&s] { cmdMoveH_Click(s, 1); });
-    Button(this, "cmdMirror_0", "Mirror &H", ButtonAt(5640, 4860), [&s] { cmdMirror_Click(s, 0); });
-    Button(this, "cmdMirror_1", "Mirror &V", ButtonAt(6840, 4860), [&s] { cmdMirror_Click(s, 1); });
-    Button(this, "cmdInverse", "&Inverse", ButtonAt(4440, 5340), [&s] { cmdInverse_Click(s); });
-    Button(this, "cmdDelChr", "Delete", ButtonAt(5640, 5340), [&s] { cmdDelChr_Click(s); });
-    Button(this, "cmdRestore", "&Restore", ButtonAt(6840, 5340), [&s] { cmdRestore_Click(s); });
-    Button(this, "cmdWidth_0", "Width &-", ButtonAt(120, 5700), [&s] { cmdWidth_Click(s, 0); });
-    Button(this, "cmdWidth_1", "Width &+", ButtonAt(1320, 5700), [&s] { cmdWidth_Click(s, 1); });
-    Button(this, "cmdFixWidth", "Fix &Width", ButtonAt(2520, 5700), [&s] { cmdFixWidth_Click(s); });
+           [&s] { GoToNeighbour(s, Neighbour::Next); });
+    Button(this, "cmdApply", "&Apply", ButtonAt(2520, 4740), [&s] { ApplyGlyph(s); });
+    Button(this, "cmdMoveH_1", "Move &down", ButtonAt(4440, 4860),
+           [&s] { ShiftRows(s, RowShift::Down); });
+    Button(this, "cmdMirror_0", "Mirror &H", ButtonAt(5640, 4860),
+           [&s] { MirrorGlyph(s, Axis::Horizontal); });
+    Button(this, "cmdMirror_1", "Mirror &V", ButtonAt(6840, 4860),
+           [&s] { MirrorGlyph(s, Axis::Vertical); });
+    Button(this, "cmdInverse", "&Inverse", ButtonAt(4440, 5340), [&s] { InvertGlyph(s); });
+    Button(this, "cmdDelChr", "Delete", ButtonAt(5640, 5340), [&s] { EraseGlyph(s); });
+    Button(this, "cmdRestore", "&Restore", ButtonAt(6840, 5340), [&s] { RestoreGlyph(s); });
+    Button(this, "cmdWidth_0", "Width &-", ButtonAt(120, 5700),
+           [&s] { ChangeWidth(s, WidthStep::Narrower); });
+    Button(this, "cmdWidth_1", "Width &+", ButtonAt(1320, 5700),
+           [&s] { ChangeWidth(s, WidthStep::Wider); });
+    Button(this, "cmdFixWidth", "Fix &Width", ButtonAt(2520, 5700), [&s] { FitWidth(s); });
     Button(this, "cmdClrOutside", "Clear &outside", ButtonAt(4440, 5820),
-           [&s] { cmdClrOutside_Click(s); });
-    Button(this, "cmdClear", "Clear", ButtonAt(5640, 5820), [&s] { cmdClear_Click(s); });
+           [&s] { ClearBeyondWidth(s); });
+    Button(this, "cmdClear", "Clear", ButtonAt(5640, 5820), [&s] { ClearGlyph(s); });
     Button(this, "cmdCloseCE", "&Close", ButtonAt(6840, 5820), [&s] { HideCharEditor(s); });
 
     // The option boxes: a click flips the option through the core, which

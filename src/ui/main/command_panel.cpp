@@ -53,23 +53,21 @@ QGridLayout* ButtonBlock(QWidget* panel, Session& session, WindowParts& parts) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     grid->addWidget(
-        Button(panel, session, "cmdLoadFNT", "&Load FNT...", "Load FNT & LOK...", cmdLoadFNT_Click),
-        0, 0);
+        Button(panel, session, "cmdLoadFNT", "&Load FNT...", "Load FNT & LOK...", LoadFont), 0, 0);
     grid->addWidget(Button(panel, session, "cmdSaveFNT", "&Save FNT...",
-                           "Save FNT & LOK if set and needed...", cmdSaveFNT_Click),
+                           "Save FNT & LOK if set and needed...", SaveFontAs),
                     0, 1);
     grid->addWidget(Button(panel, session, "cmdCmpFNT", "&Compare FNT...",
-                           "Compare current FNT with other...", cmdCmpFNT_Click),
+                           "Compare current FNT with other...", CompareFont),
                     0, 2);
     auto* frames = OptionBox<QPushButton>(panel, session, parts, "chkFrames", "[Show F&rames]",
                                           Toggle::Frames);
     frames->setFixedHeight(kButtonHeight);
     frames->setAutoDefault(false);
     grid->addWidget(frames, 1, 0);
-    grid->addWidget(Button(panel, session, "cmdUnlockAll", "&Unselect All", "", cmdUnlockAll_Click),
-                    1, 1);
+    grid->addWidget(Button(panel, session, "cmdUnlockAll", "&Unselect All", "", UnselectAll), 1, 1);
     grid->addWidget(Button(panel, session, "cmdMergeFNT", "&Merge FNT...",
-                           "Merge current FNT with other...", cmdMergeFNT_Click),
+                           "Merge current FNT with other...", MergeFont),
                     1, 2);
     return grid;
 }
@@ -101,7 +99,7 @@ QGridLayout* OptionBlock(QWidget* panel, Session& session, WindowParts& parts) {
 
 QHBoxLayout* LogBar(QWidget* panel, Session& session, WindowParts& parts) {
     auto* row = new QHBoxLayout;
-    auto* clear = Button(panel, session, "cmdClrLog", "Clear log", "", mnuLogClear_Click);
+    auto* clear = Button(panel, session, "cmdClrLog", "Clear log", "", ClearMessageLog);
     clear->setFixedWidth(65);
     row->addWidget(clear);
     row->addWidget(OptionBox<QCheckBox>(panel, session, parts, "chkLogAutoScroll",
@@ -117,7 +115,7 @@ QListWidget* LogList(QWidget* panel, Session& session) {
     log->setMinimumHeight(5 * log->fontMetrics().lineSpacing() + 2 * log->frameWidth() + 4);
     log->setUniformItemSizes(false);
     QObject::connect(log, &QListWidget::itemDoubleClicked, log, [&session](QListWidgetItem* item) {
-        lstLog_DblClick(session, item->data(Qt::UserRole).toByteArray().toStdString());
+        OpenLogLine(session, item->data(Qt::UserRole).toByteArray().toStdString());
     });
     return log;
 }
@@ -136,7 +134,7 @@ CommandPanel::CommandPanel(Session& session, WindowParts& parts, QWidget* parent
     parts.hover = new HoverDisplay(this);
     parts.hover->setMinimumHeight(80);
     QObject::connect(parts.hover, &HoverDisplay::LabelDoubleClicked, this,
-                     [&session] { mnuBaseFontSelect_Click(session); });
+                     [&session] { ChooseBaseFont(session); });
     column->addWidget(parts.hover, 0);
 
     column->addLayout(LogBar(this, session, parts));

@@ -81,57 +81,57 @@ QString Indexed(const char* name, int index) {
 }
 
 void BuildFileMenu(MenuBuilder m) {
-    m.Item("mnuNewFnt", "&New FNT", "Ctrl+N", mnuNewFnt_Click);
-    m.Item("mnuLoadFnt", "&Load FNT...", "Ctrl+O", cmdLoadFNT_Click);
+    m.Item("mnuNewFnt", "&New FNT", "Ctrl+N", AskNewFont);
+    m.Item("mnuLoadFnt", "&Load FNT...", "Ctrl+O", LoadFont);
     m.Toggle("mnuUseSrcPath", "[Use source path for output]", Toggle::UseSrcPath);
-    m.Item("mnuSaveFnt", "Save FNT", "Ctrl+S", mnuSaveFnt_Click);
-    m.Item("mnuSaveFntAs", "&Save FNT as...", "Ctrl+W", cmdSaveFNT_Click);
+    m.Item("mnuSaveFnt", "Save FNT", "Ctrl+S", SaveFont);
+    m.Item("mnuSaveFntAs", "&Save FNT as...", "Ctrl+W", SaveFontAs);
     m.Toggle("mnuCompress", "[Store duplicates as one]", Toggle::Compress);
     m.Toggle("mnuSaveThisFormat", "[Save selection table (lok)]", Toggle::SaveThisFormat);
     m.Separator();
-    m.Item("mnuMergeFnt", "&Merge FNT...", "Ctrl+M", cmdMergeFNT_Click);
+    m.Item("mnuMergeFnt", "&Merge FNT...", "Ctrl+M", MergeFont);
     m.Disabled("mnuMergeAll", "[Merge all (with compare)]");
     m.Separator();
     MenuBuilder import = m.Sub("mnuImport", "Import (over loaded FNT)");
     import.Disabled("mnuImportPix", "Pixelmap && width...");
-    import.Item("mnuImportAtari", "Atar&i 8-bit FNT/F80...", "Ctrl+J", mnuImportAtari_Click);
-    import.Item("mnuImport8bit", "Any 8-bit font (no remap)", "Ctrl+K", mnuImport8bit_Click);
+    import.Item("mnuImportAtari", "Atar&i 8-bit FNT/F80...", "Ctrl+J", ImportAtariFont);
+    import.Item("mnuImport8bit", "Any 8-bit font (no remap)", "Ctrl+K", ImportAnyEightBitFont);
     MenuBuilder exportMenu = m.Sub("mnuExport", "Export");
     exportMenu.Disabled("mnuExportBmp", "&Bitmap && width...");
     exportMenu.Disabled("mnuExportFony", "Bitmap for Fony...");
     exportMenu.Disabled("mnuExportAtari", "Atar&i 8-bit FNT...");
     exportMenu.Disabled("mnuExport8bit", "8-bit binary FNT...");
     m.Separator();
-    m.Item("mnuExit", "E&xit", "", mnuExit_Click);
+    m.Item("mnuExit", "E&xit", "", RequestExit);
 }
 
 void BuildToolsMenu(MenuBuilder m) {
-    m.Item("mnuCharEditor", "Edit character...", "F4", mnuCharEditor_Click);
+    m.Item("mnuCharEditor", "Edit character...", "F4", OpenCharEditor);
     m.Disabled("mnuHtmlGenerator", "Generate html...", "F3");
     m.Separator();
-    m.Item("mnuCompareFnt", "&Compare FNT...", "F11", cmdCmpFNT_Click);
+    m.Item("mnuCompareFnt", "&Compare FNT...", "F11", CompareFont);
     m.Toggle("mnuMarkDiff", "[Select different]", Toggle::MarkDiff);
     m.Separator();
-    m.Item("mnuRefresh", "Refresh", "F5", mnuRefresh_Click);
+    m.Item("mnuRefresh", "Refresh", "F5", Refresh);
 }
 
 void BuildEditMenu(MenuBuilder m) {
     // Enabled and named by the view whenever the history changes.
-    m.Item("mnuUndo", "Undo", "Ctrl+Z", mnuUndo_Click)->setEnabled(false);
-    m.Item("mnuRedo", "Redo", "Ctrl+Y", mnuRedo_Click)->setEnabled(false);
+    m.Item("mnuUndo", "Undo", "Ctrl+Z", UndoLastStep)->setEnabled(false);
+    m.Item("mnuRedo", "Redo", "Ctrl+Y", RedoNextStep)->setEnabled(false);
     m.Separator();
     const char* select[] = {"Select all", "&Unselect all", "Invert selection"};
     const char* selectKeys[] = {"Ctrl+A", "Ctrl+U", "Ctrl+I"};
     for (int i = 0; i < 3; ++i)
         m.Item("", select[i], selectKeys[i], [i](Session& s) {
-             mnuSelect_Click(s, i);
+             Select(s, static_cast<Selection>(i));
          })->setObjectName(Indexed("mnuSelect", i));
     m.Separator();
     const char* selectVar[] = {"Select present of width 0", "Select all errors",
                                "Select all present"};
     for (int i = 0; i < 3; ++i)
         m.Item("", selectVar[i], "", [i](Session& s) {
-             mnuSelectVar_Click(s, i);
+             SelectWhere(s, static_cast<GlyphKind>(i));
          })->setObjectName(Indexed("mnuSelectVar", i));
     m.Separator();
     MenuBuilder more = m.Sub("mnuSelectSpec", "Select more");
@@ -139,18 +139,18 @@ void BuildEditMenu(MenuBuilder m) {
                             "Upper case",           "Lower case",       "International part 1",
                             "International part 2", "International UC", "International LC"};
     for (int i = 0; i < 9; ++i)
-        more.Item("", blocks[i], "", [i](Session& s) { mnuSelSpec_Click(s, i); })
+        more.Item("", blocks[i], "", [i](Session& s) { SelectBlock(s, static_cast<CodeBlock>(i)); })
             ->setObjectName(Indexed("mnuSelSpec", i));
     more.Separator();
-    more.Item("mnuSelectPL", "Polish", "Ctrl+P", mnuSelectPL_Click);
+    more.Item("mnuSelectPL", "Polish", "Ctrl+P", SelectPolish);
     m.Separator();
     const char* copy[] = {"Copy upper case over lower case", "Copy international UC over LC block"};
     for (int i = 0; i < 2; ++i)
         m.Item("", copy[i], "", [i](Session& s) {
-             mnuCopyBlock_Click(s, i);
+             CopyCapitalsOverSmall(s, static_cast<CaseBlock>(i));
          })->setObjectName(Indexed("mnuCopyBlock", i));
     m.Separator();
-    m.Item("mnuDelAllSelected", "Delete all selected", "Shift+Ctrl+F8", mnuDelAllSelected_Click);
+    m.Item("mnuDelAllSelected", "Delete all selected", "Shift+Ctrl+F8", DeleteSelected);
     m.Separator();
     m.Disabled("mnuImportLok", "Import selections (lok)...", "F9");
     m.Disabled("mnuExportLok", "Export selections (lok)...", "F12");
@@ -171,32 +171,33 @@ void BuildHeightMenu(MenuBuilder m) {
     for (int i = 0; i < 4; ++i) {
         if (i == 2) m.Separator();
         m.Item("", gaps[i].caption, gaps[i].key, [i](Session& s) {
-             ChangeHeightGap(s, i);
+             ChangeHeight(s, i < 2 ? Edge::Top : Edge::Bottom,
+                          i % 2 == 0 ? RowStep::Add : RowStep::Remove);
          })->setObjectName(Indexed(gaps[i].name, i));
     }
 }
 
 void BuildSettingsMenu(MenuBuilder m) {
-    m.Item("mnuBaseFontSelect", "Set base font...", "F2", mnuBaseFontSelect_Click);
+    m.Item("mnuBaseFontSelect", "Set base font...", "F2", ChooseBaseFont);
     m.Separator();
     m.Toggle("mnuFrames", "[Show frames]", Toggle::Frames, "F7");
     m.Toggle("mnuDontCutBitmaps", "[Show invisible parts]", Toggle::DontCutBitmaps, "Shift+F8");
     m.Toggle("mnuYellowWidthMore8", "[Width > 8 = yellow]", Toggle::YellowWidthMore8, "F8");
     m.Separator();
-    m.Item("mnuLoadSettings", "Load Settings", "", mnuLoadSettings_Click);
-    m.Item("mnuSaveSettings", "Save Settings", "", mnuSaveSettings_Click);
+    m.Item("mnuLoadSettings", "Load Settings", "", LoadSettings);
+    m.Item("mnuSaveSettings", "Save Settings", "", SaveSettings);
 }
 
 void BuildLogMenu(MenuBuilder m) {
     m.Disabled("mnuLogCopyLine", "Copy line", "Ctrl+C");
-    m.Item("mnuLogClear", "Clear log", "Shift+Del", mnuLogClear_Click);
+    m.Item("mnuLogClear", "Clear log", "Shift+Del", ClearMessageLog);
     m.Toggle("mnuLogAutoScroll", "[Auto scroll log]", Toggle::LogAutoScroll);
 }
 
 void BuildHelpMenu(MenuBuilder m) {
-    m.Item("mnuHomePage", "Visit Home...", "", mnuHomePage_Click);
+    m.Item("mnuHomePage", "Visit Home...", "", VisitHomePage);
     m.Separator();
-    m.Item("mnuAbout", "&About", "F1", mnuAbout_Click);
+    m.Item("mnuAbout", "&About", "F1", ShowAbout);
 }
 
 }  // namespace

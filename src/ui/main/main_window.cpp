@@ -86,7 +86,7 @@ void MainWindow::BuildWindow() {
 
     Session& session = session_;
     connect(parts_.grid, &TileGrid::TilePressed, this, [&session](int code, int button, int shift) {
-        imgChar_MouseDown(session, code, button, shift);
+        PressOnTile(session, code, button, shift);
     });
     connect(parts_.grid, &TileGrid::TileHovered, this,
             [&session](int code) { HoverUpdate(session, code); });

@@ -11,14 +11,14 @@ namespace {
 
 void CopyIntoFont(Session& session, bool recomputeMaxWidth) {
     session.font.Chars[session.EditorChar] = session.editor.EditChr;
-    RefreshChr(session, session.EditorChar);
+    RedrawGlyph(session, session.EditorChar);
     if (recomputeMaxWidth) session.setMaxWidth();
     session.SetEditStatus(2);
 }
 
 }  // namespace
 
-void cmdApply_Click(Session& session) {
+void ApplyGlyph(Session& session) {
     if (!EditorReady(session)) return;
     UndoStep step(session, "Apply");
     CopyIntoFont(session, true);

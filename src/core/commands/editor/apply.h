@@ -9,7 +9,7 @@ class Session;
 // "&Apply": the working copy becomes the font's glyph EditorChar, whose tile
 // is redrawn; the widest width and the edit level follow. The backup stays,
 // so "Restore" still returns to the glyph as it was loaded.
-void cmdApply_Click(Session& session);
+void ApplyGlyph(Session& session);
 
 // "[Auto apply]": called after every change of EditChr with the glyph as it
 // was before. When the option is on and the glyph changed, it goes to the

@@ -33,7 +33,7 @@ std::string EditorCharLabelText(int code) {
     return Cp1250ToUtf8(static_cast<std::uint8_t>(code));
 }
 
-void setCaption(Session& session) {
+void UpdateEditorCaption(Session& session) {
     EditorState& editor = session.editor;
     editor.Caption = EditorCaptionText(session.font, session.EditorChar, editor.EditChr);
     editor.CharLabel = EditorCharLabelText(session.EditorChar);

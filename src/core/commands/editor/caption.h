@@ -20,6 +20,6 @@ std::string EditorCharLabelText(int code);
 
 // Rebuilds the caption and the character label from EditorChar and EditChr.
 // The main window calls it too when it changes the glyph's selection.
-void setCaption(Session& session);
+void UpdateEditorCaption(Session& session);
 
 }  // namespace gft

@@ -7,18 +7,18 @@
 
 namespace gft {
 
-void mnuCharEditor_Click(Session& session) {
+void OpenCharEditor(Session& session) {
     if (!session.font.FontLoaded) return;
     session.editor.EditChr = session.font.Chars[session.EditorChar];
-    EditorFormLoad(session);
+    LoadEditorGlyph(session);
     session.editor.visible = true;
     session.view.ShowEditor();
 }
 
-void EditorFormLoad(Session& session) {
+void LoadEditorGlyph(Session& session) {
     if (!session.font.FontLoaded) return;
     session.editor.EditChrBackup = session.editor.EditChr;
-    setCaption(session);
+    UpdateEditorCaption(session);
     session.view.EditorChanged();
     session.view.EditorScrollReset();
 }
@@ -32,35 +32,35 @@ bool EditorReady(const Session& session) {
     return session.font.FontLoaded && FitsHeight(session.editor.EditChr, session.font.FontHeight);
 }
 
-void cmdDelChr_Click(Session& session) {
+void EraseGlyph(Session& session) {
     if (!EditorReady(session)) return;
     const CharInfo before = session.editor.EditChr;
     CharInfo& glyph = session.editor.EditChr;
     MakeAbsent(glyph, session.font.FontHeight);
     glyph.HasError = 0;
-    setCaption(session);
+    UpdateEditorCaption(session);
     session.view.EditorChanged();
     AutoApplyIfChanged(session, before);
 }
 
-void cmdRestore_Click(Session& session) {
+void RestoreGlyph(Session& session) {
     if (!EditorReady(session) || !FitsHeight(session.editor.EditChrBackup, session.font.FontHeight))
         return;
     const CharInfo before = session.editor.EditChr;
     session.editor.EditChr = session.editor.EditChrBackup;
-    setCaption(session);
+    UpdateEditorCaption(session);
     session.view.EditorChanged();
     AutoApplyIfChanged(session, before);
 }
 
-void cmdChangeChr_Click(Session& session, int index) {
+void GoToNeighbour(Session& session, Neighbour neighbour) {
     if (!session.font.FontLoaded) return;
-    const int step = index == 0 ? -1 : 1;
+    const int step = neighbour == Neighbour::Previous ? -1 : 1;
     const int code = session.EditorChar + step;
     if (code < 0 || code >= kGlyphCount) return;
     session.EditorChar = static_cast<std::uint8_t>(code);
     session.editor.EditChr = session.font.Chars[session.EditorChar];
-    EditorFormLoad(session);
+    LoadEditorGlyph(session);
 }
 
 bool EditorKeyPress(Session& session, int keyAscii) {

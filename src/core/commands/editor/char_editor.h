@@ -1,15 +1,17 @@
 #pragma once
 
+#include <cstdint>
+
 namespace gft {
 
 class Session;
 
 // Opens the character editor on EditorChar ("Edit character...", F4, the
 // middle click on a tile): only while a font is loaded.
-void mnuCharEditor_Click(Session& session);
+void OpenCharEditor(Session& session);
 
 // Loads EditChr into the editor: a new backup, caption and grid.
-void EditorFormLoad(Session& session);
+void LoadEditorGlyph(Session& session);
 
 // Hides the editor window ("Close", Esc, before a file is opened).
 void HideCharEditor(Session& session);
@@ -20,14 +22,15 @@ void HideCharEditor(Session& session);
 bool EditorReady(const Session& session);
 
 // "Delete": the working copy becomes an absent glyph of width 0.
-void cmdDelChr_Click(Session& session);
+void EraseGlyph(Session& session);
 
 // "&Restore": back to the glyph as it was loaded into the editor.
-void cmdRestore_Click(Session& session);
+void RestoreGlyph(Session& session);
 
-// "&< Prev char" (0) and "Next char &>" (1): loads the neighbouring glyph
+// "&< Prev char" and "Next char &>": loads the neighbouring glyph
 // from the font, dropping unapplied edits. Nothing at code 0 or 255.
-void cmdChangeChr_Click(Session& session, int index);
+enum class Neighbour : std::uint8_t { Previous, Next };
+void GoToNeighbour(Session& session, Neighbour neighbour);
 
 // A key pressed in the editor window; Esc (27) hides it. Returns true when the
 // key was consumed.

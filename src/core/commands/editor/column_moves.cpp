@@ -57,10 +57,10 @@ void MoveRight(Session& session) {
 
 }  // namespace
 
-void cmdMoveV_Click(Session& session, int index) {
+void ShiftColumns(Session& session, ColumnShift shift) {
     if (!EditorReady(session) || !session.editor.EditChr.Present) return;
     const CharInfo before = session.editor.EditChr;
-    if (index == 0)
+    if (shift == ColumnShift::Left)
         MoveLeft(session);
     else
         MoveRight(session);

@@ -44,15 +44,15 @@ std::uint8_t Zero(std::uint8_t) {
 
 }  // namespace
 
-void cmdInverse_Click(Session& session) {
+void InvertGlyph(Session& session) {
     RunFill(session, [](Session& s) { RewriteRows(s, Complement, Complement); });
 }
 
-void cmdClear_Click(Session& session) {
+void ClearGlyph(Session& session) {
     RunFill(session, [](Session& s) { RewriteRows(s, Zero, Zero); });
 }
 
-void cmdClrOutside_Click(Session& session) {
+void ClearBeyondWidth(Session& session) {
     RunFill(session, [](Session& s) {
         EditorState& editor = s.editor;
         editor.NonUsedPart = 0;

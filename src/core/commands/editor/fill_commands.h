@@ -6,12 +6,12 @@ class Session;
 
 // "&Inverse": flips the visible pixels, keeping the beyond-width bits and
 // Present as they are.
-void cmdInverse_Click(Session& session);
+void InvertGlyph(Session& session);
 
 // "Clear": clears the visible pixels, keeping the beyond-width bits.
-void cmdClear_Click(Session& session);
+void ClearGlyph(Session& session);
 
 // "Clear &outside": clears the beyond-width bits (the whole row at width 0).
-void cmdClrOutside_Click(Session& session);
+void ClearBeyondWidth(Session& session);
 
 }  // namespace gft

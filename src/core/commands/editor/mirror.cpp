@@ -28,10 +28,10 @@ void MirrorVertically(EditorState& editor, int height) {
 
 }  // namespace
 
-void cmdMirror_Click(Session& session, int index) {
+void MirrorGlyph(Session& session, Axis axis) {
     if (!EditorReady(session) || !session.editor.EditChr.Present) return;
     const CharInfo before = session.editor.EditChr;
-    if (index == 0)
+    if (axis == Axis::Horizontal)
         MirrorHorizontally(session.editor.EditChr, session.font.FontHeight);
     else
         MirrorVertically(session.editor, session.font.FontHeight);

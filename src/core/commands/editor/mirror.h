@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdint>
+
 namespace gft {
 
 class Session;
 
-// "Mirror &H" (0): visible column c and column Width - 1 - c change places in
-// every row; the beyond-width bits stay. "Mirror &V" (1): row r and row
+// "Mirror &H": visible column c and column Width - 1 - c change places in
+// every row; the beyond-width bits stay. "Mirror &V": row r and row
 // FontHeight - 1 - r exchange their visible pixels. Only on a present glyph.
-void cmdMirror_Click(Session& session, int index);
+enum class Axis : std::uint8_t { Horizontal, Vertical };
+void MirrorGlyph(Session& session, Axis axis);
 
 }  // namespace gft

@@ -61,17 +61,17 @@ std::optional<GridCell> EditAtPoint(Session& session, double x, double y, int bu
     std::uint8_t& byte = editor.EditChr.Pixels[static_cast<std::size_t>((hit.index - 1) / 8)];
     byte = ChangedByte(byte, ColumnBit(cell.col), button, session.On(Toggle::CrsrInv));
     editor.EditChr.Present = true;
-    setCaption(session);
+    UpdateEditorCaption(session);
     session.view.EditorCellChanged(cell.col, cell.row);
     AutoApplyIfChanged(session, before);
     return cell;
 }
 
-void picTable_MouseDown(Session& session, int button, int /*shift*/, double x, double y) {
+void PressOnGrid(Session& session, int button, int /*shift*/, double x, double y) {
     EditAtPoint(session, x, y, button);
 }
 
-void picTable_MouseMove(Session& session, int button, int /*shift*/, double x, double y) {
+void DragOnGrid(Session& session, int button, int /*shift*/, double x, double y) {
     EditAtPoint(session, x, y, session.On(Toggle::CrsrInv) ? 0 : button);
 }
 

@@ -7,11 +7,11 @@
 
 namespace gft {
 
-void cmdMoveH_Click(Session& session, int index) {
+void ShiftRows(Session& session, RowShift shift) {
     const int height = session.font.FontHeight;
     if (!EditorReady(session) || height < 2) return;
     const CharInfo before = session.editor.EditChr;
-    if (index == 0) {
+    if (shift == RowShift::Up) {
         for (int row = 0; row < height - 1; ++row)
             ExchangeRows(session.editor, row, row + 1);
     } else {

@@ -16,7 +16,7 @@ void SetWidth(Session& session, int width) {
     CharInfo& glyph = session.editor.EditChr;
     ResizeWidth(glyph, session.font.FontHeight, width);
     glyph.Present = true;
-    setCaption(session);
+    UpdateEditorCaption(session);
     session.view.EditorChanged();
 }
 
@@ -36,10 +36,10 @@ bool WidenEditChr(Session& session) {
     return true;
 }
 
-void cmdWidth_Click(Session& session, int index) {
+void ChangeWidth(Session& session, WidthStep step) {
     if (!EditorReady(session)) return;
     const CharInfo before = session.editor.EditChr;
-    if (index == 0)
+    if (step == WidthStep::Narrower)
         NarrowEditChr(session);
     else
         WidenEditChr(session);
@@ -52,7 +52,7 @@ int InkWidth(const CharInfo& glyph, int height) {
     return 0;
 }
 
-void cmdFixWidth_Click(Session& session) {
+void FitWidth(Session& session) {
     if (!EditorReady(session)) return;
     const int width = InkWidth(session.editor.EditChr, session.font.FontHeight);
     if (width == session.editor.EditChr.Width) return;

@@ -1,16 +1,19 @@
 #pragma once
 
+#include <cstdint>
+
 namespace gft {
 
 struct CharInfo;
 
 class Session;
 
-// "Width &-" (0) and "Width &+" (1): the glyph becomes one column narrower or
+// "Width &-" and "Width &+": the glyph becomes one column narrower or
 // wider and present. Crossing a byte boundary drops each row's last byte or
 // adds a zero byte to each row; otherwise the bits stay, so widening shows
 // the beyond-width bit the row held. Nothing at width 0 or 255.
-void cmdWidth_Click(Session& session, int index);
+enum class WidthStep : std::uint8_t { Narrower, Wider };
+void ChangeWidth(Session& session, WidthStep step);
 
 // The two width steps without "[Auto apply]", for the column moves.
 // Each returns false at its limit.
@@ -25,6 +28,6 @@ int InkWidth(const CharInfo& glyph, int height);
 // "Fix &Width": sets the width to InkWidth. No ink is ever cut off and the
 // pixels stay as they are; bytes a row no longer needs are blank and dropped.
 // A glyph whose width changes becomes present, as with the width buttons.
-void cmdFixWidth_Click(Session& session);
+void FitWidth(Session& session);
 
 }  // namespace gft

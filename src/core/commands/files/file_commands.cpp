@@ -89,27 +89,27 @@ void OpenFontFile(Session& session, std::uint8_t mode) {
     }
 }
 
-void cmdLoadFNT_Click(Session& session) {
+void LoadFont(Session& session) {
     OpenFontFile(session, kModeLoad);
 }
 
-void cmdMergeFNT_Click(Session& session) {
+void MergeFont(Session& session) {
     if (session.font.FontLoaded) OpenFontFile(session, kModeMerge);
 }
 
-void cmdCmpFNT_Click(Session& session) {
+void CompareFont(Session& session) {
     if (session.font.FontLoaded) OpenFontFile(session, kModeCompare);
 }
 
-void mnuImportAtari_Click(Session& session) {
+void ImportAtariFont(Session& session) {
     if (session.font.FontLoaded) OpenFontFile(session, kModeAtari);
 }
 
-void mnuImport8bit_Click(Session& session) {
+void ImportAnyEightBitFont(Session& session) {
     if (session.font.FontLoaded) OpenFontFile(session, kModeEightBit);
 }
 
-void mnuNewFnt_Click(Session& session) {
+void AskNewFont(Session& session) {
     CancelMove(session);
     const auto height = session.view.AskHeight(16);
     if (!height) return;
@@ -136,13 +136,13 @@ void NewFont(Session& session, int height) {
     session.Log("New FNT created (height " + std::to_string(height) + ")");
 }
 
-void mnuSaveFnt_Click(Session& session) {
+void SaveFont(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
     if (session.FilePaths[kModeSave].empty())
-        cmdSaveFNT_Click(session);
+        SaveFontAs(session);
     else
-        SaveFontAs(session, session.FilePaths[kModeSave]);
+        SaveFontTo(session, session.FilePaths[kModeSave]);
 }
 
 void LoadFontFile(Session& session, const std::string& path) {

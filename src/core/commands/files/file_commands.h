@@ -14,21 +14,21 @@ class Session;
 // nothing; an unexpected error is logged as its "Error #" entry.
 void OpenFontFile(Session& session, std::uint8_t mode);
 
-void cmdLoadFNT_Click(Session& session);   // also while no font is loaded
-void cmdMergeFNT_Click(Session& session);  // the rest only with a font loaded
-void cmdCmpFNT_Click(Session& session);
-void mnuImportAtari_Click(Session& session);
-void mnuImport8bit_Click(Session& session);
+void LoadFont(Session& session);   // also while no font is loaded
+void MergeFont(Session& session);  // the rest only with a font loaded
+void CompareFont(Session& session);
+void ImportAtariFont(Session& session);
+void ImportAnyEightBitFont(Session& session);
 
 // "&New FNT" (Ctrl+N): asks for a height (1..255, 16 suggested) and starts a
 // font of absent glyphs with no save destination and a fresh history.
-void mnuNewFnt_Click(Session& session);
+void AskNewFont(Session& session);
 // Creates the new font of that height (the part after the question).
 void NewFont(Session& session, int height);
 
 // "Save FNT" (Ctrl+S): saves to the current destination without a dialog,
 // or asks like "&Save FNT as..." when there is none.
-void mnuSaveFnt_Click(Session& session);
+void SaveFont(Session& session);
 
 // Files dropped on the window, the Load button or a tile: the first is loaded.
 // An empty list is reported in the log.

@@ -43,7 +43,7 @@ void ShowLoaded(Session& session, const std::string& path, FntReport& report,
     session.SetEditStatus(0);
     ResetHistory(session);
     session.Log("FNT Loaded");
-    chkUseSrcPath_Click(session);
+    UseSourcePathForOutput(session);
     session.ShowReadyStatus();
 }
 

@@ -29,7 +29,7 @@ void WriteSelectionTable(const Session& session, const std::string& destination)
 
 }  // namespace
 
-bool SaveFontAs(Session& session, std::string destination) {
+bool SaveFontTo(Session& session, std::string destination) {
     if (destination.size() < 4) destination = JoinPath(session.ProgramFolder, "output.fnt");
     session.FilePaths[kModeSave] = destination;
     try {
@@ -46,7 +46,7 @@ bool SaveFontAs(Session& session, std::string destination) {
     return true;
 }
 
-void cmdSaveFNT_Click(Session& session) {
+void SaveFontAs(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
     FileDialogRequest request;
@@ -58,7 +58,7 @@ void cmdSaveFNT_Click(Session& session) {
         destination.empty() ? JoinPath(session.ProgramFolder, "*.fnt") : destination;
     const auto chosen = session.view.AskFileName(request);
     if (!chosen) return;
-    SaveFontAs(session, *chosen);
+    SaveFontTo(session, *chosen);
 }
 
 }  // namespace gft

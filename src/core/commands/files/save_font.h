@@ -10,10 +10,10 @@ class Session;
 // that option is on), then resets the edit level. A path shorter than 4
 // characters becomes "output.fnt" in the program's folder. On failure the
 // "Error #" entry is logged, nothing is replaced and false is returned.
-bool SaveFontAs(Session& session, std::string destination);
+bool SaveFontTo(Session& session, std::string destination);
 
-// The save command: the save dialog, then SaveFontAs.
-void cmdSaveFNT_Click(Session& session);
+// The save command: the save dialog, then SaveFontTo.
+void SaveFontAs(Session& session);
 
 inline constexpr const char* kSaveDialogTitle =
     "Save as Grindlemoor FNT (.fnt) file (and LOK if set and needed)";

@@ -56,9 +56,9 @@ bool Any(const std::vector<BlockCopyStep>& steps, BlockCopyOutcome outcome) {
 
 }  // namespace
 
-std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index) {
-    const int first = index == 0 ? 97 : 224;
-    const int last = index == 0 ? 122 : 255;
+std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, CaseBlock block) {
+    const int first = block == CaseBlock::Ascii ? 97 : 224;
+    const int last = block == CaseBlock::Ascii ? 122 : 255;
     std::vector<BlockCopyStep> steps;
     for (int destination = first; destination <= last; ++destination) {
         const auto d = static_cast<std::size_t>(destination);
@@ -69,15 +69,15 @@ std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index) {
     return steps;
 }
 
-void mnuCopyBlock_Click(Session& session, int index) {
-    if (!session.font.FontLoaded || index < 0 || index > 1) return;
+void CopyCapitalsOverSmall(Session& session, CaseBlock block) {
+    if (!session.font.FontLoaded) return;
     CancelMove(session);
-    UndoStep step(session, index == 0 ? "Copy upper case over lower case"
-                                      : "Copy international UC over LC block");
-    const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, index);
+    UndoStep step(session, block == CaseBlock::Ascii ? "Copy upper case over lower case"
+                                                     : "Copy international UC over LC block");
+    const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, block);
     for (const BlockCopyStep& step : steps)
         session.Log(StepLine(step));
-    if (index == 1) session.Log("Two characters skipped intentionally");
+    if (block == CaseBlock::International) session.Log("Two characters skipped intentionally");
 
     if (Any(steps, BlockCopyOutcome::kReplaced)) {
         RedrawTiles(session, steps.front().destination, steps.back().destination);
@@ -91,7 +91,7 @@ void mnuCopyBlock_Click(Session& session, int index) {
     }
 }
 
-void mnuDelAllSelected_Click(Session& session) {
+void DeleteSelected(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
     UndoStep step(session, "Delete all selected");
@@ -110,11 +110,6 @@ void mnuDelAllSelected_Click(Session& session) {
     if (!changed) return;
     session.setMaxWidth();
     session.SetEditStatus(2);
-}
-
-bool CharsDiffer(const Session& session, int a, int b) {
-    return !GlyphsEqual(session.font.Chars[static_cast<std::size_t>(a)],
-                        session.font.Chars[static_cast<std::size_t>(b)]);
 }
 
 }  // namespace gft

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "format/font_model.h"
@@ -8,15 +9,16 @@ namespace gft {
 
 class Session;
 
-// Edit menu: 0 "Copy upper case over lower case", 1 "Copy international UC
-// over LC block"; every glyph reported in the log.
-void mnuCopyBlock_Click(Session& session, int index);
+// The two blocks whose capitals can be copied over their small letters:
+// 65..90 over 97..122, and 192..223 over 224..255.
+enum class CaseBlock : std::uint8_t { Ascii, International };
+
+// "Copy upper case over lower case" and "Copy international UC over LC
+// block": every glyph reported in the log.
+void CopyCapitalsOverSmall(Session& session, CaseBlock block);
 
 // "Delete all selected": empties every selected glyph and unselects it.
-void mnuDelAllSelected_Click(Session& session);
-
-// True unless glyphs a and b have equal bytes, width and presence.
-bool CharsDiffer(const Session& session, int a, int b);
+void DeleteSelected(Session& session);
 
 // What block copy did for one destination code (its source is 32 below).
 enum class BlockCopyOutcome {
@@ -33,7 +35,7 @@ struct BlockCopyStep {
 };
 
 // The model half of block copy, without log or redraw: the steps for the
-// destinations of block index (0 or 1) in ascending order.
-std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, int index);
+// destinations of the block in ascending order.
+std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, CaseBlock block);
 
 }  // namespace gft

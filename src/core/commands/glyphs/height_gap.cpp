@@ -17,46 +17,46 @@ namespace {
 constexpr int kMaxHeight = 255;
 
 // The bytes of the first or last row of a glyph.
-std::pair<Bytes::const_iterator, Bytes::const_iterator> EdgeRow(const CharInfo& glyph, bool top) {
+std::pair<Bytes::const_iterator, Bytes::const_iterator> EdgeRow(const CharInfo& glyph, Edge edge) {
     const auto size = static_cast<std::ptrdiff_t>(glyph.Pixels.size());
     const auto row = std::min<std::ptrdiff_t>(glyph.BytesPerRow(), size);
-    if (top) return {glyph.Pixels.begin(), glyph.Pixels.begin() + row};
+    if (edge == Edge::Top) return {glyph.Pixels.begin(), glyph.Pixels.begin() + row};
     return {glyph.Pixels.end() - row, glyph.Pixels.end()};
 }
 
 // Both return whether the height changed.
-bool Increase(Session& session, bool top) {
+bool Increase(Session& session, Edge edge) {
     if (session.font.FontHeight >= kMaxHeight) return false;
     HideCharEditor(session);
-    AddBlankRow(session.font, top);
+    AddBlankRow(session.font, edge);
     return true;
 }
 
-bool Decrease(Session& session, bool top) {
+bool Decrease(Session& session, Edge edge) {
     Font& font = session.font;
     if (font.FontHeight <= 1) {
         session.Log("Font height is too small (" + std::to_string(font.FontHeight) + ")");
         return false;
     }
-    const std::vector<int> obstacles = RowObstacles(font, top);
+    const std::vector<int> obstacles = RowObstacles(font, edge);
     for (const int code : obstacles)
         session.Log("Character " + std::to_string(code) + " blocking decrease " +
-                    (top ? "top" : "down") + " gap");
+                    (edge == Edge::Top ? "top" : "down") + " gap");
     if (!obstacles.empty()) {
         session.Log("Total obstacles " + std::to_string(obstacles.size()));
         return false;
     }
     HideCharEditor(session);
-    RemoveRow(font, top);
+    RemoveRow(font, edge);
     return true;
 }
 
 }  // namespace
 
-void AddBlankRow(Font& font, bool atTop) {
+void AddBlankRow(Font& font, Edge edge) {
     for (CharInfo& glyph : font.Chars) {
         const auto row = static_cast<std::size_t>(glyph.BytesPerRow());
-        if (atTop)
+        if (edge == Edge::Top)
             glyph.Pixels.insert(glyph.Pixels.begin(), row, 0);
         else
             glyph.Pixels.resize(glyph.Pixels.size() + row, 0);
@@ -64,11 +64,11 @@ void AddBlankRow(Font& font, bool atTop) {
     ++font.FontHeight;
 }
 
-void RemoveRow(Font& font, bool atTop) {
+void RemoveRow(Font& font, Edge edge) {
     for (CharInfo& glyph : font.Chars) {
         const auto row =
             std::min(static_cast<std::size_t>(glyph.BytesPerRow()), glyph.Pixels.size());
-        if (atTop)
+        if (edge == Edge::Top)
             glyph.Pixels.erase(glyph.Pixels.begin(),
                                glyph.Pixels.begin() + static_cast<std::ptrdiff_t>(row));
         else
@@ -77,24 +77,23 @@ void RemoveRow(Font& font, bool atTop) {
     --font.FontHeight;
 }
 
-std::vector<int> RowObstacles(const Font& font, bool atTop) {
+std::vector<int> RowObstacles(const Font& font, Edge edge) {
     std::vector<int> codes;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const auto [first, last] = EdgeRow(font.Chars[static_cast<std::size_t>(code)], atTop);
+        const auto [first, last] = EdgeRow(font.Chars[static_cast<std::size_t>(code)], edge);
         if (std::any_of(first, last, [](std::uint8_t byte) { return byte != 0; }))
             codes.push_back(code);
     }
     return codes;
 }
 
-void ChangeHeightGap(Session& session, int index) {
-    if (!session.font.FontLoaded || index < 0 || index > 3) return;
-    static constexpr const char* kNames[] = {"Top gap Increase (+)", "Top gap Decrease (-)",
-                                             "Down gap Increase (+)", "Down gap Decrease (-)"};
-    UndoStep step(session, kNames[index]);
-    const bool top = index < 2;
-    const bool increase = index == 0 || index == 2;
-    if (!(increase ? Increase(session, top) : Decrease(session, top))) return;
+void ChangeHeight(Session& session, Edge edge, RowStep step) {
+    if (!session.font.FontLoaded) return;
+    static constexpr const char* kNames[2][2] = {
+        {"Top gap Increase (+)", "Top gap Decrease (-)"},
+        {"Down gap Increase (+)", "Down gap Decrease (-)"}};
+    UndoStep undo(session, kNames[static_cast<int>(edge)][static_cast<int>(step)]);
+    if (!(step == RowStep::Add ? Increase(session, edge) : Decrease(session, edge))) return;
     RedrawTiles(session, 0, 255);
     session.SetEditStatus(2);
 }

@@ -44,7 +44,7 @@ void HoverUpdate(Session& session, int code) {
     session.view.HoverChanged(code, HoverLabelText(font, code), zoomWidth, zoomHeight);
 }
 
-void RefreshChr(Session& session, int index) {
+void RedrawGlyph(Session& session, int index) {
     RedrawTiles(session, index, index);
     session.HoverChar = kNoHoverChar;
     HoverUpdate(session, index);

@@ -17,11 +17,11 @@ inline constexpr int kNoHoverChar = 300;
 // UTF-8, the character taken from the Windows-1250 code page.
 std::string HoverLabelText(const Font& font, int code);
 
-// The mouse moved over tile code (imgChar_MouseMove): shows the glyph zoomed
+// The mouse moved over tile code : shows the glyph zoomed
 // and its label, unless it is already shown.
 void HoverUpdate(Session& session, int code);
 
 // Redraws one glyph and shows it in the hover display.
-void RefreshChr(Session& session, int index);
+void RedrawGlyph(Session& session, int index);
 
 }  // namespace gft

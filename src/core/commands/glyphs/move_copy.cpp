@@ -29,29 +29,29 @@ bool IsCode(int code) {
 
 }  // namespace
 
-void Char_Click(Session& session, int index, int shift) {
-    if (!IsCode(index) || !session.font.FontLoaded) return;
+void PickUpOrDrop(Session& session, int code, Drop drop) {
+    if (!IsCode(code) || !session.font.FontLoaded) return;
     if (!session.MovePending) {
-        session.MoveSource = static_cast<std::uint8_t>(index);
-        session.view.PickUpChanged(index, PickUpLabel(session, index));
+        session.MoveSource = static_cast<std::uint8_t>(code);
+        session.view.PickUpChanged(code, PickUpLabel(session, code));
         session.SetStatus("Move Char / Copy (with Shift) to...");
         session.MovePending = true;
         return;
     }
-    UndoStep step(session, shift != 0 ? "Copy character" : "Move character");
-    MoveOrCopyChar(session, session.MoveSource, index, shift);
-    RedrawTiles(session, index, index);
+    UndoStep step(session, drop == Drop::Copy ? "Copy character" : "Move character");
+    MoveOrCopyGlyph(session, session.MoveSource, code, drop);
+    RedrawTiles(session, code, code);
     session.HoverChar = kNoHoverChar;
-    HoverUpdate(session, index);
+    HoverUpdate(session, code);
     session.setMaxWidth();
     session.SetEditStatus(2);
     CancelMove(session);
 }
 
-void MoveOrCopyChar(Session& session, int source, int target, int copyMode) {
+void MoveOrCopyGlyph(Session& session, int source, int target, Drop drop) {
     if (source == target || !IsCode(source) || !IsCode(target)) return;
     auto& chars = session.font.Chars;
-    if (copyMode != 0) {
+    if (drop == Drop::Copy) {
         chars[static_cast<std::size_t>(target)] = chars[static_cast<std::size_t>(source)];
     } else {
         std::swap(chars[static_cast<std::size_t>(source)], chars[static_cast<std::size_t>(target)]);

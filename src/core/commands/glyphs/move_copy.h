@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace gft {
@@ -10,12 +11,16 @@ class Session;
 // when it is absent, " S" when selected, " D" when different.
 std::string PickUpLabel(const Session& session, int code);
 
-// One left click on tile index: picks a glyph up, or drops the picked-up one
-// there (swap, or copy when shift holds Shift, Ctrl or Alt).
-void Char_Click(Session& session, int index, int shift);
+// What dropping a picked-up glyph does: swap it with the glyph there, or copy
+// it over that glyph (a drop with Shift, Ctrl or Alt held).
+enum class Drop : std::uint8_t { Move, Copy };
 
-// Swaps (copyMode 0) or copies two glyph records and redraws them.
-void MoveOrCopyChar(Session& session, int source, int target, int copyMode);
+// One left click on tile code: picks a glyph up, or drops the picked-up one
+// there.
+void PickUpOrDrop(Session& session, int code, Drop drop);
+
+// Swaps or copies two glyph records and redraws them.
+void MoveOrCopyGlyph(Session& session, int source, int target, Drop drop);
 
 // Leaves the picked-up state of the glyph grid, if a glyph is picked up.
 void CancelMove(Session& session);

@@ -12,9 +12,9 @@ void ToggleSelection(Session& session, int code) {
     UndoStep step(session, "Toggle selection");
     auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
     selected = static_cast<std::uint8_t>(1 - selected);
-    RefreshChr(session, code);
+    RedrawGlyph(session, code);
     session.SetEditStatus(1);
-    setCaption(session);
+    UpdateEditorCaption(session);
 }
 
 }  // namespace gft

@@ -17,8 +17,8 @@ namespace {
 
 using Range = std::pair<int, int>;
 
-// The code blocks of "Select more", by menu index; bounds inclusive.
-const std::array<std::vector<Range>, 9> kBlocks{{
+// The code blocks of "Select more", in the order of CodeBlock; bounds inclusive.
+const std::array<std::vector<Range>, kCodeBlockCount> kBlocks{{
     {{0, 31}},
     {{32, 47}, {58, 64}, {91, 96}, {123, 127}},
     {{48, 57}},
@@ -37,7 +37,7 @@ constexpr std::array<int, 18> kPolishLetters{165, 185, 198, 230, 202, 234, 163, 
 // Records a change of selection; the editor's caption names the selection too.
 void SelectionChanged(Session& session) {
     session.SetEditStatus(1);
-    setCaption(session);
+    UpdateEditorCaption(session);
 }
 
 // Undo step names: the menu captions.
@@ -58,15 +58,16 @@ bool SetSelected(Session& session, int code, std::uint8_t value) {
     return true;
 }
 
-bool Matches(const CharInfo& glyph, int criterion) {
-    switch (criterion) {
-        case 0:
+bool Matches(const CharInfo& glyph, GlyphKind kind) {
+    switch (kind) {
+        case GlyphKind::PresentOfWidth0:
             return glyph.Present && glyph.Width == 0;
-        case 1:
+        case GlyphKind::WithError:
             return glyph.HasError != 0;
-        default:
-            return glyph.Present;
+        case GlyphKind::Present:
+            break;
     }
+    return glyph.Present;
 }
 
 }  // namespace
@@ -79,48 +80,47 @@ void SelectRange(Session& session, int from, int to, std::uint8_t value) {
     if (changed) SelectionChanged(session);
 }
 
-void mnuSelect_Click(Session& session, int index) {
-    if (!session.font.FontLoaded || index < 0 || index > 2) return;
-    UndoStep step(session, kSelectNames[static_cast<std::size_t>(index)]);
-    if (index == 2) {
+void Select(Session& session, Selection selection) {
+    if (!session.font.FontLoaded) return;
+    UndoStep step(session, kSelectNames[static_cast<std::size_t>(selection)]);
+    if (selection == Selection::Invert) {
         for (auto& selected : session.font.Selected)
             selected = static_cast<std::uint8_t>(1 - selected);
         RedrawTiles(session, 0, 255);
         SelectionChanged(session);
         return;
     }
-    const auto value = static_cast<std::uint8_t>(index == 0 ? 1 : 0);
+    const auto value = static_cast<std::uint8_t>(selection == Selection::All ? 1 : 0);
     bool changed = false;
     for (int c = 0; c < kGlyphCount; ++c)
         changed = SetSelected(session, c, value) || changed;
     if (changed) SelectionChanged(session);
 }
 
-void cmdUnlockAll_Click(Session& session) {
+void UnselectAll(Session& session) {
     UndoStep step(session, "Unselect All");
-    mnuSelect_Click(session, 1);
+    Select(session, Selection::None);
 }
 
-void mnuSelectVar_Click(Session& session, int index) {
-    if (index < 0 || index > 2) return;
-    UndoStep step(session, kSelectVarNames[static_cast<std::size_t>(index)]);
+void SelectWhere(Session& session, GlyphKind kind) {
+    UndoStep step(session, kSelectVarNames[static_cast<std::size_t>(kind)]);
     int count = 0;
     for (int c = 0; c < kGlyphCount; ++c) {
-        if (!Matches(session.font.Chars[static_cast<std::size_t>(c)], index)) continue;
+        if (!Matches(session.font.Chars[static_cast<std::size_t>(c)], kind)) continue;
         SelectRange(session, c, c, 1);
         ++count;
     }
     session.Log(std::to_string(count) + " characters matching selected criteria found");
 }
 
-void mnuSelSpec_Click(Session& session, int index) {
-    if (index < 0 || index >= static_cast<int>(kBlocks.size())) return;
-    UndoStep step(session, kBlockNames[static_cast<std::size_t>(index)]);
-    for (const auto& [from, to] : kBlocks[static_cast<std::size_t>(index)])
+void SelectBlock(Session& session, CodeBlock block) {
+    const auto index = static_cast<std::size_t>(block);
+    UndoStep step(session, kBlockNames[index]);
+    for (const auto& [from, to] : kBlocks[index])
         SelectRange(session, from, to, 1);
 }
 
-void mnuSelectPL_Click(Session& session) {
+void SelectPolish(Session& session) {
     if (!session.font.FontLoaded) return;
     UndoStep step(session, "Polish");
     bool changed = false;

@@ -7,18 +7,18 @@
 
 namespace gft {
 
-void imgChar_MouseDown(Session& session, int index, int button, int shift) {
-    if (index < 0 || index >= kGlyphCount || !session.font.FontLoaded) return;
+void PressOnTile(Session& session, int code, int button, int modifiers) {
+    if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
     switch (button) {
         case kLeftButton:
-            Char_Click(session, index, shift);
+            PickUpOrDrop(session, code, modifiers != 0 ? Drop::Copy : Drop::Move);
             break;
         case kRightButton:
-            ToggleSelection(session, index);
+            ToggleSelection(session, code);
             break;
         case kMiddleButton:
-            session.EditorChar = static_cast<std::uint8_t>(index);
-            mnuCharEditor_Click(session);
+            session.EditorChar = static_cast<std::uint8_t>(code);
+            OpenCharEditor(session);
             break;
         default:
             break;

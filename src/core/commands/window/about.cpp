@@ -59,11 +59,11 @@ std::string AboutText(const std::string& programFolder) {
            HomePageUrl(programFolder);
 }
 
-void mnuAbout_Click(Session& session) {
+void ShowAbout(Session& session) {
     session.view.MessageBox(AboutText(session.ProgramFolder));
 }
 
-void mnuHomePage_Click(Session& session) {
+void VisitHomePage(Session& session) {
     session.view.OpenUrl(HomePageUrl(session.ProgramFolder));
 }
 

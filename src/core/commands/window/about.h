@@ -14,9 +14,9 @@ std::string HomePageUrl(const std::string& programFolder);
 std::string AboutText(const std::string& programFolder);
 
 // "&About" (F1): the About text in a plain message box.
-void mnuAbout_Click(Session& session);
+void ShowAbout(Session& session);
 
 // "Visit Home...": opens the home page; whatever happens is not reported.
-void mnuHomePage_Click(Session& session);
+void VisitHomePage(Session& session);
 
 }  // namespace gft

@@ -37,7 +37,7 @@ void ShowRestored(Session& session, const Font& before, const std::string& line)
     session.SetEditStatus(level);
     if (session.editor.visible) {
         session.editor.EditChr = session.font.Chars[session.EditorChar];
-        EditorFormLoad(session);
+        LoadEditorGlyph(session);
     }
     const int hovered = session.HoverChar;
     session.HoverChar = kNoHoverChar;
@@ -48,7 +48,7 @@ void ShowRestored(Session& session, const Font& before, const std::string& line)
 
 }  // namespace
 
-void mnuUndo_Click(Session& session) {
+void UndoLastStep(Session& session) {
     if (!session.history.CanUndo()) return;
     CancelMove(session);
     const Font before = session.font;
@@ -56,7 +56,7 @@ void mnuUndo_Click(Session& session) {
     ShowRestored(session, before, "Undo " + *name);
 }
 
-void mnuRedo_Click(Session& session) {
+void RedoNextStep(Session& session) {
     if (!session.history.CanRedo()) return;
     CancelMove(session);
     const Font before = session.font;

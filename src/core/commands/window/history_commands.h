@@ -6,7 +6,7 @@ class Session;
 
 // Edit menu "Undo" (Ctrl+Z) and "Redo" (Ctrl+Y): restore the state before or
 // after a step, redraw what changed and log "Undo " or "Redo " + its name.
-void mnuUndo_Click(Session& session);
-void mnuRedo_Click(Session& session);
+void UndoLastStep(Session& session);
+void RedoNextStep(Session& session);
 
 }  // namespace gft

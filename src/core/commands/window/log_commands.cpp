@@ -33,17 +33,17 @@ std::optional<double> LeadingNumber(const std::string& text) {
     return value;
 }
 
-void mnuLogClear_Click(Session& session) {
+void ClearMessageLog(Session& session) {
     session.ClearLog();
 }
 
-void lstLog_DblClick(Session& session, const std::string& line) {
+void OpenLogLine(Session& session, const std::string& line) {
     if (session.font.FontLoaded && line.compare(0, 9, "Character") == 0) {
         if (line.size() < 10) return;
         const auto number = LeadingNumber(line.substr(10));
         if (!number || *number < 0 || *number > 255) return;
         session.EditorChar = static_cast<std::uint8_t>(*number);
-        mnuCharEditor_Click(session);
+        OpenCharEditor(session);
         return;
     }
     session.view.MessageBox(line);

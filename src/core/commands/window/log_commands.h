@@ -8,11 +8,11 @@ namespace gft {
 class Session;
 
 // "Clear log": the log is emptied and says so.
-void mnuLogClear_Click(Session& session);
+void ClearMessageLog(Session& session);
 
 // A double-click on a log line: with a font loaded, a line "Character N ..."
 // opens the editor on N; any other line is shown in a message box.
-void lstLog_DblClick(Session& session, const std::string& line);
+void OpenLogLine(Session& session, const std::string& line);
 
 // The leading decimal number of text, as the program reads numbers from
 // text: leading blanks skipped, reading stops at the first character that is

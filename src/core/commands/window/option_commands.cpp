@@ -31,7 +31,7 @@ void RunMenuOnlyCommand(Session& session, Toggle toggle) {
 
 // The box's own work after its value changed.
 void RunBoxHandler(Session& session, Toggle toggle) {
-    if (toggle == Toggle::UseSrcPath) chkUseSrcPath_Click(session);
+    if (toggle == Toggle::UseSrcPath) UseSourcePathForOutput(session);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ void SetMenuMark(Session& session, Toggle toggle, bool on) {
     session.view.ToggleChanged(toggle, on);
 }
 
-void chkUseSrcPath_Click(Session& session) {
+void UseSourcePathForOutput(Session& session) {
     if (!session.On(Toggle::UseSrcPath)) return;
     session.FilePaths[kModeSave] = session.FilePaths[kModeLoad];
     session.Log("Output path set to input");

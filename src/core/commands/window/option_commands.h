@@ -18,6 +18,6 @@ void SetMenuMark(Session& session, Toggle toggle, bool on);
 
 // The extra work of "Use source path for output": with the option on, the
 // save destination becomes the loaded file.
-void chkUseSrcPath_Click(Session& session);
+void UseSourcePathForOutput(Session& session);
 
 }  // namespace gft

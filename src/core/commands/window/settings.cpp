@@ -169,7 +169,7 @@ void SaveINI(Session& session) {
     WriteIniFile(path, file);
 }
 
-void mnuLoadSettings_Click(Session& session) {
+void LoadSettings(Session& session) {
     const bool invisible = session.On(Toggle::DontCutBitmaps);
     const bool yellow = session.On(Toggle::YellowWidthMore8);
     LoadINI(session);
@@ -178,7 +178,7 @@ void mnuLoadSettings_Click(Session& session) {
     if (session.font.FontLoaded && marksChanged) RedrawTiles(session, 0, 255);
 }
 
-void mnuSaveSettings_Click(Session& session) {
+void SaveSettings(Session& session) {
     try {
         SaveINI(session);
     } catch (const AppError& error) {

@@ -26,10 +26,10 @@ void SaveINI(Session& session);
 
 // "Load Settings": LoadINI, then redraws every tile when a font is loaded and
 // one of the menu-only marks changed.
-void mnuLoadSettings_Click(Session& session);
+void LoadSettings(Session& session);
 
 // "Save Settings": SaveINI; a failure is logged as its "Error #" entry.
-void mnuSaveSettings_Click(Session& session);
+void SaveSettings(Session& session);
 
 // An option value read from the file: text becomes the decimal text of
 // Abs(Int(v)) of its leading number v (0 without one); the result is 1 when

@@ -7,7 +7,7 @@
 
 namespace gft {
 
-void mnuRefresh_Click(Session& session) {
+void Refresh(Session& session) {
     if (!session.font.FontLoaded) return;
     RedrawTiles(session, 0, 255);
     session.setMaxWidth();
@@ -25,7 +25,7 @@ void EscapePressed(Session& session) {
     if (session.font.EditStatus == 0) session.view.CloseRequested();
 }
 
-void mnuBaseFontSelect_Click(Session& session) {
+void ChooseBaseFont(Session& session) {
     const auto chosen = session.view.AskFont(session.options.baseFont);
     if (!chosen) return;
     session.options.baseFont = *chosen;

@@ -6,7 +6,7 @@ class Session;
 
 // Refresh (F5): redraws every tile, recomputes the widest width, rebuilds
 // the title and the hover display. Only while a font is loaded.
-void mnuRefresh_Click(Session& session);
+void Refresh(Session& session);
 
 // Esc in the main window: cancels a pick-up, or closes the window when
 // nothing is unsaved; with unsaved changes it does nothing.
@@ -14,6 +14,6 @@ void EscapePressed(Session& session);
 
 // "Set base font...": the font dialog on the base font; the choice goes to
 // the hover label and the editor's label. Cancel keeps the font.
-void mnuBaseFontSelect_Click(Session& session);
+void ChooseBaseFont(Session& session);
 
 }  // namespace gft
