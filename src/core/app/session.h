@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/history.h"
+#include "app/recovery_state.h"
 #include "app/toggles.h"
 #include "app/view.h"
 #include "editor/editor_state.h"
@@ -53,6 +54,11 @@ class Session {
     int HoverChar = 0;
 
     TileCache tileCache;
+
+    RecoveryState recovery;
+
+    // Files a load, merge, compare or import refused or could not read.
+    int refusedFiles = 0;
 
     // Undo history, and how deep the running command is nested in undo steps.
     History history;

@@ -9,8 +9,10 @@
 
 #include "app/command_line.h"
 #include "app/file_commands.h"
+#include "app/recovery.h"
 #include "app/session.h"
 #include "app/settings.h"
+#include "app/work_folder_lock.h"
 #include "render/preview.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
@@ -101,6 +103,7 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
     session.ProgramFolder = environment.programFolder;
     const std::string base = WorkingFolderBase(environment);
     session.SettingsFolder = SettingsFolderFor(environment, base);
+    RemoveAbandonedWorkingFolders(base);
     try {
         session.TempFolder = CreateWorkingFolder(base);
     } catch (const AppError& error) {
@@ -111,11 +114,13 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
         session.Log(kFoldersTaken);
         return {StartupAction::Abort, 1};
     }
+    LockWorkingFolder(session.TempFolder);
     LoadINI(session);
+    OfferRecoveryCopy(session);
     LoadTileImages(session, 0, 255);
     const StartupResult result = RunCommandLine(session, environment);
     if (result.action == StartupAction::Help) {
-        ::rmdir(session.TempFolder.c_str());
+        RemoveWorkingFolder(session.TempFolder);
         return result;
     }
     session.Log(session.Title() + " loaded");

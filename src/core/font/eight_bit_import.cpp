@@ -66,15 +66,15 @@ void RotateSelection(std::array<std::uint8_t, 256>& selected, int k) {
 
 }  // namespace
 
-void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
+bool ImportEightBitFont(Session& session, const std::string& path, bool remap) {
     const std::int64_t length = GetFileLength(path);
     if (length == -1) {
         session.Log("File not found!");
-        return;
+        return false;
     }
     if (length == 0) {
         session.Log("File is empty, nothing to import");
-        return;
+        return false;
     }
     if (length != 1024 && length != 512) {
         session.Log("Proper size is 1024 or 512 Bytes, here is " + std::to_string(length));
@@ -134,6 +134,7 @@ void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
     session.font.MaxWidth = f80 ? 4 : 8;
     session.SetEditStatus(2);
     session.Log("FNT Imported (over current)");
+    return true;
 }
 
 }  // namespace gft

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/recovery.h"
 #include "app/undo.h"
 #include "commands/move_copy.h"
 #include "font/fnt_format.h"
@@ -39,7 +40,7 @@ void WriteSelectionTable(const Session& session, const std::string& destination)
     const auto& selected = session.font.Selected;
     const bool any = std::any_of(selected.begin(), selected.end(), [](auto v) { return v != 0; });
     if (!any) {
-        if (GetFileLength(lok) > -1) DeleteFile(lok);
+        if (IsRegularFile(lok)) DeleteFile(lok);
         return;
     }
     WriteByteArray(lok, Bytes(selected.begin(), selected.end()));
@@ -107,6 +108,7 @@ bool SaveFontAs(Session& session, std::string destination) {
     }
     session.SetEditStatus(0);
     MarkHistorySaved(session);
+    ForgetRecoveryCopy(session);
     return true;
 }
 
