@@ -10,6 +10,7 @@
 #include "app/file_commands.h"
 #include "app/log_commands.h"
 #include "app/option_commands.h"
+#include "app/recovery.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/undo.h"
@@ -101,6 +102,11 @@ void BuildFileMenu(MenuBuilder m) {
     exportMenu.Disabled("mnuExportFony", "Bitmap for Fony...");
     exportMenu.Disabled("mnuExportAtari", "Atar&i 8-bit FNT...");
     exportMenu.Disabled("mnuExport8bit", "8-bit binary FNT...");
+    m.Separator();
+    // Enabled by the view while a copy of an ended run is on offer.
+    m.Item("mnuRecover", "&Recover unsaved changes", "", mnuRecover_Click)->setEnabled(false);
+    m.Item("mnuDiscardRecovery", "&Discard recovered changes", "", mnuDiscardRecovery_Click)
+        ->setEnabled(false);
     m.Separator();
     m.Item("mnuExit", "E&xit", "", mnuExit_Click);
 }
