@@ -71,6 +71,7 @@ int Check(const std::vector<std::string>& files) {
         editor.view.SetSkip(WindowLine);
         const ReadOutcome outcome = LoadInto(editor, file);
         if (!outcome.accepted || outcome.findings > 0) status = 1;
+        if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     }
     return status;
 }

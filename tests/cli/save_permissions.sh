@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saving over a read-only font: a user who may not write it gets an error
 # line and the file stays as it was; root, who may, keeps its mode 0444 and
-# its owner. Run as root, the unprivileged part runs as "nobody" (setpriv).
+# its owner; a device node is refused (root only: mknod). Run as root, the
+# unprivileged part runs as "nobody" (setpriv).
 #   save_permissions.sh GRINDFNT SAMPLE_FNT
 set -euo pipefail
 grindfnt=$1 sample=$2
@@ -37,6 +38,11 @@ if [ "$(id -u)" = 0 ]; then
   cmp -s ro.fnt "$sample" && fail "root's save did not change the font"
   [ "$(stat -c '%a %u:%g' ro.fnt)" = "444 65534:65534" ] ||
     fail "mode and owner are now $(stat -c '%a %u:%g' ro.fnt)"
+  # A device node, here a private one like /dev/null, is refused by name.
+  mknod null.fnt c 1 3
+  out=$(printf 'load ro.fnt\nsave null.fnt\n' | TMPDIR="$work/tmp" "$grindfnt" run 2>&1) || true
+  grep -qx 'null.fnt is not a regular file' <<<"$out" || fail "device save: $out"
+  [ "$(stat -c %F null.fnt)" = "character special file" ] || fail "the device node was replaced"
 fi
 [ "$failures" = 0 ] && echo "read-only fonts are refused or kept as they were"
 exit "$failures"
