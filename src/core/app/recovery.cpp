@@ -63,6 +63,14 @@ std::string SlotFor(const Session& session) {
     return name;
 }
 
+// The copy this session keeps; the copy on offer is another run's work and
+// is never written over, even when it is of the same file.
+std::string OwnSlotFor(const Session& session) {
+    std::string slot = SlotFor(session);
+    if (slot == session.recovery.offeredSlot) slot += "-" + std::to_string(::getpid());
+    return slot;
+}
+
 bool ProcessRuns(long pid) {
     if (pid <= 0) return false;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
@@ -171,7 +179,7 @@ void OfferRecoveryCopy(Session& session) {
 void KeepRecoveryCopy(Session& session, std::chrono::steady_clock::time_point now, bool closing) {
     if (session.SettingsFolder.empty()) return;
     RecoveryState& state = session.recovery;
-    const std::string slot = SlotFor(session);
+    const std::string slot = OwnSlotFor(session);
     if (!session.font.FontLoaded || session.font.EditStatus == 0) {
         if (state.ownSlot == slot) ForgetRecoveryCopy(session);
         return;
@@ -213,7 +221,7 @@ void mnuRecover_Click(Session& session) {
     // The copy is this session's now: its process is rewritten at once, so
     // that no other window offers it while this one runs.
     state.ownSlot = copy.slot;
-    KeepNow(session, SlotFor(session));
+    KeepNow(session, OwnSlotFor(session));
 }
 
 void mnuDiscardRecovery_Click(Session& session) {
