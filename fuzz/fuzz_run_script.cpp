@@ -3,7 +3,8 @@
 // a font "b.fnt" with its selection table "b.lok", 8-bit fonts "c.bin" and
 // "d.f80", and the settings folder "s". Every '/' of the input becomes '_', so
 // no path leaves that folder; what a run saves there is removed before the
-// next one. After any script the font must still keep the model's rules.
+// next one. After any script the font must still keep the model's rules, and
+// a recovery copy the run kept must bring back the font it was taken of.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <map>
 #include <sstream>
 
+#include "commands/files/recovery.h"
 #include "format/fnt_writer.h"
 #include "fuzz_support.h"
 #include "runner.h"
@@ -75,6 +77,26 @@ class InFolder {
     std::filesystem::path before_;
 };
 
+void RequireRecoverable(const Session& session, View& view) {
+    const RecoveryState& state = session.recovery;
+    if (state.ownSlot.empty()) return;
+    fuzz::ScratchSession other(view);
+    Session& next = other.session;
+    next.StartFolder = session.StartFolder;
+    next.ProgramFolder = session.ProgramFolder;
+    next.SettingsFolder = session.SettingsFolder;
+    next.recovery.offeredSlot = state.ownSlot;
+    RecoverUnsavedChanges(next);
+    const Font& kept = state.kept;
+    Require(next.font.FontHeight == kept.FontHeight && next.font.AttrSection == kept.AttrSection &&
+                next.font.Selected == kept.Selected,
+            "a recovery copy changed the height, the attributes or the selection");
+    for (int code = 0; code < kGlyphCount; ++code)
+        Require(GlyphsEqual(next.font.Chars[code], kept.Chars[code]),
+                "a recovery copy changed a glyph");
+    Require(next.font.EditStatus == kept.EditStatus, "a recovery copy lost its edit mark");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -99,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "%s\n", error.what());
         Require(false, "an exception left the runner");
     }
-    Require(status == 0 || status == 2, "the runner ended with another status");
+    Require(status >= 0 && status <= 2, "the runner ended with another status");
     if (session.font.FontLoaded) fuzz::RequireSoundFont(session.font);
+    RequireRecoverable(session, view);
     return 0;
 }

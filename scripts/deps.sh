@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
+#   deps.sh          everything: the editor, the tests, benchmarks and fuzzing
+#   deps.sh editor   only what building and running the editor needs
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth xdotool imagemagick
-          clang libclang-rt-14-dev)
+packages=(g++ cmake make qt6-base-dev)
+if [ "${1:-}" != editor ]; then
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

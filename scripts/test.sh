@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 jobs=$(nproc)
 
 build=${GFT_BUILD_DIR:-$root/build}
-GFT_BUILD_DIR=$build "$root/scripts/build.sh" -DGFT_WERROR=ON
+GFT_BUILD_DIR=$build "$root/scripts/build.sh" -DGFT_WERROR=ON -DGFT_TESTS=ON -DGFT_BENCH=ON
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
 
 if [ "$quick" -eq 0 ]; then

@@ -2,8 +2,25 @@
 
 namespace gft::cli {
 
+namespace {
+
+// Prints text line by line, each line after prefix; lines end in CR LF.
+void PrintLines(std::ostream& out, const std::string& prefix, const std::string& text) {
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find("\r\n", start);
+        out << prefix << text.substr(start, end - start) << '\n';
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+}
+
+}  // namespace
+
 void ConsoleView::LogAppended(const std::string& line) {
-    if (!quiet_) out_ << prefix_ << line << '\n';
+    if (line.rfind("Error #", 0) == 0) ++errorEntries_;
+    if (quiet_ || (skip_ && skip_(line))) return;
+    PrintLines(out_, prefix_, line);
 }
 
 std::optional<std::string> ConsoleView::AskFileName(const FileDialogRequest& request) {
@@ -14,13 +31,7 @@ std::optional<std::string> ConsoleView::AskFileName(const FileDialogRequest& req
 }
 
 void ConsoleView::MessageBox(const std::string& text) {
-    std::size_t start = 0;
-    while (true) {
-        std::size_t end = text.find("\r\n", start);
-        out_ << "message: " << text.substr(start, end - start) << '\n';
-        if (end == std::string::npos) break;
-        start = end + 2;
-    }
+    PrintLines(out_, "message: ", text);
 }
 
 void ConsoleView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -8,8 +9,9 @@
 
 namespace gft::cli {
 
-// Shows a session on a text stream: every log line as it is appended, a
-// message box as lines prefixed "message: ". File dialogs are answered with
+// Shows a session on a text stream: every log line as it is appended (an
+// entry of several lines, such as an "Error #" entry, as one printed line
+// each), a message box as lines prefixed "message: ". File dialogs are answered with
 // the path the running command gave; with none, a dialog counts as cancelled.
 class ConsoleView : public View {
   public:
@@ -19,6 +21,10 @@ class ConsoleView : public View {
     void AnswerNextDialog(std::string path) { answer_ = std::move(path); }
     void AnswerNextHeight(int height) { height_ = height; }
     void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // Log lines for which skip is true are not printed.
+    void SetSkip(std::function<bool(const std::string&)> skip) { skip_ = std::move(skip); }
+    // How many "Error #" entries were logged so far.
+    int ErrorEntries() const { return errorEntries_; }
 
     void LogAppended(const std::string& line) override;
     std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
@@ -54,6 +60,8 @@ class ConsoleView : public View {
     std::optional<int> height_;
     FileDialogRequest lastDialog_;
     bool quiet_ = false;
+    std::function<bool(const std::string&)> skip_;
+    int errorEntries_ = 0;
     Hover hover_;
     bool closeRequested_ = false;
 };

@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "commands/files/file_commands.h"
+#include "commands/files/recovery.h"
 #include "commands/files/read_font.h"
 #include "commands/window/settings.h"
 #include "glyph_dump.h"
+#include "interruptible_input.h"
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 #include "support/version.h"
+#include "support/termination_signals.h"
 #include "work_folder.h"
 
 namespace {
@@ -56,12 +59,21 @@ ReadOutcome LoadInto(Editor& editor, const std::string& path) {
     }
 }
 
+// The window's own lines, which a check does not print: the redraw, the
+// output path and the hint of the status line.
+bool WindowLine(const std::string& line) {
+    return line.rfind("Preview generated", 0) == 0 || line == "Output path set to input" ||
+           line == kIdleHint;
+}
+
 int Check(const std::vector<std::string>& files) {
     int status = 0;
     for (const auto& file : files) {
         Editor editor(std::cout, std::nullopt, file + ": ");
+        editor.view.SetSkip(WindowLine);
         const ReadOutcome outcome = LoadInto(editor, file);
         if (!outcome.accepted || outcome.findings > 0) status = 1;
+        if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     }
     return status;
 }
@@ -118,15 +130,26 @@ int Run(std::vector<std::string> args) {
     }
     Editor editor(std::cout, tiles);
     editor.session.SettingsFolder = settings;
-    if (!settings.empty()) LoadINI(editor.session);
-    if (script.empty())
-        return RunScript(std::cin, editor.session, editor.view, std::cout, std::cerr);
-    std::ifstream in(script);
-    if (!in) {
-        std::cerr << "grindfnt: cannot read script " << script << '\n';
-        return 2;
+    if (!settings.empty()) {
+        LoadINI(editor.session);
+        OfferRecoveryCopy(editor.session);
     }
-    return RunScript(in, editor.session, editor.view, std::cout, std::cerr);
+    int status = 2;
+    if (script.empty()) {
+        InterruptibleInput input(0, TerminationSignalFd());
+        std::istream in(&input);
+        status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
+    } else {
+        std::ifstream in(script);
+        if (!in) {
+            std::cerr << "grindfnt: cannot read script " << script << '\n';
+            return 2;
+        }
+        status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
+    }
+    KeepRecoveryCopy(editor.session, std::chrono::steady_clock::now(), true);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
+    return status;
 }
 
 int Main(const std::vector<std::string>& args) {
@@ -157,6 +180,7 @@ int Main(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    InstallTerminationSignals();
     try {
         return Main(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {

@@ -2,6 +2,9 @@
 
 #include <sstream>
 
+#include "commands/files/recovery.h"
+#include "support/termination_signals.h"
+
 namespace gft::cli {
 
 namespace {
@@ -74,8 +77,10 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
               std::ostream& err) {
     const CommandTable& table = Commands();
     RunContext context{session, view, out};
+    const int refusedBefore = session.refusedFiles;
+    const int errorsBefore = view.ErrorEntries();
     std::string line;
-    for (int number = 1; std::getline(script, line); ++number) {
+    for (int number = 1; TerminationSignal() == 0 && std::getline(script, line); ++number) {
         const std::string text = Trim(line);
         if (text.empty() || text[0] == '#') continue;  // blank line or comment
         auto [name, args] = SplitLine(text, table);
@@ -88,6 +93,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
             if (count < command.minArgs || count > most)
                 throw UsageError("wrong number of arguments for '" + name + "'");
             command.run(context, args);
+            KeepRecoveryCopy(session, std::chrono::steady_clock::now(), false);
         } catch (const UsageError& error) {
             out.flush();
             err << "error: line " << number << ": " << error.what() << '\n';
@@ -95,7 +101,9 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
         }
         if (context.stop) break;
     }
-    return 0;
+    const bool failed =
+        session.refusedFiles != refusedBefore || view.ErrorEntries() != errorsBefore;
+    return failed ? 1 : 0;
 }
 
 }  // namespace gft::cli

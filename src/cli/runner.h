@@ -51,8 +51,11 @@ int ParseCode(const std::string& text);
 int ParseNumber(const std::string& text, int min, int max, const std::string& what);
 bool ParseOnOff(const std::string& text);
 
-// Runs a script, one command a line. Returns the exit status: 0, or 2 after
-// the first bad line (reported on err as "error: line N: ...").
+// Runs a script, one command a line, until its end, an Esc that closes the
+// window or a termination signal. Returns the exit status: 2 after the first
+// bad line (reported on err as "error: line N: ..."); otherwise 1 when a
+// command logged an "Error #" entry (a failed save or export) or a load,
+// merge, compare or import refused its file, else 0.
 int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
               std::ostream& err);
 

@@ -1,4 +1,5 @@
-// Script commands of the settings menu.
+// Script commands of the settings menu and of recovery copies.
+#include "commands/files/recovery.h"
 #include "commands/window/settings.h"
 #include "runner.h"
 
@@ -9,6 +10,9 @@ void AddShellCommands(CommandTable& table) {
                               [](RunContext& run, const Args&) { LoadSettings(run.session); }};
     table["save-settings"] = {0, 0,
                               [](RunContext& run, const Args&) { SaveSettings(run.session); }};
+    table["recover"] = {0, 0, [](RunContext& run, const Args&) { RecoverUnsavedChanges(run.session); }};
+    table["discard-recovery"] = {
+        0, 0, [](RunContext& run, const Args&) { DiscardRecoveredChanges(run.session); }};
 }
 
 }  // namespace gft::cli

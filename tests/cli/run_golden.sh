@@ -11,7 +11,7 @@
 # stderr (after "[stderr]"), the exit status, the output of the shell commands
 # in NAME.after (run in the folder afterwards, with $GRINDFNT naming the
 # runner), and anything grindfnt left in TMPDIR. Times "(0.012 sec)" read
-# "(T sec)", a carriage return reads "\r".
+# "(T sec)", a date and time "DATE", a carriage return reads "\r".
 # With GFT_UPDATE_GOLDEN=1 the expected file is rewritten instead.
 set -eu
 grindfnt=$1 fixtures=$2 golden=$3 sample=$4 name=$5
@@ -31,7 +31,8 @@ args="run $name.script"
 [ -f "$golden/$name.args" ] && args=$(cat "$golden/$name.args")
 
 normalise() {
-    sed -e 's/([0-9][0-9]*\.[0-9][0-9][0-9] sec)/(T sec)/g' -e 's/\r/\\r/g' -e "s|$work|WORK|g"
+    sed -e 's/([0-9][0-9]*\.[0-9][0-9][0-9] sec)/(T sec)/g' -e 's/\r/\\r/g' -e "s|$work|WORK|g" \
+        -e 's/[0-9]\{4\}-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]/DATE/g'
 }
 
 status=0

@@ -150,12 +150,6 @@ TEST(Settings, ForeignOrUnreadableFilesLeaveTheSettingsAlone) {
     LoadINI(f.session);  // nothing left to read: nothing said
     EXPECT_EQ(f.session.LogLines().size(), 1u);
 
-    ::mkdir(f.Path().c_str(), 0777);  // a folder where the file should be
-    LoadINI(f.session);
-    EXPECT_EQ(f.session.LogLines().back(),
-              "Unreadable INI file - settings not loaded (Is a directory)");
-    EXPECT_EQ(GetFileLength(f.Path()), 0);
-
     f.dir.Write("plain file", Bytes{1});
     f.session.SettingsFolder = f.dir.File("plain file/Grind FNT Tool");
     SaveSettings(f.session);

@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "app/work_folder_lock.h"
 #include "commands/files/file_commands.h"
+#include "commands/files/recovery.h"
 #include "commands/window/settings.h"
 #include "session/preview.h"
 #include "session/session.h"
@@ -101,6 +103,7 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
     session.ProgramFolder = environment.programFolder;
     const std::string base = WorkingFolderBase(environment);
     session.SettingsFolder = SettingsFolderFor(environment, base);
+    RemoveAbandonedWorkingFolders(base);
     try {
         session.TempFolder = CreateWorkingFolder(base);
     } catch (const AppError& error) {
@@ -111,11 +114,13 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
         session.Log(kFoldersTaken);
         return {StartupAction::Abort, 1};
     }
+    LockWorkingFolder(session.TempFolder);
     LoadINI(session);
+    OfferRecoveryCopy(session);
     LoadTileImages(session, 0, 255);
     const StartupResult result = RunCommandLine(session, environment);
     if (result.action == StartupAction::Help) {
-        ::rmdir(session.TempFolder.c_str());
+        RemoveWorkingFolder(session.TempFolder);
         return result;
     }
     session.Log(session.Title() + " loaded");

@@ -8,6 +8,7 @@
 #include "format/font_model.h"
 #include "session/editor_state.h"
 #include "session/history.h"
+#include "session/recovery_state.h"
 #include "session/tile_cache.h"
 #include "session/toggles.h"
 #include "session/view.h"
@@ -53,6 +54,11 @@ class Session {
     int HoverChar = 0;
 
     TileCache tileCache;
+
+    RecoveryState recovery;
+
+    // Files a load, merge, compare or import refused or could not read.
+    int refusedFiles = 0;
 
     // Undo history, and how deep the running command is nested in undo steps.
     History history;

@@ -76,6 +76,10 @@ class View {
     // "&New FNT": asks for the height of the new font; empty when cancelled.
     virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 
+    // A recovery copy of an ended run can be recovered or discarded (or no
+    // longer can).
+    virtual void RecoveryChanged(bool /*available*/) {}
+
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}
 

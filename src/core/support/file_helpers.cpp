@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/app_error.h"
+#include "support/save_target.h"
 
 namespace gft {
 
@@ -53,23 +54,6 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Permissions of a newly created file under the process's umask.
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The mode of the file that replaces path: the old file's permissions, made
-// writable for its owner (a read-only file is still replaced), or the usual
-// mode of a new file.
-mode_t ReplacementMode(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-        return (info.st_mode & 0777) | S_IWUSR;
-    return NewFileMode();
-}
-
 // A symbolic link is written through: the file it points to is replaced.
 std::string LinkTarget(const std::string& path) {
     struct stat info {};
@@ -88,12 +72,20 @@ std::int64_t GetFileLength(const std::string& path) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
 void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
-    const std::string path = LinkTarget(givenPath);
+    const SaveTarget target = InspectSaveTarget(LinkTarget(givenPath));
+    if (target.exists && target.info.st_nlink > 1) return WriteInPlace(target, bytes);
+    const std::string& path = target.path;
+    RemoveStaleTemporaryFiles(FolderOf(path));
     std::string tempName = FolderOf(path) + "/.gft-write-XXXXXX";
     std::vector<char> pattern(tempName.begin(), tempName.end());
     pattern.push_back('\0');
@@ -102,8 +94,8 @@ void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
     tempName = pattern.data();
     try {
         WriteAll(fd.get(), bytes);
-        if (::fchmod(fd.get(), ReplacementMode(path)) != 0 || ::fsync(fd.get()) != 0 ||
-            ::close(fd.release()) != 0)
+        KeepOwnerAndMode(fd.get(), target);
+        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
         if (::rename(tempName.c_str(), path.c_str()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
@@ -114,8 +106,12 @@ void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
 }
 
 Bytes ReadFileBytes(const std::string& path, std::size_t maxBytes, const std::string& source) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a FIFO would wait for a writer forever.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) throw AppError::FromErrno(errno, source);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) throw AppError::FromErrno(errno, source);
+    if (!S_ISREG(info.st_mode)) throw NotRegularFile(path, source);
     Bytes bytes;
     std::uint8_t chunk[65536];
     while (bytes.size() < maxBytes) {

@@ -12,15 +12,22 @@ namespace gft {
 // reason (no such file, empty name, no access).
 std::int64_t GetFileLength(const std::string& path);
 
+// True when path names a regular file (after symbolic links).
+bool IsRegularFile(const std::string& path);
+
 // Deletes a file; any failure is swallowed.
 void DeleteFile(const std::string& path);
 
 // Replaces the file at path by exactly these bytes. The new content is written
 // to a temporary file beside it and renamed over the target, so a failure never
-// destroys the old file. Throws AppError (errno, "WriteByteArray").
+// destroys the old file; the replacement keeps the old file's mode and, where
+// permitted, its owner. A target that is not a regular file, or that this user
+// may not write, is refused; one with several hard links is rewritten in place
+// (see WriteInPlace). Throws AppError (errno, "WriteByteArray").
 void WriteByteArray(const std::string& path, const Bytes& bytes);
 
-// Reads at most maxBytes from the start of a file. Throws AppError on failure.
+// Reads at most maxBytes from the start of a file. Throws AppError on failure,
+// and at once for anything but a regular file (a FIFO, a device, a folder).
 Bytes ReadFileBytes(const std::string& path, std::size_t maxBytes, const std::string& source);
 
 // Makes startFolder current again after file work (no-op when it is empty).

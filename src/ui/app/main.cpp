@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "support/termination_signals.h"
+#include "ui/main/end_of_run.h"
 #include "ui/main/first_paint.h"
 #include "ui/main/main_window.h"
 #include "ui/main/startup_outcome.h"
 
 int main(int argc, char* argv[]) {
+    gft::InstallTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grind FNT Tool"));
     // Qt has taken its own options out of argv; every other element is one
@@ -24,10 +27,12 @@ int main(int argc, char* argv[]) {
     gft::ui::MainWindow window(std::move(dialogs),
                                gft::ProcessEnvironment(programFolder, arguments));
     dialogParent->SetParent(&window);
+    gft::ui::CloseOnTerminationSignal(window);
     if (const auto status = gft::ui::EndOfStartup(window.startup(), window.session(), *dialogParent,
                                                   stdout, stderr))
         return *status;
     gft::ui::ExitAfterFirstPaintIfAsked(window);
+    gft::ui::KeepRecoveryCopies(window, window.session());
     window.show();
     return QApplication::exec();
 }

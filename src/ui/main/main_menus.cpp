@@ -9,6 +9,7 @@
 #include "app/shutdown.h"
 #include "commands/editor/char_editor.h"
 #include "commands/files/file_commands.h"
+#include "commands/files/recovery.h"
 #include "commands/files/save_font.h"
 #include "commands/glyphs/block_copy.h"
 #include "commands/glyphs/height_gap.h"
@@ -101,6 +102,11 @@ void BuildFileMenu(MenuBuilder m) {
     exportMenu.Disabled("mnuExportFony", "Bitmap for Fony...");
     exportMenu.Disabled("mnuExportAtari", "Atar&i 8-bit FNT...");
     exportMenu.Disabled("mnuExport8bit", "8-bit binary FNT...");
+    m.Separator();
+    // Enabled by the view while a copy of an ended run is on offer.
+    m.Item("mnuRecover", "&Recover unsaved changes", "", RecoverUnsavedChanges)->setEnabled(false);
+    m.Item("mnuDiscardRecovery", "&Discard recovered changes", "", DiscardRecoveredChanges)
+        ->setEnabled(false);
     m.Separator();
     m.Item("mnuExit", "E&xit", "", RequestExit);
 }

@@ -83,6 +83,8 @@ void MainWindow::BuildWindow() {
     BuildMainMenus(*this, session_, parts_.toggles);
     parts_.undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
     parts_.redo = menuBar()->findChild<QAction*>(QStringLiteral("mnuRedo"));
+    parts_.recover = menuBar()->findChild<QAction*>(QStringLiteral("mnuRecover"));
+    parts_.discardRecovery = menuBar()->findChild<QAction*>(QStringLiteral("mnuDiscardRecovery"));
 
     Session& session = session_;
     connect(parts_.grid, &TileGrid::TilePressed, this, [&session](int code, int button, int shift) {

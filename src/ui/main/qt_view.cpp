@@ -142,6 +142,11 @@ void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int
     parts_.hover->ShowHover(Text(label), TileFile(code), zoomWidth, zoomHeight);
 }
 
+void QtView::RecoveryChanged(bool available) {
+    for (QAction* item : {parts_.recover, parts_.discardRecovery})
+        if (item != nullptr) item->setEnabled(available);
+}
+
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
     ShowHistoryItem(parts_.undo, QStringLiteral("Undo"), undoName);
     ShowHistoryItem(parts_.redo, QStringLiteral("Redo"), redoName);

@@ -37,6 +37,8 @@ struct WindowParts {
     std::array<ToggleControls, kToggleCount> toggles{};
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* recover = nullptr;
+    QAction* discardRecovery = nullptr;
 };
 
 // Shows what the core reports on the main window's widgets. It holds no rule:
@@ -66,6 +68,7 @@ class QtView : public View {
     void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
 
     void HistoryChanged(const std::string& undoName, const std::string& redoName) override;
+    void RecoveryChanged(bool available) override;
     std::optional<int> AskHeight(int suggested) override;
 
     void ShowEditor() override;

@@ -23,17 +23,15 @@ constexpr const char* kEightBitFilter =
     "8-bit binary Fonts (*.fnt;*.bin)|*.fnt;*.bin|8-bit Font (*.fnt)|*.fnt|"
     "8-bit Font (*.bin)|*.bin|All files (*.*)|*.*";
 
-void RunReader(Session& session, const std::string& path, std::uint8_t mode) {
+// Returns false when the reader or the import refused the file.
+bool RunReader(Session& session, const std::string& path, std::uint8_t mode) {
     switch (mode) {
         case kModeEightBit:
-            ImportEightBitFont(session, path, false);
-            break;
+            return ImportEightBitFont(session, path, false);
         case kModeAtari:
-            ImportEightBitFont(session, path, true);
-            break;
+            return ImportEightBitFont(session, path, true);
         default:
-            ReadFntFile(session, path, static_cast<OpenMode>(mode));
-            break;
+            return ReadFntFile(session, path, static_cast<OpenMode>(mode)).accepted;
     }
 }
 
@@ -83,9 +81,10 @@ void OpenFontFile(Session& session, std::uint8_t mode) {
         if (!chosen) return;
         session.FilePaths[mode] = *chosen;
         UndoStep step(session, kind.stepName);
-        RunReader(session, *chosen, mode);
+        if (!RunReader(session, *chosen, mode)) ++session.refusedFiles;
     } catch (const AppError& error) {
         ReportError(session, error);
+        ++session.refusedFiles;
     }
 }
 

@@ -8,15 +8,15 @@
 
 namespace gft {
 
-void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
+bool ImportEightBitFont(Session& session, const std::string& path, bool remap) {
     const std::int64_t length = GetFileLength(path);
     if (length == -1) {
         session.Log("File not found!");
-        return;
+        return false;
     }
     if (length == 0) {
         session.Log("File is empty, nothing to import");
-        return;
+        return false;
     }
     for (const std::string& line : EightBitSizeWarnings(length))
         session.Log(line);
@@ -35,6 +35,7 @@ void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
     RedrawTiles(session, 0, 255);
     session.SetEditStatus(2);
     session.Log("FNT Imported (over current)");
+    return true;
 }
 
 }  // namespace gft

@@ -11,7 +11,7 @@ class Session;
 // (only its first 128 characters are used; a 512-byte file holds packed
 // 4-pixel characters). Otherwise the bytes are taken in file order. The
 // font is left as it was when the file is missing or empty, and on a read
-// error (AppError).
-void ImportEightBitFont(Session& session, const std::string& path, bool remap);
+// error (AppError). Returns false when the file was refused.
+bool ImportEightBitFont(Session& session, const std::string& path, bool remap);
 
 }  // namespace gft

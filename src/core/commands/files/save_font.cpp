@@ -20,7 +20,7 @@ void WriteSelectionTable(const Session& session, const std::string& destination)
     const auto& selected = session.font.Selected;
     const bool any = std::any_of(selected.begin(), selected.end(), [](auto v) { return v != 0; });
     if (!any) {
-        if (GetFileLength(lok) > -1) DeleteFile(lok);
+        if (IsRegularFile(lok)) DeleteFile(lok);
         return;
     }
     WriteByteArray(lok, Bytes(selected.begin(), selected.end()));
@@ -43,6 +43,7 @@ bool SaveFontTo(Session& session, std::string destination) {
     }
     session.SetEditStatus(0);
     MarkHistorySaved(session);
+    ForgetRecoveryCopy(session);
     return true;
 }
 

@@ -164,7 +164,13 @@ void SaveINI(Session& session) {
     if (GetFileLength(folder) == -1) MakeFolders(folder);
     const std::string path = SettingsFilePath(session);
     if (GetFileLength(path) == -1) WriteByteArray(path, BytesOf("[Version]"));
-    IniFile file = ReadIniFile(path);
+    IniFile file;
+    try {
+        file = ReadIniFile(path);
+    } catch (const AppError& error) {
+        // A file too large to be ours is replaced by one of our keys alone.
+        if (error.number() != EFBIG) throw;
+    }
     StoreSettings(session, file);
     WriteIniFile(path, file);
 }

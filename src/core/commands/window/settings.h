@@ -20,8 +20,9 @@ std::string SettingsFilePath(const Session& session);
 void LoadINI(Session& session);
 
 // Writes every key of Settings.ini, creating the settings folder (with any
-// missing folder above it) and the file when missing. Throws AppError when the folder or the file
-// cannot be made or written.
+// missing folder above it) and the file when missing; a file too large to be
+// a settings file is replaced. Throws AppError when the folder or the file
+// cannot be made, read or written.
 void SaveINI(Session& session);
 
 // "Load Settings": LoadINI, then redraws every tile when a font is loaded and

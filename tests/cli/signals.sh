@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# grindfnt ends cleanly on SIGTERM, SIGINT, SIGHUP and SIGQUIT while it waits
+# for its next line: status 128 + the signal's number, its working folder
+# gone, and (with --settings) the unsaved changes kept as a recovery copy.
+#   signals.sh GRINDFNT SAMPLE_FNT
+set -euo pipefail
+set -m  # background jobs get SIGINT and SIGQUIT as a terminal would send them
+grindfnt=$1 sample=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cp "$sample" a.fnt
+failures=0
+fail() { echo "FAIL ($sig): $*"; failures=$((failures + 1)); }
+
+# Waits up to 20 s for a file matching the pattern.
+wait_for() {
+  for _ in $(seq 200); do
+    compgen -G "$1" >/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+for sig in TERM INT HUP QUIT; do
+  mkdir "tmp-$sig" "settings-$sig"
+  mkfifo "in-$sig"
+  TMPDIR="$work/tmp-$sig" "$grindfnt" run --settings "settings-$sig" <"in-$sig" >"out-$sig" 2>&1 &
+  pid=$!
+  exec 3>"in-$sig"
+  # The first change is kept at once; the second, within two seconds of it,
+  # only when the runner ends. Saving the settings tells that it was done.
+  printf 'load a.fnt\nheight 0\n' >&3
+  wait_for "settings-$sig/Recovery/*.ini" || fail "no recovery copy of the first change"
+  printf 'height 0\nsave-settings\n' >&3
+  wait_for "settings-$sig/Settings.ini" || fail "settings not saved"
+  [ -n "$(ls -A "tmp-$sig")" ] || fail "no working folder while running"
+  kill "-$sig" "$pid"
+  status=0
+  wait "$pid" || status=$?
+  exec 3>&-
+  expected=$((128 + $(kill -l "$sig")))
+  [ "$status" = "$expected" ] || fail "exit status $status, expected $expected"
+  [ -z "$(ls -A "tmp-$sig")" ] || fail "left in TMPDIR: $(ls -A "tmp-$sig")"
+  printf 'recover\ntitle\n' | "$grindfnt" run --settings "settings-$sig" | grep -q 'HEIGHT:22' ||
+    fail "the second change was not kept"
+done
+[ "$failures" = 0 ] && echo "all four signals end grindfnt cleanly"
+exit "$failures"
