@@ -1,0 +1,208 @@
+#include "format/png_codec.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "format/image_pixels.h"
+
+namespace gft {
+
+namespace {
+
+// Where libpng's error callback leaves its message before it jumps back to
+// the setjmp of the stage that called into libpng. Plain data only: the jump
+// skips no destructor.
+struct PngContext {
+    const std::uint8_t* input = nullptr;
+    std::size_t size = 0;
+    std::size_t position = 0;
+    Bytes* output = nullptr;
+    char message[160] = {};
+};
+
+PngContext& ContextOf(png_structp png) {
+    return *static_cast<PngContext*>(png_get_error_ptr(png));
+}
+
+[[noreturn]] void OnError(png_structp png, png_const_charp message) {
+    PngContext& context = ContextOf(png);
+    std::strncpy(context.message, message ? message : "", sizeof context.message - 1);
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
+    PngContext& context = ContextOf(png);
+    if (context.size - context.position < length) png_error(png, "the file ends too early");
+    std::memcpy(data, context.input + context.position, length);
+    context.position += length;
+}
+
+void WriteBytes(png_structp png, png_bytep data, png_size_t length) {
+    Bytes& out = *ContextOf(png).output;
+    out.insert(out.end(), data, data + length);
+}
+
+void Flush(png_structp) {}
+
+std::string Damaged(const PngContext& context) {
+    return std::string("PNG image is damaged: ") + context.message;
+}
+
+// ---- reading
+
+struct ReadHandles {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~ReadHandles() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
+};
+
+// Reads the header and asks libpng for 8-bit grey, or 8-bit RGBA when the
+// picture has colour or transparency. Returns false on a libpng error.
+bool ReadHeader(png_structp png, png_infop info) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_info(png, info);
+    const png_byte colourType = png_get_color_type(png, info);
+    const bool alpha =
+        (colourType & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
+    const bool colour = colourType & PNG_COLOR_MASK_COLOR;
+    png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
+    png_set_strip_16(png);
+    if (colour || alpha) {
+        png_set_gray_to_rgb(png);
+        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    }
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    return true;
+}
+
+bool ReadRows(png_structp png, std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_image(png, rows.data());
+    return true;
+}
+
+std::vector<png_bytep> RowPointers(std::uint8_t* pixels, std::size_t stride, int height) {
+    std::vector<png_bytep> rows(static_cast<std::size_t>(height));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        rows[y] = pixels + y * stride;
+    return rows;
+}
+
+void RgbaToGrey(const Bytes& rgba, GrayImage& image) {
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+        const std::uint8_t* p = &rgba[i * 4];
+        image.pixels[i] = OverWhite(Luminance(p[0], p[1], p[2]), p[3]);
+    }
+}
+
+// ---- writing
+
+struct WriteHandles {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~WriteHandles() { png_destroy_write_struct(&png, info ? &info : nullptr); }
+};
+
+// One bit per pixel, leftmost pixel in the high bit, 1 for white.
+Bytes PackOneBitRows(const GrayImage& image) {
+    const std::size_t stride = (static_cast<std::size_t>(image.width) + 7) / 8;
+    Bytes packed(stride * static_cast<std::size_t>(image.height), 0);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (!image.IsInk(x, y))
+                packed[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> (x % 8));
+    return packed;
+}
+
+bool WriteImage(png_structp png, png_infop info, const GrayImage& image, int bitDepth,
+                std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
+                 static_cast<png_uint_32>(image.height), bitDepth, PNG_COLOR_TYPE_GRAY,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Sheets are mostly flat paper: no filter and quick deflate keep the
+    // export near the cost of writing its bytes.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 1);
+    png_write_info(png, info);
+    png_write_image(png, rows.data());
+    png_write_end(png, info);
+    return true;
+}
+
+}  // namespace
+
+bool LooksLikePng(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0;
+}
+
+FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes) {
+    using Result = FormatResult<GrayImage>;
+    if (!LooksLikePng(bytes)) return Result::Failure("Not a PNG image");
+    PngContext context;
+    context.input = bytes.data();
+    context.size = bytes.size();
+    ReadHandles handles;
+    handles.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
+    if (!handles.png) return Result::Failure("Out of memory");
+    handles.info = png_create_info_struct(handles.png);
+    if (!handles.info) return Result::Failure("Out of memory");
+    png_set_read_fn(handles.png, &context, ReadBytes);
+    png_set_user_limits(handles.png, kMaxImageSide, kMaxImageSide);
+    png_set_chunk_malloc_max(handles.png, 8u << 20);
+    if (!ReadHeader(handles.png, handles.info)) return Result::Failure(Damaged(context));
+
+    const auto width = static_cast<std::int64_t>(png_get_image_width(handles.png, handles.info));
+    const auto height = static_cast<std::int64_t>(png_get_image_height(handles.png, handles.info));
+    if (std::string refused = CheckImageSize(width, height); !refused.empty())
+        return Result::Failure(refused);
+    GrayImage image(static_cast<int>(width), static_cast<int>(height));
+    const int channels = png_get_channels(handles.png, handles.info);
+    const std::size_t stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
+    if (png_get_rowbytes(handles.png, handles.info) != stride)
+        return Result::Failure("PNG image is damaged: unexpected row size");
+    if (channels == 1) {
+        auto rows = RowPointers(image.pixels.data(), stride, image.height);
+        if (!ReadRows(handles.png, rows)) return Result::Failure(Damaged(context));
+        return Result::Success(std::move(image));
+    }
+    Bytes rgba(stride * static_cast<std::size_t>(height));
+    auto rows = RowPointers(rgba.data(), stride, image.height);
+    if (!ReadRows(handles.png, rows)) return Result::Failure(Damaged(context));
+    RgbaToGrey(rgba, image);
+    return Result::Success(std::move(image));
+}
+
+FormatResult<Bytes> EncodePng(const GrayImage& image, PngDepth depth) {
+    using Result = FormatResult<Bytes>;
+    if (image.width < 1 || image.height < 1) return Result::Failure("Image is empty");
+    Bytes out;
+    PngContext context;
+    context.output = &out;
+    WriteHandles handles;
+    handles.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
+    if (!handles.png) return Result::Failure("Out of memory");
+    handles.info = png_create_info_struct(handles.png);
+    if (!handles.info) return Result::Failure("Out of memory");
+    png_set_write_fn(handles.png, &context, WriteBytes, Flush);
+
+    const bool oneBit = depth == PngDepth::OneBit;
+    Bytes packed;
+    if (oneBit) packed = PackOneBitRows(image);
+    std::uint8_t* first = oneBit ? packed.data() : const_cast<std::uint8_t*>(image.pixels.data());
+    const std::size_t stride = oneBit ? (static_cast<std::size_t>(image.width) + 7) / 8
+                                      : static_cast<std::size_t>(image.width);
+    auto rows = RowPointers(first, stride, image.height);
+    if (!WriteImage(handles.png, handles.info, image, oneBit ? 1 : 8, rows))
+        return Result::Failure(std::string("PNG image could not be written: ") + context.message);
+    return Result::Success(std::move(out));
+}
+
+}  // namespace gft
