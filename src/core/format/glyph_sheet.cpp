@@ -1,0 +1,166 @@
+#include "format/glyph_sheet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace gft {
+
+namespace {
+
+constexpr int kSheetColumns = 16;
+constexpr int kSheetRows = 16;
+constexpr int kMaxFontHeight = 255;
+
+int CellLeft(int code, int cellWidth) {
+    return code % kSheetColumns * cellWidth;
+}
+
+int CellTop(int code, int cellHeight) {
+    return code / kSheetColumns * cellHeight;
+}
+
+bool BitAt(const CharInfo& glyph, int x, int y) {
+    const auto byte = glyph.Pixels[static_cast<std::size_t>(y * glyph.BytesPerRow() + x / 8)];
+    return byte & (0x80 >> (x % 8));
+}
+
+void DrawGlyph(const CharInfo& glyph, int left, int top, int height, int cellWidth,
+               GrayImage& sheet) {
+    const int visible = std::min<int>(glyph.Width, cellWidth);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < visible; ++x)
+            if (BitAt(glyph, x, y)) sheet.Set(left + x, top + y, 0);
+}
+
+CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int width) {
+    CharInfo glyph;
+    glyph.Present = true;
+    glyph.Width = static_cast<std::uint8_t>(width);
+    const int stride = glyph.BytesPerRow();
+    glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (sheet.IsInk(left + x, top + y))
+                glyph.Pixels[static_cast<std::size_t>(y * stride + x / 8)] |=
+                    static_cast<std::uint8_t>(0x80 >> (x % 8));
+    return glyph;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Reads a decimal number from the front of text and drops it and the blanks
+// after it.
+std::optional<int> TakeNumber(std::string_view& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data()) return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    text = Trimmed(text);
+    return value;
+}
+
+struct WidthLine {
+    int code = 0;
+    int width = 0;
+};
+
+std::optional<WidthLine> ParseWidthLine(std::string_view line) {
+    std::string_view rest = Trimmed(line);
+    const auto code = TakeNumber(rest);
+    const auto width = TakeNumber(rest);
+    if (!code || !width || !rest.empty()) return std::nullopt;
+    if (*code < 0 || *code >= kGlyphCount || *width < 0) return std::nullopt;
+    return WidthLine{*code, *width};
+}
+
+}  // namespace
+
+SheetGeometry SheetGeometryOf(const Font& font) {
+    return {std::max<int>(font.MaxWidth, 1), font.FontHeight};
+}
+
+GrayImage DrawGlyphSheet(const Font& font) {
+    const SheetGeometry cell = SheetGeometryOf(font);
+    GrayImage sheet(cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const CharInfo& glyph = font.Chars[code];
+        if (!glyph.Present) continue;
+        DrawGlyph(glyph, CellLeft(code, cell.cellWidth), CellTop(code, cell.cellHeight),
+                  std::min<int>(font.FontHeight, glyph.DataSize() / glyph.BytesPerRow()),
+                  cell.cellWidth, sheet);
+    }
+    return sheet;
+}
+
+std::string WidthTable(const Font& font) {
+    std::string table;
+    for (int code = 0; code < kGlyphCount; ++code)
+        if (font.Chars[code].Present)
+            table += std::to_string(code) + " " + std::to_string(font.Chars[code].Width) + "\n";
+    return table;
+}
+
+SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable) {
+    SheetImport result;
+    const int cellWidth = sheet.width / kSheetColumns;
+    const int cellHeight = sheet.height / kSheetRows;
+    if (cellWidth < 1 || cellHeight < 1 || sheet.width % kSheetColumns != 0 ||
+        sheet.height % kSheetRows != 0) {
+        result.error = "Image size must be 16 x 16 equal cells";
+        return result;
+    }
+    if (cellHeight > kMaxFontHeight) {
+        result.error =
+            "Cells are " + std::to_string(cellHeight) + " pixels high; a font is at most 255";
+        return result;
+    }
+    if (widthTable.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        result.error = "Width table is empty";
+        return result;
+    }
+    std::array<std::optional<int>, kGlyphCount> widths{};
+    int lineNumber = 0;
+    while (!widthTable.empty()) {
+        const std::size_t end = std::min(widthTable.find('\n'), widthTable.size());
+        const std::string_view line = widthTable.substr(0, end);
+        widthTable.remove_prefix(std::min(end + 1, widthTable.size()));
+        ++lineNumber;
+        if (Trimmed(line).empty()) continue;
+        const auto parsed = ParseWidthLine(line);
+        if (!parsed || widths[parsed->code]) {
+            result.notes.push_back("Width table line " + std::to_string(lineNumber) + " skipped");
+            continue;
+        }
+        int width = parsed->width;
+        const int widest = std::min(cellWidth, 255);
+        if (width > widest) {
+            result.notes.push_back("Width of " + std::to_string(parsed->code) + " cut from " +
+                                   std::to_string(width) + " to " + std::to_string(widest));
+            width = widest;
+        }
+        widths[parsed->code] = width;
+    }
+    if (std::none_of(widths.begin(), widths.end(), [](const auto& w) { return w.has_value(); })) {
+        result.error = "Width table has no line \"CODE WIDTH\"";
+        return result;
+    }
+    result.height = static_cast<std::uint8_t>(cellHeight);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (widths[code])
+            result.chars[code] = ReadGlyph(sheet, CellLeft(code, cellWidth),
+                                           CellTop(code, cellHeight), cellHeight, *widths[code]);
+        else
+            MakeAbsent(result.chars[code], cellHeight);
+    }
+    return result;
+}
+
+}  // namespace gft
