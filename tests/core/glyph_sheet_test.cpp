@@ -68,16 +68,13 @@ TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
     SetGlyph(font, 0, 1, Bytes{0xFF, 0x00});  // one ink pixel, the rest invisible
     SetGlyph(font, 17, 3, Bytes{0xA0, 0x40});
     SetGlyph(font, 255, 0, Bytes{0xFF, 0xFF});  // width 0: nothing to draw
-    const GrayImage sheet = DrawGlyphSheet(font);
+    const InkBitmap sheet = DrawGlyphSheet(font);
     ASSERT_EQ(sheet.width, 48);
     ASSERT_EQ(sheet.height, 32);
     std::vector<std::pair<int, int>> ink;
     for (int y = 0; y < sheet.height; ++y)
         for (int x = 0; x < sheet.width; ++x)
-            if (sheet.At(x, y) == 0)
-                ink.emplace_back(x, y);
-            else
-                ASSERT_EQ(sheet.At(x, y), 255);
+            if (sheet.IsInk(x, y)) ink.emplace_back(x, y);
     // Code 17: column 1, row 1, so its cell starts at (3, 2).
     EXPECT_EQ(ink, (std::vector<std::pair<int, int>>{{0, 0}, {3, 2}, {5, 2}, {4, 3}}));
     EXPECT_EQ(WidthTable(font), "0 1\n17 3\n255 0\n");
@@ -86,10 +83,9 @@ TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
 
 TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
     const Font font = RandomFont(13, 19, 7);
-    const GrayImage sheet = DrawGlyphSheet(font);
+    const InkBitmap sheet = DrawGlyphSheet(font);
     const std::string table = WidthTable(font);
-    for (const Bytes& file :
-         {EncodePng(sheet, PngDepth::OneBit).value, EncodeBmp1Bit(sheet).value}) {
+    for (const Bytes& file : {EncodePng(sheet).value, EncodeBmp1Bit(sheet).value}) {
         const auto image = LooksLikePng(file) ? DecodePng(file) : DecodeBmp(file);
         ASSERT_TRUE(image.ok()) << image.error;
         const SheetImport back = ReadGlyphSheet(image.value, table);
@@ -184,8 +180,8 @@ TEST(HtmlSpecimen, DrawsTheSampleByCodePageAndMarksTheSelection) {
     Font font = EmptyFont(2);
     SetGlyph(font, 0xBF, 2, Bytes{0xC0, 0x40});  // ż
     SetGlyph(font, 'w', 3, Bytes{0x20, 0x20});
-    const GrayImage line = DrawText(font, EncodeCp1250(U"żółw"));
-    EXPECT_EQ(line.pixels, (Bytes{0, 0, 255, 255, 0, 255, 0, 255, 255, 0}));
+    const InkBitmap line = DrawText(font, EncodeCp1250(U"żółw"));
+    EXPECT_EQ(ToGray(line).pixels, (Bytes{0, 0, 255, 255, 0, 255, 0, 255, 255, 0}));
 
     font.Selected['w'] = 1;
     font.Selected[1] = 1;

@@ -55,7 +55,7 @@ std::vector<std::uint8_t> Pixels(const FormatResult<GrayImage>& decoded) {
     return decoded.value.pixels;
 }
 
-TEST(Png, KeepsEveryGreyAndMakesOneBitOfTheInk) {
+TEST(Png, KeepsEveryGreyAndWritesInkAsOneBitBlack) {
     const GrayImage image = Gradient(23, 11);
     EXPECT_EQ(DecodePng(EncodePng(image).value).value, image);
 
@@ -66,7 +66,7 @@ TEST(Png, KeepsEveryGreyAndMakesOneBitOfTheInk) {
     GrayImage expected(9, 2);
     expected.Set(0, 0, 0);
     expected.Set(8, 1, 0);
-    EXPECT_EQ(DecodePng(EncodePng(edge, PngDepth::OneBit).value).value, expected);
+    EXPECT_EQ(DecodePng(EncodePng(InkOf(edge)).value).value, expected);
 }
 
 TEST(Png, EveryColourTypeReadsAsLuminanceOverWhite) {
@@ -166,11 +166,11 @@ TEST(Bmp, OneBitFileIsBottomUpPaddedBlackAndWhite) {
     GrayImage image(10, 2);
     image.Set(0, 0, 0);
     image.Set(9, 1, 100);
-    const Bytes file = EncodeBmp1Bit(image).value;
+    const Bytes file = EncodeBmp1Bit(InkOf(image)).value;
     ASSERT_EQ(file.size(), 62u + 2 * 4);
-    EXPECT_EQ(Bytes(file.begin() + 54, file.begin() + 62), (Bytes{0, 0, 0, 0, 255, 255, 255, 0}));
+    EXPECT_EQ(Bytes(file.begin() + 54, file.begin() + 62), (Bytes{255, 255, 255, 0, 0, 0, 0, 0}));
     // Bottom row first: ink at x 9; then the top row: ink at x 0.
-    EXPECT_EQ(Bytes(file.begin() + 62, file.end()), (Bytes{0xFF, 0x80, 0, 0, 0x7F, 0xC0, 0, 0}));
+    EXPECT_EQ(Bytes(file.begin() + 62, file.end()), (Bytes{0, 0x40, 0, 0, 0x80, 0, 0, 0}));
     GrayImage expected(10, 2);
     expected.Set(0, 0, 0);
     expected.Set(9, 1, 0);

@@ -1,5 +1,6 @@
 #include "format/bmp_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -137,35 +138,33 @@ FormatResult<GrayImage> DecodeBmp(std::span<const std::uint8_t> bytes) {
     return Result::Success(std::move(image));
 }
 
-FormatResult<Bytes> EncodeBmp1Bit(const GrayImage& image) {
+FormatResult<Bytes> EncodeBmp1Bit(const InkBitmap& bitmap) {
     using Result = FormatResult<Bytes>;
-    if (image.width < 1 || image.height < 1) return Result::Failure("Image is empty");
+    if (bitmap.width < 1 || bitmap.height < 1) return Result::Failure("Image is empty");
     constexpr std::size_t kPaletteSize = 8;
     constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + kPaletteSize;
-    const std::size_t stride = RowStride(image.width, 1);
-    const std::size_t pixelBytes = stride * static_cast<std::size_t>(image.height);
+    const std::size_t stride = RowStride(bitmap.width, 1);
+    const std::size_t pixelBytes = stride * static_cast<std::size_t>(bitmap.height);
     Bytes out(kPixelOffset + pixelBytes, 0);
     out[0] = 'B';
     out[1] = 'M';
     Put32(out, 2, static_cast<std::uint32_t>(out.size()));
     Put32(out, 10, kPixelOffset);
-    std::size_t at = kFileHeaderSize;
+    const std::size_t at = kFileHeaderSize;
     Put32(out, at, kInfoHeaderSize);
-    Put32(out, at + 4, static_cast<std::uint32_t>(image.width));
-    Put32(out, at + 8, static_cast<std::uint32_t>(image.height));
+    Put32(out, at + 4, static_cast<std::uint32_t>(bitmap.width));
+    Put32(out, at + 8, static_cast<std::uint32_t>(bitmap.height));
     Put16(out, at + 12, 1);  // planes
     Put16(out, at + 14, 1);  // bits per pixel
     Put32(out, at + 20, static_cast<std::uint32_t>(pixelBytes));
     Put32(out, at + 24, kPixelsPerMetre);
     Put32(out, at + 28, kPixelsPerMetre);
-    Put32(out, at + 32, 2);  // palette entries
-    // Entry 0 black, entry 1 white.
-    Put32(out, kFileHeaderSize + kInfoHeaderSize + 4, 0x00FFFFFF);
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* row =
-            &out[kPixelOffset + static_cast<std::size_t>(image.height - 1 - y) * stride];
-        for (int x = 0; x < image.width; ++x)
-            if (!image.IsInk(x, y)) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+    Put32(out, at + 32, 2);                                     // palette entries
+    Put32(out, kFileHeaderSize + kInfoHeaderSize, 0x00FFFFFF);  // 0 white, 1 black
+    for (int y = 0; y < bitmap.height; ++y) {
+        const std::uint8_t* row = bitmap.Row(y);
+        std::copy(row, row + bitmap.stride,
+                  &out[kPixelOffset + static_cast<std::size_t>(bitmap.height - 1 - y) * stride]);
     }
     return Result::Success(std::move(out));
 }

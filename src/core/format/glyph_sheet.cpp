@@ -20,17 +20,12 @@ int CellTop(int code, int cellHeight) {
     return code / kSheetColumns * cellHeight;
 }
 
-bool BitAt(const CharInfo& glyph, int x, int y) {
-    const auto byte = glyph.Pixels[static_cast<std::size_t>(y * glyph.BytesPerRow() + x / 8)];
-    return byte & (0x80 >> (x % 8));
-}
-
-void DrawGlyph(const CharInfo& glyph, int left, int top, int height, int cellWidth,
-               GrayImage& sheet) {
-    const int visible = std::min<int>(glyph.Width, cellWidth);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < visible; ++x)
-            if (BitAt(glyph, x, y)) sheet.Set(left + x, top + y, 0);
+// Packs up to 8 pixels of a grey row into a glyph byte, ink as set bits.
+std::uint8_t PackInk(const std::uint8_t* pixels, int count) {
+    unsigned byte = 0;
+    for (int k = 0; k < count; ++k)
+        byte |= static_cast<unsigned>(pixels[k] < 128) << (7 - k);
+    return static_cast<std::uint8_t>(byte);
 }
 
 CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int width) {
@@ -39,11 +34,15 @@ CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int wi
     glyph.Width = static_cast<std::uint8_t>(width);
     const int stride = glyph.BytesPerRow();
     glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (sheet.IsInk(left + x, top + y))
-                glyph.Pixels[static_cast<std::size_t>(y * stride + x / 8)] |=
-                    static_cast<std::uint8_t>(0x80 >> (x % 8));
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row =
+            &sheet
+                 .pixels[static_cast<std::size_t>(top + y) * static_cast<std::size_t>(sheet.width) +
+                         static_cast<std::size_t>(left)];
+        std::uint8_t* out = &glyph.Pixels[static_cast<std::size_t>(y * stride)];
+        for (int x = 0; x < width; x += 8)
+            out[x / 8] = PackInk(row + x, std::min(8, width - x));
+    }
     return glyph;
 }
 
@@ -87,15 +86,20 @@ SheetGeometry SheetGeometryOf(const Font& font) {
     return {std::max<int>(font.MaxWidth, 1), font.FontHeight};
 }
 
-GrayImage DrawGlyphSheet(const Font& font) {
+InkBitmap DrawGlyphSheet(const Font& font) {
     const SheetGeometry cell = SheetGeometryOf(font);
-    GrayImage sheet(cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows);
+    InkBitmap sheet(cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows);
     for (int code = 0; code < kGlyphCount; ++code) {
         const CharInfo& glyph = font.Chars[code];
         if (!glyph.Present) continue;
-        DrawGlyph(glyph, CellLeft(code, cell.cellWidth), CellTop(code, cell.cellHeight),
-                  std::min<int>(font.FontHeight, glyph.DataSize() / glyph.BytesPerRow()),
-                  cell.cellWidth, sheet);
+        const int stride = glyph.BytesPerRow();
+        const int rows = std::min<int>(font.FontHeight, glyph.DataSize() / stride);
+        const int visible = std::min<int>(glyph.Width, cell.cellWidth);
+        const auto left = static_cast<std::size_t>(CellLeft(code, cell.cellWidth));
+        const int top = CellTop(code, cell.cellHeight);
+        for (int y = 0; y < rows; ++y)
+            OrBits(sheet.Row(top + y), left, &glyph.Pixels[static_cast<std::size_t>(y * stride)],
+                   visible);
     }
     return sheet;
 }

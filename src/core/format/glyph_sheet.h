@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "font/font_model.h"
+#include "format/ink_bitmap.h"
 #include "format/raster.h"
 
 namespace gft {
@@ -21,9 +22,9 @@ struct SheetGeometry {
 // The cells of a font's sheet: the widest glyph (at least 1) by the height.
 SheetGeometry SheetGeometryOf(const Font& font);
 
-// Each present glyph's visible pixels at its cell's top left, ink 0 on 255;
-// bits beyond a glyph's width are not drawn.
-GrayImage DrawGlyphSheet(const Font& font);
+// Each present glyph's visible pixels at its cell's top left; bits beyond a
+// glyph's width are not drawn.
+InkBitmap DrawGlyphSheet(const Font& font);
 
 // "CODE WIDTH\n" for every present glyph, in code order.
 std::string WidthTable(const Font& font);
@@ -42,8 +43,8 @@ struct SheetImport {
 };
 
 // The glyph set a sheet and its width table describe. A code with a line is
-// present with that width (cut to the cell width) and the ink of its cell
-// inside that width; bits beyond the width are 0. A code without a line is
+// present with that width (cut to the cell width) and the ink (luminance
+// below half) of its cell inside that width; bits beyond the width are 0. A code without a line is
 // absent. The height is the cell height.
 SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable);
 

@@ -64,22 +64,19 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-bool Ink(const CharInfo& glyph, int x, int y) {
-    const std::size_t at = static_cast<std::size_t>(y * glyph.BytesPerRow() + x / 8);
-    return at < glyph.Pixels.size() && (glyph.Pixels[at] & (0x80 >> (x % 8)));
-}
-
 // Draws the visible part of a glyph with its top left at (left, 0).
-void DrawGlyph(const CharInfo& glyph, int height, int left, GrayImage& image) {
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < glyph.Width; ++x)
-            if (Ink(glyph, x, y)) image.Set(left + x, y, 0);
+void DrawGlyph(const CharInfo& glyph, int height, int left, InkBitmap& image) {
+    const int stride = glyph.BytesPerRow();
+    const int rows = std::min(height, glyph.DataSize() / stride);
+    for (int y = 0; y < rows; ++y)
+        OrBits(image.Row(y), static_cast<std::size_t>(left),
+               &glyph.Pixels[static_cast<std::size_t>(y * stride)], glyph.Width);
 }
 
 // An <img> of the picture at the scale, or nothing for an empty picture.
-std::string ImageTag(const GrayImage& image, int scale, std::string_view alt) {
+std::string ImageTag(const InkBitmap& image, int scale, std::string_view alt) {
     if (image.width < 1 || image.height < 1) return {};
-    const FormatResult<Bytes> png = EncodePng(image, PngDepth::OneBit);
+    const FormatResult<Bytes> png = EncodePng(image);
     if (!png.ok()) return {};
     return "<img alt=\"" + Escaped(alt) + "\" width=\"" + std::to_string(image.width * scale) +
            "\" height=\"" + std::to_string(image.height * scale) +
@@ -93,7 +90,7 @@ std::string GlyphCell(const Font& font, int code, int scale) {
     if (font.Selected[code]) classes += classes.empty() ? "sel" : " sel";
     std::string cell = classes.empty() ? "<td>" : "<td class=\"" + classes + "\">";
     if (glyph.Present) {
-        GrayImage image(glyph.Width, font.FontHeight);
+        InkBitmap image(glyph.Width, font.FontHeight);
         DrawGlyph(glyph, font.FontHeight, 0, image);
         cell += ImageTag(image, scale, Cp1250ToUtf8(static_cast<std::uint8_t>(code)));
     }
@@ -128,14 +125,14 @@ int SpecimenScale(const Font& font) {
     return std::clamp(kTargetHeight / font.FontHeight, 1, kMaxScale);
 }
 
-GrayImage DrawText(const Font& font, std::string_view cp1250Text) {
+InkBitmap DrawText(const Font& font, std::string_view cp1250Text) {
     int width = 0;
     for (char c : cp1250Text) {
         const CharInfo& glyph = font.Chars[static_cast<std::uint8_t>(c)];
         if (glyph.Present) width += glyph.Width;
     }
     if (width == 0 || font.FontHeight == 0) return {};
-    GrayImage image(width, font.FontHeight);
+    InkBitmap image(width, font.FontHeight);
     int left = 0;
     for (char c : cp1250Text) {
         const CharInfo& glyph = font.Chars[static_cast<std::uint8_t>(c)];

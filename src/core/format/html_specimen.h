@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "font/font_model.h"
-#include "format/raster.h"
+#include "format/ink_bitmap.h"
 
 namespace gft {
 
@@ -16,10 +16,10 @@ inline constexpr std::u32string_view kSpecimenSample =
 // pixels high, 1 to 8 times their size.
 int SpecimenScale(const Font& font);
 
-// Windows-1250 text drawn with the font, glyph after glyph at its width, ink
-// 0 on 255, FontHeight rows; characters without a present glyph are left out.
-// An empty picture when nothing is drawn.
-GrayImage DrawText(const Font& font, std::string_view cp1250Text);
+// Windows-1250 text drawn with the font, glyph after glyph at its width,
+// FontHeight rows; characters without a present glyph are left out. An empty
+// picture when nothing is drawn.
+InkBitmap DrawText(const Font& font, std::string_view cp1250Text);
 
 // One self-contained HTML page showing the font: its file name, height and
 // glyph count, the 16 x 16 glyph table (every glyph an inline PNG drawn crisp

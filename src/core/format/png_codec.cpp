@@ -1,6 +1,7 @@
 #include "format/png_codec.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -109,29 +110,19 @@ struct WriteHandles {
     ~WriteHandles() { png_destroy_write_struct(&png, info ? &info : nullptr); }
 };
 
-// One bit per pixel, leftmost pixel in the high bit, 1 for white.
-Bytes PackOneBitRows(const GrayImage& image) {
-    const std::size_t stride = (static_cast<std::size_t>(image.width) + 7) / 8;
-    Bytes packed(stride * static_cast<std::size_t>(image.height), 0);
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            if (!image.IsInk(x, y))
-                packed[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) / 8] |=
-                    static_cast<std::uint8_t>(0x80 >> (x % 8));
-    return packed;
-}
-
-bool WriteImage(png_structp png, png_infop info, const GrayImage& image, int bitDepth,
+bool WriteImage(png_structp png, png_infop info, int width, int bitDepth,
                 std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
-                 static_cast<png_uint_32>(image.height), bitDepth, PNG_COLOR_TYPE_GRAY,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(rows.size()),
+                 bitDepth, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     // Sheets are mostly flat paper: no filter and quick deflate keep the
     // export near the cost of writing its bytes.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_compression_level(png, 1);
+    png_set_compression_strategy(png, Z_RLE);
     png_write_info(png, info);
+    if (bitDepth == 1) png_set_invert_mono(png);  // ink is 1 in memory, black is 0 in the file
     png_write_image(png, rows.data());
     png_write_end(png, info);
     return true;
@@ -180,9 +171,12 @@ FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes) {
     return Result::Success(std::move(image));
 }
 
-FormatResult<Bytes> EncodePng(const GrayImage& image, PngDepth depth) {
+namespace {
+
+FormatResult<Bytes> Encode(int width, int height, int bitDepth, const std::uint8_t* pixels,
+                           std::size_t stride) {
     using Result = FormatResult<Bytes>;
-    if (image.width < 1 || image.height < 1) return Result::Failure("Image is empty");
+    if (width < 1 || height < 1) return Result::Failure("Image is empty");
     Bytes out;
     PngContext context;
     context.output = &out;
@@ -192,17 +186,21 @@ FormatResult<Bytes> EncodePng(const GrayImage& image, PngDepth depth) {
     handles.info = png_create_info_struct(handles.png);
     if (!handles.info) return Result::Failure("Out of memory");
     png_set_write_fn(handles.png, &context, WriteBytes, Flush);
-
-    const bool oneBit = depth == PngDepth::OneBit;
-    Bytes packed;
-    if (oneBit) packed = PackOneBitRows(image);
-    std::uint8_t* first = oneBit ? packed.data() : const_cast<std::uint8_t*>(image.pixels.data());
-    const std::size_t stride = oneBit ? (static_cast<std::size_t>(image.width) + 7) / 8
-                                      : static_cast<std::size_t>(image.width);
-    auto rows = RowPointers(first, stride, image.height);
-    if (!WriteImage(handles.png, handles.info, image, oneBit ? 1 : 8, rows))
+    auto rows = RowPointers(const_cast<std::uint8_t*>(pixels), stride, height);
+    if (!WriteImage(handles.png, handles.info, width, bitDepth, rows))
         return Result::Failure(std::string("PNG image could not be written: ") + context.message);
     return Result::Success(std::move(out));
+}
+
+}  // namespace
+
+FormatResult<Bytes> EncodePng(const GrayImage& image) {
+    return Encode(image.width, image.height, 8, image.pixels.data(),
+                  static_cast<std::size_t>(image.width));
+}
+
+FormatResult<Bytes> EncodePng(const InkBitmap& bitmap) {
+    return Encode(bitmap.width, bitmap.height, 1, bitmap.bits.data(), bitmap.stride);
 }
 
 }  // namespace gft

@@ -5,19 +5,16 @@
 #include <span>
 
 #include "format/format_result.h"
+#include "format/ink_bitmap.h"
 #include "format/raster.h"
 #include "support/bytes.h"
 
 namespace gft {
 
-enum class PngDepth {
-    Grey8,  // every luminance kept
-    OneBit  // ink black (0), everything else white (255)
-};
-
-// A PNG file image of a grey picture. Fails for an empty picture, or one
-// libpng refuses (over a million pixels wide or high).
-FormatResult<Bytes> EncodePng(const GrayImage& image, PngDepth depth = PngDepth::Grey8);
+// A PNG file image: 8-bit grey, or 1-bit grey with ink black. Fails for an
+// empty picture, or one libpng refuses (over a million pixels wide or high).
+FormatResult<Bytes> EncodePng(const GrayImage& image);
+FormatResult<Bytes> EncodePng(const InkBitmap& bitmap);
 
 // Any PNG libpng reads (grey, palette, colour, 1 to 16 bits, with alpha,
 // interlaced) as luminance, transparent parts laid over white. Refuses a
