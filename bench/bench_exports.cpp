@@ -41,19 +41,26 @@ const Font& Largest() {
     return font;
 }
 
-// The files an export writes, each as (name, bytes).
-std::vector<std::pair<std::string, Bytes>> ExportFiles(const Font& font, int which) {
+using Files = std::vector<std::pair<std::string, Bytes>>;
+
+// The files an export writes, each as (name, bytes), moved into place.
+Files ExportFiles(const Font& font, int which) {
+    Files files;
     switch (which) {
         case kBitmap:
-            return {{"sheet.png", EncodePng(DrawGlyphSheet(font)).value},
-                    {"sheet.widths", BytesOf(WidthTable(font))}};
+            files.emplace_back("sheet.png", EncodePng(DrawGlyphSheet(font)).value);
+            files.emplace_back("sheet.widths", BytesOf(WidthTable(font)));
+            break;
         case kGrid:
-            return {{"grid.bmp", EncodeBmp1Bit(DrawGlyphSheet(font)).value}};
+            files.emplace_back("grid.bmp", EncodeBmp1Bit(DrawGlyphSheet(font)).value);
+            break;
         case kAtari:
-            return {{"font.fnt", ExportAtariFont(font).bytes}};
+            files.emplace_back("font.fnt", ExportAtariFont(font).bytes);
+            break;
         default:
-            return {{"font.bin", ExportEightBitFont(font).bytes}};
+            files.emplace_back("font.bin", ExportEightBitFont(font).bytes);
     }
+    return files;
 }
 
 const char* ExportName(int which) {
@@ -61,7 +68,7 @@ const char* ExportName(int which) {
     return kNames[which];
 }
 
-std::size_t TotalSize(const std::vector<std::pair<std::string, Bytes>>& files) {
+std::size_t TotalSize(const Files& files) {
     std::size_t total = 0;
     for (const auto& file : files)
         total += file.second.size();

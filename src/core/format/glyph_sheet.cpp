@@ -20,8 +20,18 @@ int CellTop(int code, int cellHeight) {
     return code / kSheetColumns * cellHeight;
 }
 
-// Packs up to 8 pixels of a grey row into a glyph byte, ink as set bits.
+// Packs 8 pixels of a grey row into a glyph byte, ink (below half, so the
+// top bit clear) as set bits, the leftmost pixel in the high bit.
+std::uint8_t PackInk8(const std::uint8_t* pixels) {
+    std::uint64_t row = 0;
+    for (int k = 0; k < 8; ++k)
+        row |= std::uint64_t{pixels[k]} << (8 * k);
+    const std::uint64_t ink = (~row & 0x8080808080808080u) >> 7;  // 1 in each inked byte
+    return static_cast<std::uint8_t>((ink * 0x8040201008040201u) >> 56);
+}
+
 std::uint8_t PackInk(const std::uint8_t* pixels, int count) {
+    if (count == 8) return PackInk8(pixels);
     unsigned byte = 0;
     for (int k = 0; k < count; ++k)
         byte |= static_cast<unsigned>(pixels[k] < 128) << (7 - k);

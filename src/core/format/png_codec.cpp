@@ -110,16 +110,37 @@ struct WriteHandles {
     ~WriteHandles() { png_destroy_write_struct(&png, info ? &info : nullptr); }
 };
 
+// A sheet of noise does not shrink, and deflating it costs many times the
+// writing of its bytes: a trial on the first rows decides whether the
+// picture is compressed (quick run-length deflate) or stored.
+bool WorthCompressing(const std::vector<png_bytep>& rows, std::size_t stride) {
+    constexpr std::size_t kTrialBytes = 32 * 1024;
+    Bytes trial;
+    for (std::size_t y = 0; y < rows.size() && trial.size() < kTrialBytes; ++y)
+        trial.insert(trial.end(), rows[y], rows[y] + stride);
+    z_stream stream{};
+    if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return true;
+    Bytes out(deflateBound(&stream, static_cast<uLong>(trial.size())));
+    stream.next_in = trial.data();
+    stream.avail_in = static_cast<uInt>(trial.size());
+    stream.next_out = out.data();
+    stream.avail_out = static_cast<uInt>(out.size());
+    deflate(&stream, Z_FINISH);
+    const std::size_t packed = stream.total_out;
+    deflateEnd(&stream);
+    return packed * 10 < trial.size() * 9;
+}
+
 bool WriteImage(png_structp png, png_infop info, int width, int bitDepth,
-                std::vector<png_bytep>& rows) {
+                std::vector<png_bytep>& rows, bool compress) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(rows.size()),
                  bitDepth, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    // Sheets are mostly flat paper: no filter and quick deflate keep the
-    // export near the cost of writing its bytes.
+    // Sheets are mostly flat paper: no filter and run-length deflate keep
+    // the export near the cost of writing its bytes.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(png, 1);
+    png_set_compression_level(png, compress ? 1 : 0);
     png_set_compression_strategy(png, Z_RLE);
     png_write_info(png, info);
     if (bitDepth == 1) png_set_invert_mono(png);  // ink is 1 in memory, black is 0 in the file
@@ -187,7 +208,12 @@ FormatResult<Bytes> Encode(int width, int height, int bitDepth, const std::uint8
     if (!handles.info) return Result::Failure("Out of memory");
     png_set_write_fn(handles.png, &context, WriteBytes, Flush);
     auto rows = RowPointers(const_cast<std::uint8_t*>(pixels), stride, height);
-    if (!WriteImage(handles.png, handles.info, width, bitDepth, rows))
+    const bool compress = WorthCompressing(rows, stride);
+    // Stored, the file is the rows with a filter byte each and a little
+    // more; room for that up front spares the copies of a growing buffer.
+    const std::size_t rawSize = (stride + 1) * rows.size();
+    out.reserve(compress ? rawSize / 8 + 1024 : rawSize + rawSize / 1000 + 1024);
+    if (!WriteImage(handles.png, handles.info, width, bitDepth, rows, compress))
         return Result::Failure(std::string("PNG image could not be written: ") + context.message);
     return Result::Success(std::move(out));
 }
