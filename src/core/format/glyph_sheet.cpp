@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kSheetColumns = 16;
 constexpr int kSheetRows = 16;
-constexpr int kMaxFontHeight = 255;
+constexpr int kMaxSide = 255;  // the most rows of a font, the most pixels of a glyph row
 
 int CellLeft(int code, int cellWidth) {
     return code % kSheetColumns * cellWidth;
@@ -38,6 +38,12 @@ std::uint8_t PackInk(const std::uint8_t* pixels, int count) {
     return static_cast<std::uint8_t>(byte);
 }
 
+const std::uint8_t* PixelsFrom(const GrayImage& image, int x, int y) {
+    return image.pixels.data() +
+           static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+           static_cast<std::size_t>(x);
+}
+
 CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int width) {
     CharInfo glyph;
     glyph.Present = true;
@@ -45,10 +51,7 @@ CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int wi
     const int stride = glyph.BytesPerRow();
     glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row =
-            &sheet
-                 .pixels[static_cast<std::size_t>(top + y) * static_cast<std::size_t>(sheet.width) +
-                         static_cast<std::size_t>(left)];
+        const std::uint8_t* row = PixelsFrom(sheet, left, top + y);
         std::uint8_t* out = &glyph.Pixels[static_cast<std::size_t>(y * stride)];
         for (int x = 0; x < width; x += 8)
             out[x / 8] = PackInk(row + x, std::min(8, width - x));
@@ -90,6 +93,44 @@ std::optional<WidthLine> ParseWidthLine(std::string_view line) {
     return WidthLine{*code, *width};
 }
 
+// Why a sheet and its table cannot be imported at all; empty when they can.
+std::string RefusedSheet(const GrayImage& sheet, std::string_view widthTable) {
+    const int cellHeight = sheet.height / kSheetRows;
+    if (sheet.width < kSheetColumns || sheet.height < kSheetRows ||
+        sheet.width % kSheetColumns != 0 || sheet.height % kSheetRows != 0)
+        return "Image size must be 16 x 16 equal cells";
+    if (cellHeight > kMaxSide)
+        return "Cells are " + std::to_string(cellHeight) + " pixels high; a font is at most 255";
+    if (widthTable.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return "Width table is empty";
+    return {};
+}
+
+using Widths = std::array<std::optional<int>, kGlyphCount>;
+
+// The width of each code with a line; a junk line or a second line for a
+// code is skipped, a width beyond the cell cut to it, each with a note.
+Widths ParseWidthTable(std::string_view table, int cellWidth, std::vector<std::string>& notes) {
+    Widths widths{};
+    const int widest = std::min(cellWidth, kMaxSide);
+    for (int number = 1; !table.empty(); ++number) {
+        const std::size_t end = std::min(table.find('\n'), table.size());
+        const std::string_view line = table.substr(0, end);
+        table.remove_prefix(std::min(end + 1, table.size()));
+        if (Trimmed(line).empty()) continue;
+        const auto parsed = ParseWidthLine(line);
+        if (!parsed || widths[parsed->code]) {
+            notes.push_back("Width table line " + std::to_string(number) + " skipped");
+            continue;
+        }
+        if (parsed->width > widest)
+            notes.push_back("Width of " + std::to_string(parsed->code) + " cut from " +
+                            std::to_string(parsed->width) + " to " + std::to_string(widest));
+        widths[parsed->code] = std::min(parsed->width, widest);
+    }
+    return widths;
+}
+
 }  // namespace
 
 SheetGeometry SheetGeometryOf(const Font& font) {
@@ -124,44 +165,11 @@ std::string WidthTable(const Font& font) {
 
 SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable) {
     SheetImport result;
+    result.error = RefusedSheet(sheet, widthTable);
+    if (!result.ok()) return result;
     const int cellWidth = sheet.width / kSheetColumns;
     const int cellHeight = sheet.height / kSheetRows;
-    if (cellWidth < 1 || cellHeight < 1 || sheet.width % kSheetColumns != 0 ||
-        sheet.height % kSheetRows != 0) {
-        result.error = "Image size must be 16 x 16 equal cells";
-        return result;
-    }
-    if (cellHeight > kMaxFontHeight) {
-        result.error =
-            "Cells are " + std::to_string(cellHeight) + " pixels high; a font is at most 255";
-        return result;
-    }
-    if (widthTable.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        result.error = "Width table is empty";
-        return result;
-    }
-    std::array<std::optional<int>, kGlyphCount> widths{};
-    int lineNumber = 0;
-    while (!widthTable.empty()) {
-        const std::size_t end = std::min(widthTable.find('\n'), widthTable.size());
-        const std::string_view line = widthTable.substr(0, end);
-        widthTable.remove_prefix(std::min(end + 1, widthTable.size()));
-        ++lineNumber;
-        if (Trimmed(line).empty()) continue;
-        const auto parsed = ParseWidthLine(line);
-        if (!parsed || widths[parsed->code]) {
-            result.notes.push_back("Width table line " + std::to_string(lineNumber) + " skipped");
-            continue;
-        }
-        int width = parsed->width;
-        const int widest = std::min(cellWidth, 255);
-        if (width > widest) {
-            result.notes.push_back("Width of " + std::to_string(parsed->code) + " cut from " +
-                                   std::to_string(width) + " to " + std::to_string(widest));
-            width = widest;
-        }
-        widths[parsed->code] = width;
-    }
+    const Widths widths = ParseWidthTable(widthTable, cellWidth, result.notes);
     if (std::none_of(widths.begin(), widths.end(), [](const auto& w) { return w.has_value(); })) {
         result.error = "Width table has no line \"CODE WIDTH\"";
         return result;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "format/image_pixels.h"
@@ -43,9 +44,16 @@ void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
     context.position += length;
 }
 
+// No exception may cross libpng: a failed allocation becomes a libpng error.
 void WriteBytes(png_structp png, png_bytep data, png_size_t length) {
     Bytes& out = *ContextOf(png).output;
-    out.insert(out.end(), data, data + length);
+    bool grown = true;
+    try {
+        out.insert(out.end(), data, data + length);
+    } catch (const std::bad_alloc&) {
+        grown = false;
+    }
+    if (!grown) png_error(png, "out of memory");
 }
 
 void Flush(png_structp) {}
