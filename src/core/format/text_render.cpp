@@ -24,17 +24,18 @@ void DrawRow(const std::uint8_t* bits, int width, int scale, std::uint8_t* targe
             std::memset(target + col * scale, 0, static_cast<std::size_t>(scale));
 }
 
-void DrawGlyph(const CharInfo& glyph, int height, int scale, int left, GrayImage& image) {
-    const int bytesPerRow = glyph.BytesPerRow();
+// Draws the glyphs' font row `row` into the picture's first row of that font
+// row, then copies it to the other scale - 1.
+void DrawFontRow(const std::vector<const CharInfo*>& glyphs, int row, int scale, GrayImage& image) {
     const auto stride = static_cast<std::size_t>(image.width);
-    const auto span = static_cast<std::size_t>(glyph.Width * scale);
-    for (int row = 0; row < height; ++row) {
-        std::uint8_t* first = image.pixels.data() + static_cast<std::size_t>(row * scale) * stride +
-                              static_cast<std::size_t>(left);
-        DrawRow(glyph.Pixels.data() + row * bytesPerRow, glyph.Width, scale, first);
-        for (int copy = 1; copy < scale; ++copy)
-            std::memcpy(first + static_cast<std::size_t>(copy) * stride, first, span);
+    std::uint8_t* first = image.pixels.data() + static_cast<std::size_t>(row * scale) * stride;
+    std::uint8_t* target = first;
+    for (const CharInfo* glyph : glyphs) {
+        DrawRow(glyph->Pixels.data() + row * glyph->BytesPerRow(), glyph->Width, scale, target);
+        target += glyph->Width * scale;
     }
+    for (int copy = 1; copy < scale; ++copy)
+        std::copy_n(first, stride, first + static_cast<std::size_t>(copy) * stride);
 }
 
 }  // namespace
@@ -50,22 +51,21 @@ TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
         result.error = "Scale must be 1 to 8, not " + std::to_string(scale);
         return result;
     }
-    const std::vector<std::uint8_t> codes = Cp1250BytesOf(utf8);
+    std::vector<const CharInfo*> glyphs;
     long width = 0;
-    for (std::uint8_t code : codes)
-        if (Drawn(font.Chars[code], height)) width += font.Chars[code].Width;
+    for (std::uint8_t code : Cp1250BytesOf(utf8)) {
+        if (!Drawn(font.Chars[code], height)) continue;
+        glyphs.push_back(&font.Chars[code]);
+        width += font.Chars[code].Width;
+    }
     if (width * scale * height * scale > kMaxPixels) {
         result.error = "Text too long to draw";
         return result;
     }
     result.image = GrayImage(static_cast<int>(width * scale), height * scale);
-    int left = 0;
-    for (std::uint8_t code : codes) {
-        const CharInfo& glyph = font.Chars[code];
-        if (!Drawn(glyph, height)) continue;
-        DrawGlyph(glyph, height, scale, left, result.image);
-        left += glyph.Width * scale;
-    }
+    if (glyphs.empty()) return result;
+    for (int row = 0; row < height; ++row)
+        DrawFontRow(glyphs, row, scale, result.image);
     return result;
 }
 

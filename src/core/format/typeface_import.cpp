@@ -77,15 +77,17 @@ const unsigned char* RowOf(const FT_Bitmap& bitmap, long row) {
     return top + row * pitch;
 }
 
-// Reads a rendered glyph's pixels as ink or background: a black and white
-// bitmap as it is, any other kind through an 8-bit copy and the threshold.
+// Reads a rendered glyph's pixels as ink or background: black and white and
+// 8-bit grey bitmaps as they are, any other kind through an 8-bit grey copy.
+// Grey is ink from the threshold up.
 class InkReader {
   public:
     InkReader(FT_Library library, const FT_Bitmap& bitmap, int percent)
         : library_(library), mono_(bitmap.pixel_mode == FT_PIXEL_MODE_MONO), percent_(percent) {
         FT_Bitmap_Init(&copy_);
-        if (mono_) {
+        if (mono_ || bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
             source_ = &bitmap;
+            levels_ = GrayLevels(bitmap);
             return;
         }
         if (FT_Bitmap_Convert(library, &bitmap, &copy_, 1) != 0) return;
@@ -104,7 +106,7 @@ class InkReader {
     }
 
   private:
-    // The value of full coverage in the 8-bit copy of a bitmap.
+    // The value of full coverage in a bitmap's 8-bit grey form.
     static int GrayLevels(const FT_Bitmap& bitmap) {
         switch (bitmap.pixel_mode) {
             case FT_PIXEL_MODE_GRAY2:
