@@ -1,34 +1,70 @@
-// Typefaces in and out: real X11 and TrueType fonts through the import, and
-// the BDF export read back by the import, directly and after X11's bdftopcf.
+// Typefaces in and out: real X11 and TrueType fonts through the import, the
+// BDF export read back (directly and after X11's bdftopcf), text drawn with a
+// font, look-alike glyphs and widths fitted to the ink.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <string>
+#include <tuple>
 
 #include "format/bdf_export.h"
+#include "format/glyph_analysis.h"
+#include "format/text_render.h"
 #include "format/typeface_import.h"
-#include "glyph_pattern.h"
 #include "test_support.h"
 
 namespace gft::test {
 namespace {
 
+using Rows = std::vector<std::string>;
+
 const std::string kHelvetica12 = "/usr/share/fonts/X11/75dpi/helvR12-ISO8859-1.pcf.gz";
 const std::string kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-TypefaceImport Import(const std::string& path, int size, CodePage page = CodePage::Windows1250) {
-    TypefaceOptions options;
-    options.pixelSize = size;
-    options.codePage = page;
-    return ImportTypefaceFile(path, options);
+// A present glyph from rows of text: '#' ink, '.' blank inside the width,
+// '+' and ',' set and clear bits beyond it.
+CharInfo GlyphOf(int width, const Rows& rows) {
+    CharInfo glyph{true, {}, static_cast<std::uint8_t>(width), 0};
+    const std::size_t bytesPerRow = static_cast<std::size_t>(glyph.BytesPerRow());
+    glyph.Pixels.assign(rows.size() * bytesPerRow, 0);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t col = 0; col < rows[row].size(); ++col)
+            if (rows[row][col] == '#' || rows[row][col] == '+')
+                glyph.Pixels[row * bytesPerRow + col / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> col % 8);
+    return glyph;
+}
+
+Rows RowsOf(const CharInfo& glyph, int height) {
+    Rows rows(static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < glyph.BytesPerRow() * 8; ++col) {
+            const bool ink =
+                glyph.Pixels[static_cast<std::size_t>(row * glyph.BytesPerRow() + col / 8)] &
+                (0x80 >> col % 8);
+            rows[static_cast<std::size_t>(row)] +=
+                col < glyph.Width ? (ink ? '#' : '.') : (ink ? '+' : ',');
+        }
+    return rows;
+}
+
+Font FontOfHeight(int height) {
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = static_cast<std::uint8_t>(height);
+    for (CharInfo& glyph : font.Chars)
+        MakeAbsent(glyph, height);
+    return font;
+}
+
+TypefaceImport Import(const std::string& path, int size, CodePage page = CodePage::Windows1250,
+                      std::optional<int> threshold = {}) {
+    return ImportTypefaceFile(path, {size, page, threshold});
 }
 
 TypefaceImport ImportText(const std::string& text, int size, std::optional<int> threshold = {}) {
-    TypefaceOptions options;
-    options.pixelSize = size;
-    options.thresholdPercent = threshold;
-    return ImportTypefaceBytes(BytesOf(text), "font.bdf", options);
+    return ImportTypefaceBytes(BytesOf(text), "font.bdf", {size, CodePage::Windows1250, threshold});
 }
 
 int InkCount(const Font& font) {
@@ -40,71 +76,50 @@ int InkCount(const Font& font) {
 }
 
 TEST(TypefaceImport, X11BitmapFontUsesItsOnlyStrikeThroughEachCodePage) {
-    const TypefaceImport latin2 = Import(kHelvetica12, 16);
-    ASSERT_TRUE(latin2.ok()) << latin2.error;
-    EXPECT_EQ(latin2.font.FontHeight, 14);
-    EXPECT_EQ(latin2.ascent, 11);
-    EXPECT_EQ(latin2.font.MaxWidth, 12);
-    EXPECT_EQ(latin2.characters, 144);
-    EXPECT_FALSE(latin2.font.Chars[0xB9].Present);  // a-ogonek: not in a Latin-1 font
-    EXPECT_FALSE(latin2.font.Chars[31].Present);
-    EXPECT_EQ(latin2.font.AttrSection, (std::array<std::uint8_t, kAttrSectionSize>{}));
-    const std::vector<std::string> a = {".........,,,,,,,", ".........,,,,,,,", "....#....,,,,,,,",
-                                        "...#.#...,,,,,,,", "...#.#...,,,,,,,", "..#...#..,,,,,,,",
-                                        "..#...#..,,,,,,,", "..#####..,,,,,,,", ".#.....#.,,,,,,,",
-                                        ".#.....#.,,,,,,,", ".#.....#.,,,,,,,", ".........,,,,,,,",
-                                        ".........,,,,,,,", ".........,,,,,,,"};
-    EXPECT_EQ(RowsOf(latin2.font.Chars['A'], 14), a);  // width 9: cell cut, baseline at 11
+    const TypefaceImport font = Import(kHelvetica12, 16);
+    ASSERT_TRUE(font.ok()) << font.error;
+    EXPECT_EQ(font.font.FontHeight, 14);
+    EXPECT_EQ(font.ascent, 11);
+    EXPECT_EQ(font.font.MaxWidth, 12);
+    EXPECT_EQ(font.characters, 144);  // no a-ogonek and the like in a Latin-1 font
+    EXPECT_FALSE(font.font.Chars[31].Present);
+    const Rows a = {".........", ".........", "....#....", "...#.#...", "...#.#...",
+                    "..#...#..", "..#...#..", "..#####..", ".#.....#.", ".#.....#.",
+                    ".#.....#.", ".........", ".........", "........."};
+    Rows rows = RowsOf(font.font.Chars['A'], 14);
+    for (std::string& row : rows)
+        EXPECT_EQ(row.substr(9), ",,,,,,,") << "the cell cuts the ink";
+    for (std::string& row : rows)
+        row.resize(9);
+    EXPECT_EQ(rows, a);
 
     const TypefaceImport latin1 = Import(kHelvetica12, 16, CodePage::Windows1252);
     EXPECT_EQ(latin1.characters, 191);
-    EXPECT_EQ(latin1.font.Chars[0xE8].Width, 7);  // e-grave here, c-caron in Windows-1250
+    EXPECT_EQ(latin1.font.Chars[0xE8].Width, 7);  // e-grave, where Windows-1250 has c-caron
     EXPECT_EQ(Import(kHelvetica12, 16, CodePage::Iso8859_2).characters, 134);
 }
 
-TEST(TypefaceImport, ScalableFaceAtTwoSizes) {
+TEST(TypefaceImport, ScalableFaceAtTwoSizesAndByThreshold) {
     const TypefaceImport small = Import(kDejaVuSans, 11);
-    ASSERT_TRUE(small.ok()) << small.error;
-    EXPECT_EQ(small.font.FontHeight, 14);
-    EXPECT_EQ(small.ascent, 11);
-    EXPECT_EQ(small.characters, 218);
-    EXPECT_EQ(small.font.Chars['A'].Width, 7);
-    EXPECT_EQ(small.font.MaxWidth, 15);
-    const std::vector<std::string> a = {".......,", ".......,", ".......,", "...#...,", "..#.#..,",
-                                        "..#.#..,", "..#.#..,", ".#...#.,", ".#####.,", ".#...#.,",
-                                        "#.....#,", ".......,", ".......,", ".......,"};
-    EXPECT_EQ(RowsOf(small.font.Chars['A'], 14), a);
-
     const TypefaceImport large = Import(kDejaVuSans, 16);
-    EXPECT_EQ(large.font.FontHeight, 19);
-    EXPECT_EQ(large.ascent, 15);
-    EXPECT_EQ(large.characters, 218);
-    EXPECT_EQ(large.font.Chars['A'].Width, 11);
-    EXPECT_EQ(large.font.Chars[0xB9].Width, 9);
-}
-
-TEST(TypefaceImport, ThresholdModeInksByCoverage) {
-    TypefaceOptions options;
-    options.thresholdPercent = 1;
-    const TypefaceImport bold = ImportTypefaceFile(kDejaVuSans, options);
-    options.thresholdPercent = 99;
-    const TypefaceImport thin = ImportTypefaceFile(kDejaVuSans, options);
-    ASSERT_TRUE(bold.ok() && thin.ok());
-    EXPECT_EQ(bold.font.FontHeight, 19);
-    EXPECT_GT(InkCount(bold.font), 2 * InkCount(Import(kDejaVuSans, 16).font));
-    EXPECT_LT(InkCount(thin.font), InkCount(Import(kDejaVuSans, 16).font));
+    ASSERT_TRUE(small.ok() && large.ok()) << small.error;
+    EXPECT_EQ(std::make_tuple(small.font.FontHeight, small.ascent, small.characters,
+                              small.font.Chars['A'].Width, small.font.MaxWidth),
+              std::make_tuple(14, 11, 218, 7, 15));
+    EXPECT_EQ(std::make_tuple(large.font.FontHeight, large.ascent, large.characters,
+                              large.font.Chars['A'].Width, large.font.Chars[0xB9].Width),
+              std::make_tuple(19, 15, 218, 11, 9));
+    const int mono = InkCount(large.font);
+    EXPECT_GT(InkCount(Import(kDejaVuSans, 16, CodePage::Windows1250, 1).font), 2 * mono);
+    EXPECT_LT(InkCount(Import(kDejaVuSans, 16, CodePage::Windows1250, 99).font), mono);
 }
 
 TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
     const TempDir dir;
-    const Font bdf = [] {
-        Font font;
-        font.FontLoaded = true;
-        font.FontHeight = 2;
-        font.Chars['x'] = GlyphOf(2, {"#.", ".#"});
-        return font;
-    }();
-    std::string foreign = ExportBdf(bdf, 2).text;
+    Font font = FontOfHeight(2);
+    font.Chars['x'] = GlyphOf(2, {"#.", ".#"});
+    const std::string bdf = ExportBdf(font, 2).text;
+    std::string foreign = bdf;
     foreign.replace(foreign.find("\"ISO10646\""), 10, "\"FOO\"");
     const std::pair<TypefaceImport, std::string> cases[] = {
         {Import(dir.File("none.ttf"), 16), "Cannot open none.ttf"},
@@ -112,103 +127,131 @@ TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
         {ImportText(foreign, 2), "No Unicode character map in font.bdf"},
         {Import(kDejaVuSans, 255), "Font height must be 1 to 255, not 298"},
         {Import(kDejaVuSans, 0), "Pixel size must be 1 to 255, not 0"},
-        {ImportText(ExportBdf(bdf, 2).text, 2, 0), "Threshold must be 1 to 100 %, not 0"},
+        {ImportText(bdf, 2, 0), "Threshold must be 1 to 100 %, not 0"},
     };
     for (const auto& [result, message] : cases) {
         EXPECT_EQ(result.error, message);
         EXPECT_FALSE(result.font.FontLoaded);
     }
-    EXPECT_TRUE(ImportText(ExportBdf(bdf, 2).text, 2).ok());
 }
 
 TEST(BdfExport, WritesEveryPresentGlyphInsideItsWidth) {
-    Font font;
-    font.FontLoaded = true;
-    font.FontHeight = 3;
+    Font font = FontOfHeight(3);
     font.Chars['A'] = GlyphOf(3, {"#.#+", ".#.,", "###+"});
     font.Chars[129] = GlyphOf(9, {"#.......#+", ".........,", "########.,"});
     EXPECT_EQ(ExportBdf(font, 2).text,
-              "STARTFONT 2.1\n"
-              "FONT -gft-grindfnt-medium-r-normal--3-30-72-72-p-60-iso10646-1\n"
-              "SIZE 3 72 72\n"
-              "FONTBOUNDINGBOX 9 3 0 -1\n"
-              "STARTPROPERTIES 5\n"
-              "FONT_ASCENT 2\n"
-              "FONT_DESCENT 1\n"
-              "PIXEL_SIZE 3\n"
-              "CHARSET_REGISTRY \"ISO10646\"\n"
-              "CHARSET_ENCODING \"1\"\n"
-              "ENDPROPERTIES\n"
-              "CHARS 2\n"
+              "STARTFONT 2.1\nFONT -gft-grindfnt-medium-r-normal--3-30-72-72-p-60-iso10646-1\n"
+              "SIZE 3 72 72\nFONTBOUNDINGBOX 9 3 0 -1\nSTARTPROPERTIES 5\nFONT_ASCENT 2\n"
+              "FONT_DESCENT 1\nPIXEL_SIZE 3\nCHARSET_REGISTRY \"ISO10646\"\n"
+              "CHARSET_ENCODING \"1\"\nENDPROPERTIES\nCHARS 2\n"
               "STARTCHAR char65\nENCODING 65\nSWIDTH 1000 0\nDWIDTH 3 0\nBBX 3 3 0 -1\n"
               "BITMAP\nA0\n40\nE0\nENDCHAR\n"
               "STARTCHAR char129\nENCODING -1 129\nSWIDTH 3000 0\nDWIDTH 9 0\nBBX 9 3 0 -1\n"
-              "BITMAP\n8080\n0000\nFF00\nENDCHAR\n"
-              "ENDFONT\n");
+              "BITMAP\n8080\n0000\nFF00\nENDCHAR\nENDFONT\n");
     EXPECT_EQ(ExportBdf(font, 4).error, "Ascent must be 0 to 3, not 4");
     EXPECT_EQ(ExportBdf(Font{}, 0).error, "No font loaded");
 }
 
-// Every code with a pattern of its own, widths 0..20, bits beyond the width set.
-Font PatternFont(int height) {
-    Font font;
-    font.FontLoaded = true;
-    font.FontHeight = static_cast<std::uint8_t>(height);
-    for (int code = 0; code < kGlyphCount; ++code) {
-        CharInfo& glyph = font.Chars[code];
-        if (code % 7 == 3) {
-            MakeAbsent(glyph, height);
-            continue;
-        }
-        glyph.Present = true;
-        glyph.Width = static_cast<std::uint8_t>(code % 21);
-        glyph.Pixels.resize(static_cast<std::size_t>(glyph.BytesPerRow() * height));
-        for (std::size_t k = 0; k < glyph.Pixels.size(); ++k)
-            glyph.Pixels[k] = static_cast<std::uint8_t>((code * 37 + k * 101) % 251);
-    }
-    return font;
-}
-
-// What a glyph becomes on its way through BDF and back: the bits beyond its
-// width are gone; codes without a character, or drawn with no width, absent.
-CharInfo AfterRoundTrip(CharInfo glyph, int code, int height) {
-    const bool kept = code >= 32 && code != 127 &&
-                      CodePageCharacter(CodePage::Windows1250, static_cast<std::uint8_t>(code)) &&
-                      glyph.Present && glyph.Width > 0;
-    if (!kept) {
-        MakeAbsent(glyph, height);
-        return glyph;
-    }
-    for (int row = 0; row < height; ++row)
-        for (int col = glyph.Width; col < glyph.BytesPerRow() * 8; ++col)
-            glyph.Pixels[static_cast<std::size_t>(row * glyph.BytesPerRow() + col / 8)] &=
-                static_cast<std::uint8_t>(~(0x80u >> (col % 8)));
-    return glyph;
-}
-
 TEST(BdfExport, ImportedBackGivesTheSameGlyphsAlsoAfterBdftopcf) {
+    // Every code a pattern of its own, widths 0..20, bits beyond the width set.
     const int height = 12;
-    const Font font = PatternFont(height);
+    Font font = FontOfHeight(height);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (code % 7 == 3) continue;
+        CharInfo& glyph = font.Chars[code];
+        glyph = {true, {}, static_cast<std::uint8_t>(code % 21), 0};
+        for (int k = 0; k < glyph.BytesPerRow() * height; ++k)
+            glyph.Pixels.push_back(static_cast<std::uint8_t>((code * 37 + k * 101) % 251));
+    }
     const std::string bdf = ExportBdf(font, 9).text;
     const TypefaceImport back = ImportText(bdf, 40);
     ASSERT_TRUE(back.ok()) << back.error;
     EXPECT_EQ(back.font.FontHeight, height);
     EXPECT_EQ(back.ascent, 9);
     for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo expected = AfterRoundTrip(font.Chars[code], code, height);
-        const CharInfo& got = back.font.Chars[code];
-        EXPECT_EQ(got.Present, expected.Present) << code;
-        EXPECT_EQ(got.Width, expected.Width) << code;
-        EXPECT_EQ(RowsOf(got, height), RowsOf(expected, height)) << code;
+        // Bits beyond the width are not written; codes without a character or
+        // glyphs without width do not come back.
+        CharInfo expected = font.Chars[code];
+        if (code < 32 || code == 127 || !expected.Width ||
+            !CodePageCharacter(CodePage::Windows1250, static_cast<std::uint8_t>(code)))
+            MakeAbsent(expected, height);
+        Rows rows = RowsOf(expected, height);
+        for (std::string& row : rows)
+            std::replace(row.begin(), row.end(), '+', ',');
+        EXPECT_EQ(RowsOf(back.font.Chars[code], height), rows) << code;
     }
 
     const TempDir dir;
     const std::string command =
         "bdftopcf -o " + dir.File("font.pcf") + " " + dir.Write("font.bdf", BytesOf(bdf));
     ASSERT_EQ(std::system(command.c_str()), 0) << "bdftopcf (xfonts-utils) refused the font";
-    const TypefaceImport pcf = Import(dir.File("font.pcf"), 12);
-    ASSERT_TRUE(pcf.ok()) << pcf.error;
-    EXPECT_EQ(pcf.font, back.font);
+    EXPECT_EQ(Import(dir.File("font.pcf"), 12).font, back.font);
+}
+
+// A picture as rows of '#' (0) and '.' (255); anything else as '?'.
+Rows Picture(const GrayImage& image) {
+    Rows rows(static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            rows[static_cast<std::size_t>(y)] += image.At(x, y) == 0     ? '#'
+                                                 : image.At(x, y) == 255 ? '.'
+                                                                         : '?';
+    return rows;
+}
+
+TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
+    Font font = FontOfHeight(2);
+    font.Chars['A'] = GlyphOf(2, {"#.+", ".#,"});
+    font.Chars[0xB9] = GlyphOf(3, {"..#", "##."});  // a-ogonek
+    font.Chars[0x80] = GlyphOf(0, {"+", "+"});      // the euro sign, without width
+    // B is absent; Cyrillic zhe, a stray byte and an overlong slash are not in the code page.
+    const TextRender text = RenderText(font,
+                                       "AB\xD0\xB6\xFF\xC4\x85\xE2\x82\xAC\xC0\xAF"
+                                       "A",
+                                       2);
+    ASSERT_TRUE(text.ok()) << text.error;
+    EXPECT_EQ(Picture(text.image),
+              (Rows{"##......####..", "##......####..", "..######....##", "..######....##"}));
+    EXPECT_EQ(RenderText(font, "B", 1).image.width, 0);
+    EXPECT_EQ(RenderText(font, "B", 1).image.height, 2);
+    EXPECT_EQ(RenderText(font, "A", 9).error, "Scale must be 1 to 8, not 9");
+    EXPECT_EQ(RenderText(font, "A", 0).error, "Scale must be 1 to 8, not 0");
+    EXPECT_EQ(RenderText(Font{}, "A", 1).error, "No font loaded");
+}
+
+TEST(GlyphAnalysis, DuplicatesCompareWidthAndTheBitsInsideIt) {
+    Font font = FontOfHeight(2);
+    font.Chars[66] = GlyphOf(3, {"#.#", ".#."});
+    font.Chars[65] = GlyphOf(3, {"#.#+", ".#.+"});  // differs only beyond the width
+    font.Chars[200] = GlyphOf(3, {"#.#,", ".#.,"});
+    font.Chars[67] = GlyphOf(4, {"#.#.", ".#.."});  // wider
+    font.Chars[10] = GlyphOf(0, {",", "+"});
+    font.Chars[11] = GlyphOf(0, {"+", ","});  // width 0: nothing inside the width differs
+    font.Chars[12] = font.Chars[66];
+    font.Chars[12].Present = false;
+    EXPECT_EQ(FindDuplicateGroups(font), (std::vector<std::vector<int>>{{10, 11}, {65, 66, 200}}));
+}
+
+TEST(GlyphAnalysis, FitWidthToInk) {
+    const std::tuple<CharInfo, int, Rows, bool> cases[] = {
+        // narrower; the bits beyond the new width stay as they are
+        {GlyphOf(8, {"#.#.....", ".#......"}), 1, {"#.#.,,,,", ".#..,,,,"}, true},
+        // wider: the new columns are blank though they held bits beyond the width
+        {GlyphOf(3, {"#.#+++,+", "...++,,,"}), 3, {"#.#...,+", "......,,"}, true},
+        {GlyphOf(8, {".......#", "#......."}), 2, {".......#..,,,,,,", "#.........,,,,,,"}, true},
+        // ink beyond the width is no ink
+        {GlyphOf(2, {"..++", "..,,"}), 1, {"..++,,,,", "..,,,,,,"}, false},
+        {GlyphOf(4, {"...#", "...."}), 0, {"...#,,,,", "....,,,,"}, false},
+    };
+    for (const auto& [before, spacing, after, changed] : cases) {
+        CharInfo glyph = before;
+        EXPECT_EQ(FitWidthToInk(glyph, 2, spacing), changed) << after[0];
+        EXPECT_EQ(RowsOf(glyph, 2), after);
+    }
+    std::string wide(255, '.');
+    wide[254] = '#';
+    CharInfo glyph = GlyphOf(255, {wide});
+    EXPECT_FALSE(FitWidthToInk(glyph, 1, 8)) << "at most 255";
 }
 
 }  // namespace
