@@ -99,6 +99,14 @@ TEST(TypefaceImport, X11BitmapFontUsesItsOnlyStrikeThroughEachCodePage) {
     EXPECT_EQ(Import(kHelvetica12, 16, CodePage::Iso8859_2).characters, 134);
 }
 
+TEST(TypefaceImport, NearestStrikeFirstOnATie) {
+    const std::vector<long> strikes = {8, 18, 14, 12, 20};
+    EXPECT_EQ(NearestStrike(strikes, 16), 1);
+    EXPECT_EQ(NearestStrike(strikes, 13), 2);
+    EXPECT_EQ(NearestStrike(strikes, 1), 0);
+    EXPECT_EQ(NearestStrike({}, 16), -1);
+}
+
 TEST(TypefaceImport, ScalableFaceAtTwoSizesAndByThreshold) {
     const TypefaceImport small = Import(kDejaVuSans, 11);
     const TypefaceImport large = Import(kDejaVuSans, 16);

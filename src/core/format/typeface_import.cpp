@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "format/glyph_analysis.h"
 
@@ -56,15 +57,10 @@ std::string SetSize(FT_Face face, int pixelSize, const std::string& name) {
             return "Cannot set " + name + " to " + std::to_string(pixelSize) + " px";
         return {};
     }
-    int best = -1;
-    long bestDistance = 0;
-    for (int k = 0; k < face->num_fixed_sizes; ++k) {
-        const long distance = std::labs(RoundPixels(face->available_sizes[k].y_ppem) - pixelSize);
-        if (best < 0 || distance < bestDistance) {
-            best = k;
-            bestDistance = distance;
-        }
-    }
+    std::vector<long> strikes;
+    for (int k = 0; k < face->num_fixed_sizes; ++k)
+        strikes.push_back(RoundPixels(face->available_sizes[k].y_ppem));
+    const int best = NearestStrike(strikes, pixelSize);
     if (best < 0 || FT_Select_Size(face, best) != 0) return "No bitmap size to use in " + name;
     return {};
 }
@@ -219,6 +215,15 @@ TypefaceImport Import(const std::function<FT_Error(FT_Library, FT_Face*)>& open,
 }
 
 }  // namespace
+
+int NearestStrike(std::span<const long> pixelSizes, int pixelSize) {
+    int best = -1;
+    for (int k = 0; k < static_cast<int>(pixelSizes.size()); ++k)
+        if (best < 0 ||
+            std::labs(pixelSizes[k] - pixelSize) < std::labs(pixelSizes[best] - pixelSize))
+            best = k;
+    return best;
+}
 
 TypefaceImport ImportTypefaceFile(const std::string& path, const TypefaceOptions& options) {
     const std::string name = std::filesystem::path(path).filename().string();

@@ -42,4 +42,8 @@ TypefaceImport ImportTypefaceFile(const std::string& path, const TypefaceOptions
 TypefaceImport ImportTypefaceBytes(std::span<const std::uint8_t> bytes, const std::string& name,
                                    const TypefaceOptions& options);
 
+// The strike a bitmap-only face is imported at: the index of the pixel size
+// nearest to the one asked for, the first of equally near ones; -1 for none.
+int NearestStrike(std::span<const long> pixelSizes, int pixelSize);
+
 }  // namespace gft
