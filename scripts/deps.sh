@@ -3,9 +3,11 @@
 #   deps.sh          everything: the editor, the tests, benchmarks and fuzzing
 #   deps.sh editor   only what building and running the editor needs
 set -euo pipefail
-packages=(g++ cmake make qt6-base-dev)
+packages=(g++ cmake make qt6-base-dev libpng-dev libfreetype-dev)
 if [ "${1:-}" != editor ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+             # fonts the typeface import is tested and fuzzed with, and the BDF checker
+             fonts-dejavu-core xfonts-75dpi xfonts-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commands/files/recovery.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/fnt_writer.h"
 #include "format/selection_table.h"

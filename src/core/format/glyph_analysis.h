@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "format/font_model.h"
+
+namespace gft {
+
+// The widest glyph's width, present or not.
+std::uint8_t WidestGlyph(const Font& font);
+
+// The groups of two or more present glyphs that look alike (equal widths,
+// equal bits inside the width; bits beyond it play no part), each group's
+// codes ascending, the groups ordered by their first code.
+std::vector<std::vector<int>> FindDuplicateGroups(const Font& font);
+
+// Gives a glyph with ink inside its width the width that holds that ink plus
+// `spacing` blank columns (at most 255 in all); bits that the new columns
+// held beyond the old width are cleared. A glyph without ink is left alone.
+// Returns true when the glyph changed.
+bool FitWidthToInk(CharInfo& glyph, int height, int spacing);
+
+}  // namespace gft

@@ -1,0 +1,188 @@
+#include "format/glyph_sheet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace gft {
+
+namespace {
+
+constexpr int kSheetColumns = 16;
+constexpr int kSheetRows = 16;
+constexpr int kMaxSide = 255;  // the most rows of a font, the most pixels of a glyph row
+
+int CellLeft(int code, int cellWidth) {
+    return code % kSheetColumns * cellWidth;
+}
+
+int CellTop(int code, int cellHeight) {
+    return code / kSheetColumns * cellHeight;
+}
+
+// Packs 8 pixels of a grey row into a glyph byte, ink (below half, so the
+// top bit clear) as set bits, the leftmost pixel in the high bit.
+std::uint8_t PackInk8(const std::uint8_t* pixels) {
+    std::uint64_t row = 0;
+    for (int k = 0; k < 8; ++k)
+        row |= std::uint64_t{pixels[k]} << (8 * k);
+    const std::uint64_t ink = (~row & 0x8080808080808080u) >> 7;  // 1 in each inked byte
+    return static_cast<std::uint8_t>((ink * 0x8040201008040201u) >> 56);
+}
+
+std::uint8_t PackInk(const std::uint8_t* pixels, int count) {
+    if (count == 8) return PackInk8(pixels);
+    unsigned byte = 0;
+    for (int k = 0; k < count; ++k)
+        byte |= static_cast<unsigned>(pixels[k] < 128) << (7 - k);
+    return static_cast<std::uint8_t>(byte);
+}
+
+const std::uint8_t* PixelsFrom(const GrayImage& image, int x, int y) {
+    return image.pixels.data() +
+           static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+           static_cast<std::size_t>(x);
+}
+
+CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int width) {
+    CharInfo glyph;
+    glyph.Present = true;
+    glyph.Width = static_cast<std::uint8_t>(width);
+    const int stride = glyph.BytesPerRow();
+    glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = PixelsFrom(sheet, left, top + y);
+        std::uint8_t* out = &glyph.Pixels[static_cast<std::size_t>(y * stride)];
+        for (int x = 0; x < width; x += 8)
+            out[x / 8] = PackInk(row + x, std::min(8, width - x));
+    }
+    return glyph;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Reads a decimal number from the front of text and drops it and the blanks
+// after it.
+std::optional<int> TakeNumber(std::string_view& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data()) return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    text = Trimmed(text);
+    return value;
+}
+
+struct WidthLine {
+    int code = 0;
+    int width = 0;
+};
+
+std::optional<WidthLine> ParseWidthLine(std::string_view line) {
+    std::string_view rest = Trimmed(line);
+    const auto code = TakeNumber(rest);
+    const auto width = TakeNumber(rest);
+    if (!code || !width || !rest.empty()) return std::nullopt;
+    if (*code < 0 || *code >= kGlyphCount || *width < 0) return std::nullopt;
+    return WidthLine{*code, *width};
+}
+
+// Why a sheet and its table cannot be imported at all; empty when they can.
+std::string RefusedSheet(const GrayImage& sheet, std::string_view widthTable) {
+    const int cellHeight = sheet.height / kSheetRows;
+    if (sheet.width < kSheetColumns || sheet.height < kSheetRows ||
+        sheet.width % kSheetColumns != 0 || sheet.height % kSheetRows != 0)
+        return "Image size must be 16 x 16 equal cells";
+    if (cellHeight > kMaxSide)
+        return "Cells are " + std::to_string(cellHeight) + " pixels high; a font is at most 255";
+    if (widthTable.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return "Width table is empty";
+    return {};
+}
+
+using Widths = std::array<std::optional<int>, kGlyphCount>;
+
+// The width of each code with a line; a junk line or a second line for a
+// code is skipped, a width beyond the cell cut to it, each with a note.
+Widths ParseWidthTable(std::string_view table, int cellWidth, std::vector<std::string>& notes) {
+    Widths widths{};
+    const int widest = std::min(cellWidth, kMaxSide);
+    for (int number = 1; !table.empty(); ++number) {
+        const std::size_t end = std::min(table.find('\n'), table.size());
+        const std::string_view line = table.substr(0, end);
+        table.remove_prefix(std::min(end + 1, table.size()));
+        if (Trimmed(line).empty()) continue;
+        const auto parsed = ParseWidthLine(line);
+        if (!parsed || widths[parsed->code]) {
+            notes.push_back("Width table line " + std::to_string(number) + " skipped");
+            continue;
+        }
+        if (parsed->width > widest)
+            notes.push_back("Width of " + std::to_string(parsed->code) + " cut from " +
+                            std::to_string(parsed->width) + " to " + std::to_string(widest));
+        widths[parsed->code] = std::min(parsed->width, widest);
+    }
+    return widths;
+}
+
+}  // namespace
+
+SheetGeometry SheetGeometryOf(const Font& font) {
+    return {std::max<int>(font.MaxWidth, 1), font.FontHeight};
+}
+
+InkBitmap DrawGlyphSheet(const Font& font) {
+    const SheetGeometry cell = SheetGeometryOf(font);
+    InkBitmap sheet(cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const CharInfo& glyph = font.Chars[code];
+        if (!glyph.Present) continue;
+        const int stride = glyph.BytesPerRow();
+        const int rows = std::min<int>(font.FontHeight, glyph.DataSize() / stride);
+        const int visible = std::min<int>(glyph.Width, cell.cellWidth);
+        const auto left = static_cast<std::size_t>(CellLeft(code, cell.cellWidth));
+        const int top = CellTop(code, cell.cellHeight);
+        for (int y = 0; y < rows; ++y)
+            OrBits(sheet.Row(top + y), left, &glyph.Pixels[static_cast<std::size_t>(y * stride)],
+                   visible);
+    }
+    return sheet;
+}
+
+std::string WidthTable(const Font& font) {
+    std::string table;
+    for (int code = 0; code < kGlyphCount; ++code)
+        if (font.Chars[code].Present)
+            table += std::to_string(code) + " " + std::to_string(font.Chars[code].Width) + "\n";
+    return table;
+}
+
+SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable) {
+    SheetImport result;
+    result.error = RefusedSheet(sheet, widthTable);
+    if (!result.ok()) return result;
+    const int cellWidth = sheet.width / kSheetColumns;
+    const int cellHeight = sheet.height / kSheetRows;
+    const Widths widths = ParseWidthTable(widthTable, cellWidth, result.notes);
+    if (std::none_of(widths.begin(), widths.end(), [](const auto& w) { return w.has_value(); })) {
+        result.error = "Width table has no line \"CODE WIDTH\"";
+        return result;
+    }
+    result.height = static_cast<std::uint8_t>(cellHeight);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (widths[code])
+            result.chars[code] = ReadGlyph(sheet, CellLeft(code, cellWidth),
+                                           CellTop(code, cellHeight), cellHeight, *widths[code]);
+        else
+            MakeAbsent(result.chars[code], cellHeight);
+    }
+    return result;
+}
+
+}  // namespace gft

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "format/font_model.h"
+#include "format/ink_bitmap.h"
+#include "format/raster.h"
+
+namespace gft {
+
+// A font drawn as 16 x 16 cells, code c at column c mod 16, row c div 16.
+// Every cell is cellWidth x cellHeight pixels.
+struct SheetGeometry {
+    int cellWidth = 0;
+    int cellHeight = 0;
+};
+
+// The cells of a font's sheet: the widest glyph (at least 1) by the height.
+SheetGeometry SheetGeometryOf(const Font& font);
+
+// Each present glyph's visible pixels at its cell's top left; bits beyond a
+// glyph's width are not drawn.
+InkBitmap DrawGlyphSheet(const Font& font);
+
+// "CODE WIDTH\n" for every present glyph, in code order.
+std::string WidthTable(const Font& font);
+
+// Glyphs read back from a sheet and its width table.
+struct SheetImport {
+    std::array<CharInfo, kGlyphCount> chars{};
+    std::uint8_t height = 0;
+    // What was skipped or changed, one log line each: junk lines with their
+    // number, widths cut to the cell.
+    std::vector<std::string> notes;
+    // Empty on success; otherwise why nothing can be imported.
+    std::string error;
+
+    bool ok() const { return error.empty(); }
+};
+
+// The glyph set a sheet and its width table describe. A code with a line is
+// present with that width (cut to the cell width) and the ink (luminance
+// below half) of its cell inside that width; bits beyond the width are 0. A code without a line is
+// absent. The height is the cell height.
+SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable);
+
+}  // namespace gft

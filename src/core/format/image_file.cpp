@@ -1,0 +1,14 @@
+#include "format/image_file.h"
+
+#include "format/bmp_codec.h"
+#include "format/png_codec.h"
+
+namespace gft {
+
+FormatResult<GrayImage> DecodeImage(std::span<const std::uint8_t> bytes) {
+    if (LooksLikePng(bytes)) return DecodePng(bytes);
+    if (LooksLikeBmp(bytes)) return DecodeBmp(bytes);
+    return FormatResult<GrayImage>::Failure("Image is neither PNG nor BMP");
+}
+
+}  // namespace gft

@@ -1,0 +1,41 @@
+#include "format/ink_bitmap.h"
+
+namespace gft {
+
+GrayImage ToGray(const InkBitmap& bitmap) {
+    GrayImage image(bitmap.width, bitmap.height);
+    for (int y = 0; y < bitmap.height; ++y)
+        for (int x = 0; x < bitmap.width; ++x)
+            if (bitmap.IsInk(x, y)) image.Set(x, y, 0);
+    return image;
+}
+
+InkBitmap InkOf(const GrayImage& image) {
+    InkBitmap bitmap(image.width, image.height);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.IsInk(x, y)) bitmap.SetInk(x, y);
+    return bitmap;
+}
+
+// Each source byte lands across two row bytes; the part that spills into the
+// next one is carried, so that the loop has no branch on the bits.
+void OrBits(std::uint8_t* row, std::size_t at, const std::uint8_t* source, int bitCount) {
+    std::uint8_t* out = row + at / 8;
+    const int shift = static_cast<int>(at % 8);
+    const int whole = bitCount / 8;
+    const int rest = bitCount % 8;
+    unsigned carry = 0;
+    for (int i = 0; i < whole; ++i) {
+        const unsigned byte = source[i];
+        out[i] |= static_cast<std::uint8_t>(carry | byte >> shift);
+        carry = (byte << (8 - shift)) & 0xFF;
+    }
+    const unsigned last = rest ? source[whole] & (0xFF00u >> rest) & 0xFF : 0;
+    // Written only where ink falls, so never past the last bit.
+    if (const unsigned tail = carry | last >> shift) out[whole] |= static_cast<std::uint8_t>(tail);
+    if (const unsigned spill = (last << (8 - shift)) & 0xFF)
+        out[whole + 1] |= static_cast<std::uint8_t>(spill);
+}
+
+}  // namespace gft

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "format/format_result.h"
+#include "format/ink_bitmap.h"
+#include "format/raster.h"
+#include "support/bytes.h"
+
+namespace gft {
+
+// A PNG file image: 8-bit grey, or 1-bit grey with ink black. Fails for an
+// empty picture, or one libpng refuses (over a million pixels wide or high).
+FormatResult<Bytes> EncodePng(const GrayImage& image);
+FormatResult<Bytes> EncodePng(const InkBitmap& bitmap);
+
+// Any PNG libpng reads (grey, palette, colour, 1 to 16 bits, with alpha,
+// interlaced) as luminance, transparent parts laid over white. Refuses a
+// picture larger than the image limits before it allocates the pixels.
+FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes);
+
+// True when the bytes start with the PNG signature.
+bool LooksLikePng(std::span<const std::uint8_t> bytes);
+
+}  // namespace gft

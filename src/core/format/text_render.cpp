@@ -1,0 +1,72 @@
+#include "format/text_render.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "format/glyph_rows.h"
+#include "format/code_page.h"
+
+namespace gft {
+
+namespace {
+
+// Larger pictures are refused rather than allocated.
+constexpr long kMaxPixels = 1L << 28;
+
+bool Drawn(const CharInfo& glyph, int height) {
+    return glyph.Present && glyph.Width > 0 && FitsHeight(glyph, height);
+}
+
+// Draws one glyph's row of pixels scaled at `target`; the row is white.
+void DrawRow(const std::uint8_t* bits, int width, int scale, std::uint8_t* target) {
+    for (int col = 0; col < width; ++col)
+        if (bits[col / 8] & (0x80u >> (col % 8)))
+            std::memset(target + col * scale, 0, static_cast<std::size_t>(scale));
+}
+
+// Draws the glyphs' font row `row` into the picture's first row of that font
+// row, then copies it to the other scale - 1.
+void DrawFontRow(const std::vector<const CharInfo*>& glyphs, int row, int scale, GrayImage& image) {
+    const auto stride = static_cast<std::size_t>(image.width);
+    std::uint8_t* first = image.pixels.data() + static_cast<std::size_t>(row * scale) * stride;
+    std::uint8_t* target = first;
+    for (const CharInfo* glyph : glyphs) {
+        DrawRow(glyph->Pixels.data() + row * glyph->BytesPerRow(), glyph->Width, scale, target);
+        target += glyph->Width * scale;
+    }
+    for (int copy = 1; copy < scale; ++copy)
+        std::copy_n(first, stride, first + static_cast<std::size_t>(copy) * stride);
+}
+
+}  // namespace
+
+TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
+    TextRender result;
+    const int height = font.FontHeight;
+    if (!font.FontLoaded || height < 1) {
+        result.error = "No font loaded";
+        return result;
+    }
+    if (scale < kMinTextScale || scale > kMaxTextScale) {
+        result.error = "Scale must be 1 to 8, not " + std::to_string(scale);
+        return result;
+    }
+    std::vector<const CharInfo*> glyphs;
+    long width = 0;
+    for (std::uint8_t code : Cp1250BytesOf(utf8)) {
+        if (!Drawn(font.Chars[code], height)) continue;
+        glyphs.push_back(&font.Chars[code]);
+        width += font.Chars[code].Width;
+    }
+    if (width * scale * height * scale > kMaxPixels) {
+        result.error = "Text too long to draw";
+        return result;
+    }
+    result.image = GrayImage(static_cast<int>(width * scale), height * scale);
+    if (glyphs.empty()) return result;
+    for (int row = 0; row < height; ++row)
+        DrawFontRow(glyphs, row, scale, result.image);
+    return result;
+}
+
+}  // namespace gft

@@ -1,0 +1,266 @@
+// Typefaces in and out: real X11 and TrueType fonts through the import, the
+// BDF export read back (directly and after X11's bdftopcf), text drawn with a
+// font, look-alike glyphs and widths fitted to the ink.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <tuple>
+
+#include "format/bdf_export.h"
+#include "format/glyph_analysis.h"
+#include "format/text_render.h"
+#include "format/typeface_import.h"
+#include "test_support.h"
+
+namespace gft::test {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+const std::string kHelvetica12 = "/usr/share/fonts/X11/75dpi/helvR12-ISO8859-1.pcf.gz";
+const std::string kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+// A present glyph from rows of text: '#' ink, '.' blank inside the width,
+// '+' and ',' set and clear bits beyond it.
+CharInfo GlyphOf(int width, const Rows& rows) {
+    CharInfo glyph{true, {}, static_cast<std::uint8_t>(width), 0};
+    const std::size_t bytesPerRow = static_cast<std::size_t>(glyph.BytesPerRow());
+    glyph.Pixels.assign(rows.size() * bytesPerRow, 0);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t col = 0; col < rows[row].size(); ++col)
+            if (rows[row][col] == '#' || rows[row][col] == '+')
+                glyph.Pixels[row * bytesPerRow + col / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> col % 8);
+    return glyph;
+}
+
+Rows RowsOf(const CharInfo& glyph, int height) {
+    Rows rows(static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < glyph.BytesPerRow() * 8; ++col) {
+            const bool ink =
+                glyph.Pixels[static_cast<std::size_t>(row * glyph.BytesPerRow() + col / 8)] &
+                (0x80 >> col % 8);
+            rows[static_cast<std::size_t>(row)] +=
+                col < glyph.Width ? (ink ? '#' : '.') : (ink ? '+' : ',');
+        }
+    return rows;
+}
+
+Font FontOfHeight(int height) {
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = static_cast<std::uint8_t>(height);
+    for (CharInfo& glyph : font.Chars)
+        MakeAbsent(glyph, height);
+    return font;
+}
+
+TypefaceImport Import(const std::string& path, int size, CodePage page = CodePage::Windows1250,
+                      std::optional<int> threshold = {}) {
+    return ImportTypefaceFile(path, {size, page, threshold});
+}
+
+TypefaceImport ImportText(const std::string& text, int size, std::optional<int> threshold = {}) {
+    return ImportTypefaceBytes(BytesOf(text), "font.bdf", {size, CodePage::Windows1250, threshold});
+}
+
+int InkCount(const Font& font) {
+    int ink = 0;
+    for (const CharInfo& glyph : font.Chars)
+        for (std::uint8_t byte : glyph.Pixels)
+            ink += std::popcount(byte);
+    return ink;
+}
+
+TEST(TypefaceImport, X11BitmapFontUsesItsOnlyStrikeThroughEachCodePage) {
+    const TypefaceImport font = Import(kHelvetica12, 16);
+    ASSERT_TRUE(font.ok()) << font.error;
+    EXPECT_EQ(font.font.FontHeight, 14);
+    EXPECT_EQ(font.ascent, 11);
+    EXPECT_EQ(font.font.MaxWidth, 12);
+    EXPECT_EQ(font.characters, 144);  // no a-ogonek and the like in a Latin-1 font
+    EXPECT_FALSE(font.font.Chars[31].Present);
+    const Rows a = {".........", ".........", "....#....", "...#.#...", "...#.#...",
+                    "..#...#..", "..#...#..", "..#####..", ".#.....#.", ".#.....#.",
+                    ".#.....#.", ".........", ".........", "........."};
+    Rows rows = RowsOf(font.font.Chars['A'], 14);
+    for (std::string& row : rows)
+        EXPECT_EQ(row.substr(9), ",,,,,,,") << "the cell cuts the ink";
+    for (std::string& row : rows)
+        row.resize(9);
+    EXPECT_EQ(rows, a);
+
+    const TypefaceImport latin1 = Import(kHelvetica12, 16, CodePage::Windows1252);
+    EXPECT_EQ(latin1.characters, 191);
+    EXPECT_EQ(latin1.font.Chars[0xE8].Width, 7);  // e-grave, where Windows-1250 has c-caron
+    EXPECT_EQ(Import(kHelvetica12, 16, CodePage::Iso8859_2).characters, 134);
+}
+
+TEST(TypefaceImport, NearestStrikeFirstOnATie) {
+    const std::vector<long> strikes = {8, 18, 14, 12, 20};
+    EXPECT_EQ(NearestStrike(strikes, 16), 1);
+    EXPECT_EQ(NearestStrike(strikes, 13), 2);
+    EXPECT_EQ(NearestStrike(strikes, 1), 0);
+    EXPECT_EQ(NearestStrike({}, 16), -1);
+}
+
+TEST(TypefaceImport, ScalableFaceAtTwoSizesAndByThreshold) {
+    const TypefaceImport small = Import(kDejaVuSans, 11);
+    const TypefaceImport large = Import(kDejaVuSans, 16);
+    ASSERT_TRUE(small.ok() && large.ok()) << small.error;
+    EXPECT_EQ(std::make_tuple(small.font.FontHeight, small.ascent, small.characters,
+                              small.font.Chars['A'].Width, small.font.MaxWidth),
+              std::make_tuple(14, 11, 218, 7, 15));
+    EXPECT_EQ(std::make_tuple(large.font.FontHeight, large.ascent, large.characters,
+                              large.font.Chars['A'].Width, large.font.Chars[0xB9].Width),
+              std::make_tuple(19, 15, 218, 11, 9));
+    const int mono = InkCount(large.font);
+    EXPECT_GT(InkCount(Import(kDejaVuSans, 16, CodePage::Windows1250, 1).font), 2 * mono);
+    EXPECT_LT(InkCount(Import(kDejaVuSans, 16, CodePage::Windows1250, 99).font), mono);
+}
+
+TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
+    const TempDir dir;
+    Font font = FontOfHeight(2);
+    font.Chars['x'] = GlyphOf(2, {"#.", ".#"});
+    const std::string bdf = ExportBdf(font, 2).text;
+    std::string foreign = bdf;
+    foreign.replace(foreign.find("\"ISO10646\""), 10, "\"FOO\"");
+    const std::pair<TypefaceImport, std::string> cases[] = {
+        {Import(dir.File("none.ttf"), 16), "Cannot open none.ttf"},
+        {Import(dir.Write("junk.ttf", BytesOf("not a font")), 16), "junk.ttf is not a typeface"},
+        {ImportText(foreign, 2), "No Unicode character map in font.bdf"},
+        {Import(kDejaVuSans, 255), "Font height must be 1 to 255, not 298"},
+        {Import(kDejaVuSans, 0), "Pixel size must be 1 to 255, not 0"},
+        {ImportText(bdf, 2, 0), "Threshold must be 1 to 100 %, not 0"},
+    };
+    for (const auto& [result, message] : cases) {
+        EXPECT_EQ(result.error, message);
+        EXPECT_FALSE(result.font.FontLoaded);
+    }
+}
+
+TEST(BdfExport, WritesEveryPresentGlyphInsideItsWidth) {
+    Font font = FontOfHeight(3);
+    font.Chars['A'] = GlyphOf(3, {"#.#+", ".#.,", "###+"});
+    font.Chars[129] = GlyphOf(9, {"#.......#+", ".........,", "########.,"});
+    EXPECT_EQ(ExportBdf(font, 2).text,
+              "STARTFONT 2.1\nFONT -gft-grindfnt-medium-r-normal--3-30-72-72-p-60-iso10646-1\n"
+              "SIZE 3 72 72\nFONTBOUNDINGBOX 9 3 0 -1\nSTARTPROPERTIES 5\nFONT_ASCENT 2\n"
+              "FONT_DESCENT 1\nPIXEL_SIZE 3\nCHARSET_REGISTRY \"ISO10646\"\n"
+              "CHARSET_ENCODING \"1\"\nENDPROPERTIES\nCHARS 2\n"
+              "STARTCHAR char65\nENCODING 65\nSWIDTH 1000 0\nDWIDTH 3 0\nBBX 3 3 0 -1\n"
+              "BITMAP\nA0\n40\nE0\nENDCHAR\n"
+              "STARTCHAR char129\nENCODING -1 129\nSWIDTH 3000 0\nDWIDTH 9 0\nBBX 9 3 0 -1\n"
+              "BITMAP\n8080\n0000\nFF00\nENDCHAR\nENDFONT\n");
+    EXPECT_EQ(ExportBdf(font, 4).error, "Ascent must be 0 to 3, not 4");
+    EXPECT_EQ(ExportBdf(Font{}, 0).error, "No font loaded");
+}
+
+TEST(BdfExport, ImportedBackGivesTheSameGlyphsAlsoAfterBdftopcf) {
+    // Every code a pattern of its own, widths 0..20, bits beyond the width set.
+    const int height = 12;
+    Font font = FontOfHeight(height);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (code % 7 == 3) continue;
+        CharInfo& glyph = font.Chars[code];
+        glyph = {true, {}, static_cast<std::uint8_t>(code % 21), 0};
+        for (int k = 0; k < glyph.BytesPerRow() * height; ++k)
+            glyph.Pixels.push_back(static_cast<std::uint8_t>((code * 37 + k * 101) % 251));
+    }
+    const std::string bdf = ExportBdf(font, 9).text;
+    const TypefaceImport back = ImportText(bdf, 40);
+    ASSERT_TRUE(back.ok()) << back.error;
+    EXPECT_EQ(back.font.FontHeight, height);
+    EXPECT_EQ(back.ascent, 9);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        // Bits beyond the width are not written; codes without a character or
+        // glyphs without width do not come back.
+        CharInfo expected = font.Chars[code];
+        if (code < 32 || code == 127 || !expected.Width ||
+            !CodePageCharacter(CodePage::Windows1250, static_cast<std::uint8_t>(code)))
+            MakeAbsent(expected, height);
+        Rows rows = RowsOf(expected, height);
+        for (std::string& row : rows)
+            std::replace(row.begin(), row.end(), '+', ',');
+        EXPECT_EQ(RowsOf(back.font.Chars[code], height), rows) << code;
+    }
+
+    const TempDir dir;
+    const std::string command =
+        "bdftopcf -o " + dir.File("font.pcf") + " " + dir.Write("font.bdf", BytesOf(bdf));
+    ASSERT_EQ(std::system(command.c_str()), 0) << "bdftopcf (xfonts-utils) refused the font";
+    EXPECT_EQ(Import(dir.File("font.pcf"), 12).font, back.font);
+}
+
+// A picture as rows of '#' (0) and '.' (255); anything else as '?'.
+Rows Picture(const GrayImage& image) {
+    Rows rows(static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            rows[static_cast<std::size_t>(y)] += image.At(x, y) == 0     ? '#'
+                                                 : image.At(x, y) == 255 ? '.'
+                                                                         : '?';
+    return rows;
+}
+
+TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
+    Font font = FontOfHeight(2);
+    font.Chars['A'] = GlyphOf(2, {"#.+", ".#,"});
+    font.Chars[0xB9] = GlyphOf(3, {"..#", "##."});  // a-ogonek
+    font.Chars[0x80] = GlyphOf(0, {"+", "+"});      // the euro sign, without width
+    // B is absent; Cyrillic zhe, a stray byte and an overlong slash are not in the code page.
+    const TextRender text = RenderText(font,
+                                       "AB\xD0\xB6\xFF\xC4\x85\xE2\x82\xAC\xC0\xAF"
+                                       "A",
+                                       2);
+    ASSERT_TRUE(text.ok()) << text.error;
+    EXPECT_EQ(Picture(text.image),
+              (Rows{"##......####..", "##......####..", "..######....##", "..######....##"}));
+    EXPECT_EQ(RenderText(font, "B", 1).image.width, 0);
+    EXPECT_EQ(RenderText(font, "B", 1).image.height, 2);
+    EXPECT_EQ(RenderText(font, "A", 9).error, "Scale must be 1 to 8, not 9");
+    EXPECT_EQ(RenderText(font, "A", 0).error, "Scale must be 1 to 8, not 0");
+    EXPECT_EQ(RenderText(Font{}, "A", 1).error, "No font loaded");
+}
+
+TEST(GlyphAnalysis, DuplicatesCompareWidthAndTheBitsInsideIt) {
+    Font font = FontOfHeight(2);
+    font.Chars[66] = GlyphOf(3, {"#.#", ".#."});
+    font.Chars[65] = GlyphOf(3, {"#.#+", ".#.+"});  // differs only beyond the width
+    font.Chars[200] = GlyphOf(3, {"#.#,", ".#.,"});
+    font.Chars[67] = GlyphOf(4, {"#.#.", ".#.."});  // wider
+    font.Chars[10] = GlyphOf(0, {",", "+"});
+    font.Chars[11] = GlyphOf(0, {"+", ","});  // width 0: nothing inside the width differs
+    font.Chars[12] = font.Chars[66];
+    font.Chars[12].Present = false;
+    EXPECT_EQ(FindDuplicateGroups(font), (std::vector<std::vector<int>>{{10, 11}, {65, 66, 200}}));
+}
+
+TEST(GlyphAnalysis, FitWidthToInk) {
+    const std::tuple<CharInfo, int, Rows, bool> cases[] = {
+        // narrower; the bits beyond the new width stay as they are
+        {GlyphOf(8, {"#.#.....", ".#......"}), 1, {"#.#.,,,,", ".#..,,,,"}, true},
+        // wider: the new columns are blank though they held bits beyond the width
+        {GlyphOf(3, {"#.#+++,+", "...++,,,"}), 3, {"#.#...,+", "......,,"}, true},
+        {GlyphOf(8, {".......#", "#......."}), 2, {".......#..,,,,,,", "#.........,,,,,,"}, true},
+        // ink beyond the width is no ink
+        {GlyphOf(2, {"..++", "..,,"}), 1, {"..++,,,,", "..,,,,,,"}, false},
+        {GlyphOf(4, {"...#", "...."}), 0, {"...#,,,,", "....,,,,"}, false},
+    };
+    for (const auto& [before, spacing, after, changed] : cases) {
+        CharInfo glyph = before;
+        EXPECT_EQ(FitWidthToInk(glyph, 2, spacing), changed) << after[0];
+        EXPECT_EQ(RowsOf(glyph, 2), after);
+    }
+    std::string wide(255, '.');
+    wide[254] = '#';
+    CharInfo glyph = GlyphOf(255, {wide});
+    EXPECT_FALSE(FitWidthToInk(glyph, 1, 8)) << "at most 255";
+}
+
+}  // namespace
+}  // namespace gft::test
