@@ -8,7 +8,7 @@
 #include <random>
 
 #include "bench_support.h"
-#include "commands/glyphs/height_gap.h"
+#include "commands/command_table.h"
 #include "commands/window/history_commands.h"
 #include "session/undo_step.h"
 
@@ -40,7 +40,7 @@ struct UndoSession {
     UndoSession() {
         session.font = LargestFont();
         ResetHistory(session);
-        ChangeHeight(session, Edge::Bottom, RowStep::Add);
+        RunCommand(session, "mnuHGapD_2");
     }
 };
 

@@ -1,16 +1,8 @@
 // Script commands of the character editor window: "ed BUTTON", "ed pixel",
 // "ed caption" and "ed dump".
-#include <map>
-
-#include "commands/editor/apply.h"
-#include "commands/editor/char_editor.h"
-#include "commands/editor/column_moves.h"
-#include "commands/editor/fill_commands.h"
+#include "commands/command_table.h"
 #include "commands/editor/grid_geometry.h"
-#include "commands/editor/mirror.h"
 #include "commands/editor/pixel_edit.h"
-#include "commands/editor/row_moves.h"
-#include "commands/editor/width_commands.h"
 #include "commands/glyphs/tile_mouse.h"
 #include "glyph_dump.h"
 #include "runner.h"
@@ -19,31 +11,6 @@
 namespace gft::cli {
 
 namespace {
-
-using Button = void (*)(Session&);
-
-const std::map<std::string, Button>& Buttons() {
-    static const std::map<std::string, Button> buttons{
-        {"delete", EraseGlyph},
-        {"mirror-h", [](Session& s) { MirrorGlyph(s, Axis::Horizontal); }},
-        {"mirror-v", [](Session& s) { MirrorGlyph(s, Axis::Vertical); }},
-        {"up", [](Session& s) { ShiftRows(s, RowShift::Up); }},
-        {"down", [](Session& s) { ShiftRows(s, RowShift::Down); }},
-        {"left", [](Session& s) { ShiftColumns(s, ColumnShift::Left); }},
-        {"right", [](Session& s) { ShiftColumns(s, ColumnShift::Right); }},
-        {"width-", [](Session& s) { ChangeWidth(s, WidthStep::Narrower); }},
-        {"width+", [](Session& s) { ChangeWidth(s, WidthStep::Wider); }},
-        {"inverse", InvertGlyph},
-        {"clear", ClearGlyph},
-        {"clear-outside", ClearBeyondWidth},
-        {"restore", RestoreGlyph},
-        {"prev", [](Session& s) { GoToNeighbour(s, Neighbour::Previous); }},
-        {"next", [](Session& s) { GoToNeighbour(s, Neighbour::Next); }},
-        {"apply", ApplyGlyph},
-        {"fix-width", FitWidth},
-    };
-    return buttons;
-}
 
 int ParseCell(const std::string& text) {
     try {
@@ -82,8 +49,8 @@ void RunEditorCommand(RunContext& run, const Args& args) {
         const int code = session.EditorChar;
         run.out << DumpGlyph(session.editor.EditChr, session.font.FontHeight, code,
                              session.font.Selected[code] != 0);
-    } else if (const auto found = Buttons().find(what); found != Buttons().end()) {
-        found->second(session);
+    } else if (const CommandSpec* button = FindRunnerCommand("ed " + what)) {
+        RunCommand(session, *button);
     } else {
         throw UsageError("unknown editor command '" + what + "'");
     }

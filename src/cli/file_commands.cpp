@@ -1,7 +1,5 @@
-// Script commands over fonts and files: opening, saving, options, the log.
-#include "commands/files/file_commands.h"
+// Script commands over the session: options, title, status, the log.
 
-#include "commands/files/save_font.h"
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "glyph_dump.h"
@@ -10,15 +8,6 @@
 namespace gft::cli {
 
 namespace {
-
-// A command that answers the file dialog of a menu command with a path.
-Command WithDialogAnswer(void (*menuCommand)(Session&)) {
-    return {1, -1, [menuCommand](RunContext& run, const Args& args) {
-                run.view.AnswerNextDialog(args[0]);
-                menuCommand(run.session);
-                run.view.AnswerNextDialog({});
-            }};
-}
 
 void SetOption(RunContext& run, const Args& args) {
     const auto toggle = ToggleFromName(args[0]);
@@ -29,12 +18,6 @@ void SetOption(RunContext& run, const Args& args) {
 }  // namespace
 
 void AddFileCommands(CommandTable& table) {
-    table["load"] = WithDialogAnswer(LoadFont);
-    table["merge"] = WithDialogAnswer(MergeFont);
-    table["compare"] = WithDialogAnswer(CompareFont);
-    table["import-atari"] = WithDialogAnswer(ImportAtariFont);
-    table["import-8bit"] = WithDialogAnswer(ImportAnyEightBitFont);
-    table["save"] = WithDialogAnswer(SaveFontAs);
     table["option"] = {2, 2, SetOption};
     table["title"] = {0, 0,
                       [](RunContext& run, const Args&) { run.out << run.session.Title() << '\n'; }};
@@ -43,7 +26,6 @@ void AddFileCommands(CommandTable& table) {
     table["dump"] = {1, 1, [](RunContext& run, const Args& args) {
                          run.out << DumpGlyph(run.session.font, ParseCode(args[0]));
                      }};
-    table["clear-log"] = {0, 0, [](RunContext& run, const Args&) { ClearMessageLog(run.session); }};
     table["log-dblclick"] = {
         1, -1, [](RunContext& run, const Args& args) { OpenLogLine(run.session, args[0]); }};
 }

@@ -1,14 +1,11 @@
-// Script commands over the glyph set: selection, the mouse on the tiles, block
-// copy and delete, the height, refresh and the hover display.
+// Script commands of the glyph grid that are no menu command: the mouse on
+// the tiles, Esc and the hover display.
 #include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "commands/glyphs/block_copy.h"
-#include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/hover.h"
-#include "commands/glyphs/selection.h"
 #include "commands/glyphs/tile_mouse.h"
 #include "commands/window/window_commands.h"
 #include "runner.h"
@@ -27,17 +24,6 @@ int Choice(const std::string& word, const Words& choices) {
     for (const auto& choice : choices)
         expected += (expected.empty() ? "" : "|") + choice;
     throw UsageError("expected " + expected + ", got '" + word + "'");
-}
-
-// A command that runs a session operation with the index of its one word.
-Command Indexed(void (*operation)(Session&, int), Words choices) {
-    return {1, 1, [operation, choices = std::move(choices)](RunContext& run, const Args& args) {
-                operation(run.session, Choice(args[0], choices));
-            }};
-}
-
-Command Plain(void (*operation)(Session&)) {
-    return {0, 0, [operation](RunContext& run, const Args&) { operation(run.session); }};
 }
 
 Command Mouse(int button) {
@@ -73,29 +59,10 @@ void Hover(RunContext& run, const Args& args) {
 }  // namespace
 
 void AddGlyphCommands(CommandTable& table) {
-    table["select"] = Indexed([](Session& s, int i) { Select(s, static_cast<Selection>(i)); },
-                              {"all", "none", "invert"});
-    table["select-where"] =
-        Indexed([](Session& s, int i) { SelectWhere(s, static_cast<GlyphKind>(i)); },
-                {"width0", "errors", "present"});
-    table["select-block"] =
-        Indexed([](Session& s, int i) { SelectBlock(s, static_cast<CodeBlock>(i)); },
-                {"0", "1", "2", "3", "4", "5", "6", "7", "8"});
-    table["select-polish"] = Plain(SelectPolish);
     table["toggle"] = Mouse(kRightButton);
     table["click"] = {1, 2, LeftClick};
     table["edit"] = Mouse(kMiddleButton);
     table["esc"] = {0, 0, Escape};
-    table["copy-block"] = Indexed(
-        [](Session& s, int i) { CopyCapitalsOverSmall(s, static_cast<CaseBlock>(i)); }, {"0", "1"});
-    table["delete-selected"] = Plain(DeleteSelected);
-    table["height"] = Indexed(
-        [](Session& s, int i) {
-            ChangeHeight(s, i < 2 ? Edge::Top : Edge::Bottom,
-                         i % 2 == 0 ? RowStep::Add : RowStep::Remove);
-        },
-        {"0", "1", "2", "3"});
-    table["refresh"] = Plain(Refresh);
     table["hover"] = {1, 1, Hover};
 }
 

@@ -37,11 +37,10 @@ std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTab
 
 CommandTable BuildTable() {
     CommandTable table;
+    AddTableCommands(table);
     AddFileCommands(table);
     AddGlyphCommands(table);
     AddEditorCommands(table);
-    AddShellCommands(table);
-    AddHistoryCommands(table);
     return table;
 }
 

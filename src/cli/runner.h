@@ -37,11 +37,10 @@ struct Command {
 using CommandTable = std::map<std::string, Command>;
 
 // Each group of commands adds itself here.
+void AddTableCommands(CommandTable& table);
 void AddFileCommands(CommandTable& table);
 void AddGlyphCommands(CommandTable& table);
 void AddEditorCommands(CommandTable& table);
-void AddShellCommands(CommandTable& table);
-void AddHistoryCommands(CommandTable& table);
 
 const CommandTable& Commands();
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <random>
 
-#include "format/eight_bit_import.h"
 #include "format/bmp_codec.h"
 #include "format/cp1250_encode.h"
 #include "format/eight_bit_export.h"
+#include "format/eight_bit_font.h"
 #include "format/glyph_sheet.h"
 #include "format/html_specimen.h"
 #include "format/png_codec.h"
@@ -139,11 +139,9 @@ TEST(EightBitExport, IsTheInverseOfTheImport) {
     for (int code : {0, 1, 200})  // blank glyphs come back blank
         std::fill_n(file.begin() + code * 8, 8, 0);
     for (const bool atari : {false, true}) {
-        SessionFixture fixture;
         const Bytes input = atari ? Bytes(file.begin(), file.begin() + 1024) : file;
-        ImportEightBitFont(fixture.session, fixture.dir.Write("font.bin", input), atari);
-        const EightBitExport out = atari ? ExportAtariFont(fixture.session.font)
-                                         : ExportEightBitFont(fixture.session.font);
+        const Font font = ParseEightBitFont(input, atari, {}, Font{}).font;
+        const EightBitExport out = atari ? ExportAtariFont(font) : ExportEightBitFont(font);
         EXPECT_EQ(out.bytes, input) << atari;
         EXPECT_EQ(out.cut, 0);
         EXPECT_EQ(out.leftOut, 0);

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "commands/glyphs/height_gap.h"
+#include "commands/command_table.h"
 #include "commands/glyphs/selection.h"
 #include "commands/window/history_commands.h"
 #include "test_support.h"
@@ -33,11 +33,10 @@ struct Case {
 TEST(History, EveryCommandFamilyUndoesAndRedoesExactly) {
     // The golden case history_session walks the others.
     const Case cases[] = {
-        {"Select all", [](Session& s) { Select(s, Selection::All); }},
-        {"Select all present", [](Session& s) { SelectWhere(s, GlyphKind::Present); }},
-        {"Down gap Decrease (-)",
-         [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Remove); },
-         [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Add); }},
+        {"Select all", [](Session& s) { RunCommand(s, "mnuSelect_0"); }},
+        {"Select all present", [](Session& s) { RunCommand(s, "mnuSelectVar_2"); }},
+        {"Down gap Decrease (-)", [](Session& s) { RunCommand(s, "mnuHGapD_3"); },
+         [](Session& s) { RunCommand(s, "mnuHGapD_2"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -63,8 +62,8 @@ TEST(History, EveryCommandFamilyUndoesAndRedoesExactly) {
 
 TEST(History, CommandsThatChangeNothingAddNoStep) {
     HistoryFixture f;
-    Select(f.session, Selection::None);                   // nothing selected yet
-    ChangeHeight(f.session, Edge::Top, RowStep::Remove);  // blocked by ink in the top row
+    RunCommand(f.session, "mnuSelect_1");  // nothing selected yet
+    RunCommand(f.session, "mnuHGapU_1");   // blocked by ink in the top row
     EXPECT_FALSE(f.session.history.CanUndo());
     UndoLastStep(f.session);  // nothing to undo: nothing logged
     EXPECT_NE(f.LastLine().rfind("Undo", 0), 0u);
@@ -73,7 +72,7 @@ TEST(History, CommandsThatChangeNothingAddNoStep) {
 TEST(History, TheOldestStepsGoWhenTheHistoryOutgrowsItsLimit) {
     HistoryFixture f;
     for (int i = 0; i < 20; ++i)
-        ChangeHeight(f.session, Edge::Bottom, i % 2 == 0 ? RowStep::Add : RowStep::Remove);
+        RunCommand(f.session, i % 2 == 0 ? "mnuHGapD_2" : "mnuHGapD_3");
     EXPECT_EQ(f.session.history.StepCount(), 20u);
     const std::size_t full = f.session.history.MemoryBytes();
     f.session.history.SetLimit(full / 2);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "commands/command_table.h"
 #include "commands/glyphs/block_copy.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
@@ -108,38 +109,20 @@ void GlyphSetWindowTest::indexedMenuItemsRunTheirOwnCommand() {
         s->font.Chars[70] = CharInfo{true, Bytes(8, 0), 0, 0};  // width 0
         s->font.Chars[200].HasError = 1;
     }
-    struct Family {
-        const char* name;
-        int first, last;
-        void (*command)(Session&, int);
-    };
-    const Family families[] = {
-        {"mnuSelect", 0, 2, [](Session& s, int i) { Select(s, static_cast<Selection>(i)); }},
-        {"mnuSelectVar", 0, 2,
-         [](Session& s, int i) { SelectWhere(s, static_cast<GlyphKind>(i)); }},
-        {"mnuSelSpec", 0, 8, [](Session& s, int i) { SelectBlock(s, static_cast<CodeBlock>(i)); }},
-        {"mnuCopyBlock", 0, 1,
-         [](Session& s, int i) { CopyCapitalsOverSmall(s, static_cast<CaseBlock>(i)); }},
-        {"mnuHGapU", 0, 1,
-         [](Session& s, int i) {
-             ChangeHeight(s, Edge::Top, i == 0 ? RowStep::Add : RowStep::Remove);
-         }},
-        {"mnuHGapD", 2, 3, [](Session& s, int i) {
-             ChangeHeight(s, Edge::Bottom, i == 2 ? RowStep::Add : RowStep::Remove);
-         }}};
-    for (const Family& family : families) {
-        for (int i = family.first; i <= family.last; ++i) {
-            const QString name = QStringLiteral("%1_%2").arg(family.name).arg(i);
-            for (Session* s : {&h.session(), &reference.session}) {  // one glyph selected
-                Select(*s, Selection::None);
-                ToggleSelection(*s, 65);
-            }
-            h.Find<QAction>(name)->trigger();
-            family.command(reference.session, i);
-            QVERIFY2(h.session().font.Selected == reference.session.font.Selected,
-                     qPrintable(name));
-            QVERIFY2(h.session().font.Chars == reference.session.font.Chars, qPrintable(name));
+    for (const CommandSpec& command : Commands()) {
+        const QString name = QString::fromLatin1(command.control);
+        if (command.menu != Menu::Edit && command.menu != Menu::EditSelectMore &&
+            command.menu != Menu::Height)
+            continue;
+        if (!name.contains(u'_')) continue;                      // the items of a control array
+        for (Session* s : {&h.session(), &reference.session}) {  // one glyph selected
+            RunCommand(*s, "mnuSelect_1");
+            ToggleSelection(*s, 65);
         }
+        h.Find<QAction>(name)->trigger();
+        RunCommand(reference.session, command);
+        QVERIFY2(h.session().font.Selected == reference.session.font.Selected, qPrintable(name));
+        QVERIFY2(h.session().font.Chars == reference.session.font.Chars, qPrintable(name));
     }
     h.Find<QAction>("mnuSelectPL")->trigger();
     SelectPolish(reference.session);

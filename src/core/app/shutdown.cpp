@@ -22,8 +22,4 @@ void Shutdown(Session& session) {
     RestoreStartFolder(session.StartFolder);
 }
 
-void RequestExit(Session& session) {
-    session.view.CloseRequested();
-}
-
 }  // namespace gft

@@ -12,7 +12,4 @@ class Session;
 // Help or Abort: those end without saving.
 void Shutdown(Session& session);
 
-// "E&xit": asks the view to close the window, whose closing runs Shutdown.
-void RequestExit(Session& session);
-
 }  // namespace gft

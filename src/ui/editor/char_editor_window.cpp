@@ -10,14 +10,9 @@
 #include <QWindow>
 #include <functional>
 
-#include "commands/editor/apply.h"
+#include "commands/command_table.h"
 #include "commands/editor/char_editor.h"
-#include "commands/editor/column_moves.h"
-#include "commands/editor/fill_commands.h"
 #include "commands/editor/grid_geometry.h"
-#include "commands/editor/mirror.h"
-#include "commands/editor/row_moves.h"
-#include "commands/editor/width_commands.h"
 #include "commands/window/option_commands.h"
 #include "commands/window/window_commands.h"
 #include "session/session.h"
@@ -50,6 +45,13 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, std::move(command));
     return button;
+}
+
+// A button of the command table: its caption, and a click runs its command.
+void CommandButton(QWidget* parent, Session& session, const char* name, QRect at) {
+    const CommandSpec& command = *FindCommand(name);
+    Button(parent, name, command.caption, at,
+           [&session, &command] { RunCommand(session, command); });
 }
 
 QFont ReportFont() {
@@ -118,35 +120,19 @@ CharEditorWindow::~CharEditorWindow() {
 
 void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& toggles) {
     Session& s = session_;
-    Button(this, "cmdMoveH_0", "Move &up", ButtonAt(4440, 4380),
-           [&s] { ShiftRows(s, RowShift::Up); });
-    Button(this, "cmdMoveV_0", "Move left", ButtonAt(5640, 4380),
-           [&s] { ShiftColumns(s, ColumnShift::Left); });
-    Button(this, "cmdMoveV_1", "Move right", ButtonAt(6840, 4380),
-           [&s] { ShiftColumns(s, ColumnShift::Right); });
-    Button(this, "cmdChangeChr_0", "&< Prev char", ButtonAt(120, 4740),
-           [&s] { GoToNeighbour(s, Neighbour::Previous); });
-    Button(this, "cmdChangeChr_1", "Next char &>", ButtonAt(1320, 4740),
-           [&s] { GoToNeighbour(s, Neighbour::Next); });
-    Button(this, "cmdApply", "&Apply", ButtonAt(2520, 4740), [&s] { ApplyGlyph(s); });
-    Button(this, "cmdMoveH_1", "Move &down", ButtonAt(4440, 4860),
-           [&s] { ShiftRows(s, RowShift::Down); });
-    Button(this, "cmdMirror_0", "Mirror &H", ButtonAt(5640, 4860),
-           [&s] { MirrorGlyph(s, Axis::Horizontal); });
-    Button(this, "cmdMirror_1", "Mirror &V", ButtonAt(6840, 4860),
-           [&s] { MirrorGlyph(s, Axis::Vertical); });
-    Button(this, "cmdInverse", "&Inverse", ButtonAt(4440, 5340), [&s] { InvertGlyph(s); });
-    Button(this, "cmdDelChr", "Delete", ButtonAt(5640, 5340), [&s] { EraseGlyph(s); });
-    Button(this, "cmdRestore", "&Restore", ButtonAt(6840, 5340), [&s] { RestoreGlyph(s); });
-    Button(this, "cmdWidth_0", "Width &-", ButtonAt(120, 5700),
-           [&s] { ChangeWidth(s, WidthStep::Narrower); });
-    Button(this, "cmdWidth_1", "Width &+", ButtonAt(1320, 5700),
-           [&s] { ChangeWidth(s, WidthStep::Wider); });
-    Button(this, "cmdFixWidth", "Fix &Width", ButtonAt(2520, 5700), [&s] { FitWidth(s); });
-    Button(this, "cmdClrOutside", "Clear &outside", ButtonAt(4440, 5820),
-           [&s] { ClearBeyondWidth(s); });
-    Button(this, "cmdClear", "Clear", ButtonAt(5640, 5820), [&s] { ClearGlyph(s); });
-    Button(this, "cmdCloseCE", "&Close", ButtonAt(6840, 5820), [&s] { HideCharEditor(s); });
+    const struct {
+        const char* name;
+        int left, top;
+    } buttons[] = {
+        {"cmdMoveH_0", 4440, 4380},    {"cmdMoveV_0", 5640, 4380},     {"cmdMoveV_1", 6840, 4380},
+        {"cmdChangeChr_0", 120, 4740}, {"cmdChangeChr_1", 1320, 4740}, {"cmdApply", 2520, 4740},
+        {"cmdMoveH_1", 4440, 4860},    {"cmdMirror_0", 5640, 4860},    {"cmdMirror_1", 6840, 4860},
+        {"cmdInverse", 4440, 5340},    {"cmdDelChr", 5640, 5340},      {"cmdRestore", 6840, 5340},
+        {"cmdWidth_0", 120, 5700},     {"cmdWidth_1", 1320, 5700},     {"cmdFixWidth", 2520, 5700},
+        {"cmdClrOutside", 4440, 5820}, {"cmdClear", 5640, 5820},       {"cmdCloseCE", 6840, 5820},
+    };
+    for (const auto& button : buttons)
+        CommandButton(this, s, button.name, ButtonAt(button.left, button.top));
 
     // The option boxes: a click flips the option through the core, which
     // shows the result on the box.

@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "commands/files/file_commands.h"
-#include "commands/files/save_font.h"
-#include "commands/glyphs/selection.h"
+#include "commands/command_table.h"
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "commands/window/window_commands.h"
@@ -22,15 +20,16 @@ namespace {
 
 constexpr int kButtonHeight = 25;
 
-QPushButton* Button(QWidget* parent, Session& session, const char* name, const char* caption,
-                    const char* tip, void (*command)(Session&)) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+// A button of the command table: its caption, and a click runs its command.
+QPushButton* Button(QWidget* parent, Session& session, const char* name, const char* tip = "") {
+    const CommandSpec& command = *FindCommand(name);
+    auto* button = new QPushButton(QString::fromUtf8(command.caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFixedHeight(kButtonHeight);
     button->setAutoDefault(false);
     if (*tip) button->setToolTip(QString::fromUtf8(tip));
     QObject::connect(button, &QPushButton::clicked, button,
-                     [&session, command] { command(session); });
+                     [&session, &command] { RunCommand(session, command); });
     return button;
 }
 
@@ -52,23 +51,17 @@ Box* OptionBox(QWidget* parent, Session& session, WindowParts& parts, const char
 QGridLayout* ButtonBlock(QWidget* panel, Session& session, WindowParts& parts) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
-    grid->addWidget(
-        Button(panel, session, "cmdLoadFNT", "&Load FNT...", "Load FNT & LOK...", LoadFont), 0, 0);
-    grid->addWidget(Button(panel, session, "cmdSaveFNT", "&Save FNT...",
-                           "Save FNT & LOK if set and needed...", SaveFontAs),
-                    0, 1);
-    grid->addWidget(Button(panel, session, "cmdCmpFNT", "&Compare FNT...",
-                           "Compare current FNT with other...", CompareFont),
-                    0, 2);
+    grid->addWidget(Button(panel, session, "cmdLoadFNT", "Load FNT & LOK..."), 0, 0);
+    grid->addWidget(Button(panel, session, "cmdSaveFNT", "Save FNT & LOK if set and needed..."), 0,
+                    1);
+    grid->addWidget(Button(panel, session, "cmdCmpFNT", "Compare current FNT with other..."), 0, 2);
     auto* frames = OptionBox<QPushButton>(panel, session, parts, "chkFrames", "[Show F&rames]",
                                           Toggle::Frames);
     frames->setFixedHeight(kButtonHeight);
     frames->setAutoDefault(false);
     grid->addWidget(frames, 1, 0);
-    grid->addWidget(Button(panel, session, "cmdUnlockAll", "&Unselect All", "", UnselectAll), 1, 1);
-    grid->addWidget(Button(panel, session, "cmdMergeFNT", "&Merge FNT...",
-                           "Merge current FNT with other...", MergeFont),
-                    1, 2);
+    grid->addWidget(Button(panel, session, "cmdUnlockAll"), 1, 1);
+    grid->addWidget(Button(panel, session, "cmdMergeFNT", "Merge current FNT with other..."), 1, 2);
     return grid;
 }
 
@@ -99,7 +92,7 @@ QGridLayout* OptionBlock(QWidget* panel, Session& session, WindowParts& parts) {
 
 QHBoxLayout* LogBar(QWidget* panel, Session& session, WindowParts& parts) {
     auto* row = new QHBoxLayout;
-    auto* clear = Button(panel, session, "cmdClrLog", "Clear log", "", ClearMessageLog);
+    auto* clear = Button(panel, session, "cmdClrLog");
     clear->setFixedWidth(65);
     row->addWidget(clear);
     row->addWidget(OptionBox<QCheckBox>(panel, session, parts, "chkLogAutoScroll",

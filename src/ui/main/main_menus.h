@@ -12,11 +12,10 @@ class Session;
 
 namespace gft::ui {
 
-// The menu bar of the main window. Every item carries its control name as
-// objectName; items of a control array add "_" and the index (mnuSelect(0)
-// is mnuSelect_0, mnuHGapD(2) is mnuHGapD_2). Each command item calls one
-// core operation; toggle items go through ClickToggle and are recorded in
-// toggles for the view.
+// The menu bar of the main window, built from the command table: every item
+// carries its control name as objectName (items of a control array add "_"
+// and the index: mnuSelect(0) is mnuSelect_0) and runs its command; option
+// items are recorded in toggles for the view.
 void BuildMainMenus(QMainWindow& window, Session& session,
                     std::array<ToggleControls, kToggleCount>& toggles);
 

@@ -20,7 +20,6 @@ void CopyIntoFont(Session& session, bool recomputeMaxWidth) {
 
 void ApplyGlyph(Session& session) {
     if (!EditorReady(session)) return;
-    UndoStep step(session, "Apply");
     CopyIntoFont(session, true);
 }
 

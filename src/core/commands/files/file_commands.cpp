@@ -6,8 +6,8 @@
 #include "commands/files/save_font.h"
 #include "commands/glyphs/move_copy.h"
 #include "session/preview.h"
-#include "session/session.h"
 #include "session/undo_step.h"
+#include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 
@@ -45,20 +45,19 @@ void ReportError(Session& session, const AppError& error) {
 OpenDialogKind DialogKindFor(std::uint8_t mode) {
     switch (mode) {
         case kModeLoad:
-            return {"Select Grindlemoor FNT file to Load", kFntFilter, "*.fnt", "Load FNT"};
+            return {"Select Grindlemoor FNT file to Load", kFntFilter, "*.fnt"};
         case kModeMerge:
-            return {"Select Grindlemoor FNT file to Merge with", kFntFilter, "*.fnt", "Merge FNT"};
+            return {"Select Grindlemoor FNT file to Merge with", kFntFilter, "*.fnt"};
         case kModeCompare:
-            return {"Select Grindlemoor FNT file to Compare to", kFntFilter, "*.fnt",
-                    "Compare FNT"};
+            return {"Select Grindlemoor FNT file to Compare to", kFntFilter, "*.fnt"};
         case kModeAtari:
             return {"Select Atari 8-bit FNT file to Import over current font", kAtariFilter,
-                    "*.fnt;*.f80", "Atari 8-bit FNT/F80"};
+                    "*.fnt;*.f80"};
         case kModeEightBit:
             return {"Select 8-bit binary file to Import over current font", kEightBitFilter,
-                    "*.fnt;*.bin", "Any 8-bit font (no remap)"};
+                    "*.fnt;*.bin"};
         default:
-            return {nullptr, nullptr, nullptr, nullptr};
+            return {nullptr, nullptr, nullptr};
     }
 }
 
@@ -80,7 +79,6 @@ void OpenFontFile(Session& session, std::uint8_t mode) {
         const auto chosen = session.view.AskFileName(request);
         if (!chosen) return;
         session.FilePaths[mode] = *chosen;
-        UndoStep step(session, kind.stepName);
         if (!RunReader(session, *chosen, mode)) ++session.refusedFiles;
     } catch (const AppError& error) {
         ReportError(session, error);

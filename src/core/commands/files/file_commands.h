@@ -42,7 +42,6 @@ struct OpenDialogKind {
     const char* title;
     const char* filter;
     const char* pattern;
-    const char* stepName;  // the menu caption, naming the undo step
 };
 // Title, filter and pattern of a mode's dialog; nullptr title for modes 3 and above 5.
 OpenDialogKind DialogKindFor(std::uint8_t mode);

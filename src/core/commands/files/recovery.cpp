@@ -201,6 +201,10 @@ void ForgetRecoveryCopy(Session& session) {
     state.kept = Font{};
 }
 
+bool RecoveryOnOffer(const Session& session) {
+    return !session.recovery.offeredSlot.empty();
+}
+
 void RecoverUnsavedChanges(Session& session) {
     RecoveryState& state = session.recovery;
     if (state.offeredSlot.empty()) return;

@@ -37,6 +37,8 @@ void ForgetRecoveryCopy(Session& session);
 // File > "Recover unsaved changes": loads the offered copy with its edit
 // mark and its old destination; the copy is this session's from then on.
 void RecoverUnsavedChanges(Session& session);
+// Whether a copy of an ended run is on offer.
+bool RecoveryOnOffer(const Session& session);
 // File > "Discard recovered changes": removes the offered copy.
 void DiscardRecoveredChanges(Session& session);
 

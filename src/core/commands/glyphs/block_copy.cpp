@@ -8,7 +8,6 @@
 #include "commands/glyphs/selection.h"
 #include "session/preview.h"
 #include "session/session.h"
-#include "session/undo_step.h"
 
 namespace gft {
 
@@ -72,8 +71,6 @@ std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, CaseBlock block) {
 void CopyCapitalsOverSmall(Session& session, CaseBlock block) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
-    UndoStep step(session, block == CaseBlock::Ascii ? "Copy upper case over lower case"
-                                                     : "Copy international UC over LC block");
     const std::vector<BlockCopyStep> steps = CopyBlockGlyphs(session.font, block);
     for (const BlockCopyStep& step : steps)
         session.Log(StepLine(step));
@@ -94,7 +91,6 @@ void CopyCapitalsOverSmall(Session& session, CaseBlock block) {
 void DeleteSelected(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
-    UndoStep step(session, "Delete all selected");
     Font& font = session.font;
     bool changed = false;
     for (int c = 0; c < kGlyphCount; ++c) {

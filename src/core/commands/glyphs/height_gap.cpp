@@ -8,7 +8,6 @@
 #include "commands/editor/char_editor.h"
 #include "session/preview.h"
 #include "session/session.h"
-#include "session/undo_step.h"
 
 namespace gft {
 
@@ -89,10 +88,6 @@ std::vector<int> RowObstacles(const Font& font, Edge edge) {
 
 void ChangeHeight(Session& session, Edge edge, RowStep step) {
     if (!session.font.FontLoaded) return;
-    static constexpr const char* kNames[2][2] = {
-        {"Top gap Increase (+)", "Top gap Decrease (-)"},
-        {"Down gap Increase (+)", "Down gap Decrease (-)"}};
-    UndoStep undo(session, kNames[static_cast<int>(edge)][static_cast<int>(step)]);
     if (!(step == RowStep::Add ? Increase(session, edge) : Decrease(session, edge))) return;
     RedrawTiles(session, 0, 255);
     session.SetEditStatus(2);

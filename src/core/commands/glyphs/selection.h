@@ -13,8 +13,6 @@ void SelectRange(Session& session, int from, int to, std::uint8_t value);
 enum class Selection : std::uint8_t { All, None, Invert };
 // Selects every glyph, none, or flips the selection of each.
 void Select(Session& session, Selection selection);
-// The "&Unselect All" button: Select None as an undo step of its own name.
-void UnselectAll(Session& session);
 
 enum class GlyphKind : std::uint8_t { PresentOfWidth0, WithError, Present };
 // Adds the glyphs of a kind to the selection; logs how many there are.

@@ -9,7 +9,6 @@
 #include "commands/glyphs/selection.h"
 #include "session/preview.h"
 #include "session/session.h"
-#include "session/undo_step.h"
 
 namespace gft {
 
@@ -39,15 +38,6 @@ void SelectionChanged(Session& session) {
     session.SetEditStatus(1);
     UpdateEditorCaption(session);
 }
-
-// Undo step names: the menu captions.
-constexpr std::array<const char*, 3> kSelectNames{"Select all", "Unselect all", "Invert selection"};
-constexpr std::array<const char*, 3> kSelectVarNames{"Select present of width 0",
-                                                     "Select all errors", "Select all present"};
-constexpr std::array<const char*, 9> kBlockNames{
-    "Block \"zero\"",       "Special",          "Digital",
-    "Upper case",           "Lower case",       "International part 1",
-    "International part 2", "International UC", "International LC"};
 
 // Sets one code's selection byte; redraws the code when it changed.
 bool SetSelected(Session& session, int code, std::uint8_t value) {
@@ -82,7 +72,6 @@ void SelectRange(Session& session, int from, int to, std::uint8_t value) {
 
 void Select(Session& session, Selection selection) {
     if (!session.font.FontLoaded) return;
-    UndoStep step(session, kSelectNames[static_cast<std::size_t>(selection)]);
     if (selection == Selection::Invert) {
         for (auto& selected : session.font.Selected)
             selected = static_cast<std::uint8_t>(1 - selected);
@@ -97,13 +86,7 @@ void Select(Session& session, Selection selection) {
     if (changed) SelectionChanged(session);
 }
 
-void UnselectAll(Session& session) {
-    UndoStep step(session, "Unselect All");
-    Select(session, Selection::None);
-}
-
 void SelectWhere(Session& session, GlyphKind kind) {
-    UndoStep step(session, kSelectVarNames[static_cast<std::size_t>(kind)]);
     int count = 0;
     for (int c = 0; c < kGlyphCount; ++c) {
         if (!Matches(session.font.Chars[static_cast<std::size_t>(c)], kind)) continue;
@@ -114,15 +97,12 @@ void SelectWhere(Session& session, GlyphKind kind) {
 }
 
 void SelectBlock(Session& session, CodeBlock block) {
-    const auto index = static_cast<std::size_t>(block);
-    UndoStep step(session, kBlockNames[index]);
-    for (const auto& [from, to] : kBlocks[index])
+    for (const auto& [from, to] : kBlocks[static_cast<std::size_t>(block)])
         SelectRange(session, from, to, 1);
 }
 
 void SelectPolish(Session& session) {
     if (!session.font.FontLoaded) return;
-    UndoStep step(session, "Polish");
     bool changed = false;
     for (const int code : kPolishLetters)
         changed = SetSelected(session, code, 1) || changed;

@@ -17,6 +17,10 @@ void Refresh(Session& session) {
     HoverUpdate(session, hovered);
 }
 
+void RequestExit(Session& session) {
+    session.view.CloseRequested();
+}
+
 void EscapePressed(Session& session) {
     if (session.MovePending) {
         CancelMove(session);

@@ -8,6 +8,10 @@ class Session;
 // the title and the hover display. Only while a font is loaded.
 void Refresh(Session& session);
 
+// "E&xit": asks the view to close the window, whose closing runs the
+// shutdown.
+void RequestExit(Session& session);
+
 // Esc in the main window: cancels a pick-up, or closes the window when
 // nothing is unsaved; with unsaved changes it does nothing.
 void EscapePressed(Session& session);

@@ -1,0 +1,78 @@
+// The runner's words for the commands of the command table: "refresh",
+// "load PATH", "new HEIGHT", and the families that share a first word and
+// pick their member by a second one ("select all|none|invert").
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "commands/command_table.h"
+#include "runner.h"
+
+namespace gft::cli {
+
+namespace {
+
+void Run(RunContext& run, const CommandSpec& command, const Args& args) {
+    switch (command.argument) {
+        case RunnerArgument::Path:
+            run.view.AnswerNextDialog(args[0]);
+            RunCommand(run.session, command);
+            run.view.AnswerNextDialog({});
+            return;
+        case RunnerArgument::Height:
+            run.view.AnswerNextHeight(ParseNumber(args[0], 1, 255, "a font height 1..255"));
+            break;
+        case RunnerArgument::None:
+            break;
+    }
+    RunCommand(run.session, command);
+}
+
+Command Single(const CommandSpec& command) {
+    switch (command.argument) {
+        case RunnerArgument::Path:
+            return {1, -1,
+                    [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
+        case RunnerArgument::Height:
+            return {1, 1,
+                    [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
+        case RunnerArgument::None:
+            break;
+    }
+    return {0, 0, [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
+}
+
+// A family: the second word names the member, in the table's order.
+Command Family(std::vector<std::pair<std::string, const CommandSpec*>> members) {
+    return {1, 1, [members = std::move(members)](RunContext& run, const Args& args) {
+                const auto found = std::find_if(members.begin(), members.end(),
+                                                [&](const auto& m) { return m.first == args[0]; });
+                if (found != members.end()) return Run(run, *found->second, {});
+                std::string expected;
+                for (const auto& member : members)
+                    expected += (expected.empty() ? "" : "|") + member.first;
+                throw UsageError("expected " + expected + ", got '" + args[0] + "'");
+            }};
+}
+
+}  // namespace
+
+void AddTableCommands(CommandTable& table) {
+    std::map<std::string, std::vector<std::pair<std::string, const CommandSpec*>>> families;
+    for (const CommandSpec& command : gft::Commands()) {
+        if (command.runnerWord == nullptr) continue;
+        const std::string words = command.runnerWord;
+        const auto space = words.find(' ');
+        if (space == std::string::npos) {
+            table[words] = Single(command);
+            continue;
+        }
+        const std::string first = words.substr(0, space);
+        if (first != "ed") families[first].push_back({words.substr(space + 1), &command});
+    }
+    for (auto& [first, members] : families)
+        table[first] = Family(std::move(members));
+}
+
+}  // namespace gft::cli
