@@ -69,7 +69,8 @@ pid=$!
 window=$(find_window '^Grind FNT Tool v')
 [ -n "$window" ] || fail "no main window"
 title=$(xdotool getwindowname "$window")
-expected="Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:$height Max WIDTH:$width)"
+version=$("$runner" --version | awk '{print $2}')
+expected="Grind FNT Tool v$version (FNT loaded, HEIGHT:$height Max WIDTH:$width)"
 [ "$title" = "$expected" ] || fail "title '$title', expected '$expected'"
 echo "ok: title $title"
 [ -d "$TMP/GFTT0000" ] || fail "no working folder while running"
