@@ -109,7 +109,7 @@ void PixelEdit(benchmark::State& state, Fixture& f) {
     const QPoint at = f.editor->Grid()->mapFrom(f.editor->Frame(), QPoint(256, 133));
     const long long before = f.meter.area;
     for (auto _ : state) {
-        gft::PressOnGrid(session, 1, 0, at.x(), at.y());
+        gft::PressOnGrid(session, 1, at.x(), at.y());
         QCoreApplication::processEvents();
     }
     Report(state, f.meter, before);

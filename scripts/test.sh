@@ -9,6 +9,9 @@ quick=0
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 jobs=$(nproc)
 
+# Every C++ file as .clang-format has it.
+(cd "$root" && git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run -Werror)
+
 build=${GFT_BUILD_DIR:-$root/build}
 GFT_BUILD_DIR=$build "$root/scripts/build.sh" -DGFT_WERROR=ON -DGFT_TESTS=ON -DGFT_BENCH=ON
 ctest --test-dir "$build" --output-on-failure -j"$jobs"

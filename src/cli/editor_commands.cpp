@@ -33,7 +33,7 @@ void PressOnCell(RunContext& run, const Args& args) {
     if (args.size() != 4) throw UsageError("usage: ed pixel COL ROW left|right");
     const double x = (ParseCell(args[1]) - 1) * kCellPitch + kCellPitch / 2;
     const double y = (ParseCell(args[2]) - 1) * kCellPitch + kCellPitch / 2;
-    PressOnGrid(run.session, ParseButton(args[3]), 0, x, y);
+    PressOnGrid(run.session, ParseButton(args[3]), x, y);
     run.out << run.session.editor.Report << '\n';
 }
 

@@ -164,8 +164,7 @@ int Main(const std::vector<std::string>& args) {
         return 0;
     }
     if (verb == "--version") {
-        std::cout << "grindfnt " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
-                  << '\n';
+        std::cout << "grindfnt " << VersionText() << '\n';
         return 0;
     }
     if (verb == "check" && !rest.empty()) return Check(rest);

@@ -52,19 +52,19 @@ TEST(EditorPixels, DraggingPaintsOrErasesButNotInInverseMode) {
     EditorFixture f;
     f.Open(2, 65, MakeGlyph(5, {0x80, 0x00}));
     auto& pixels = f.Edit().Pixels;
-    DragOnGrid(f.session, 1, 0, At(7), At(2));  // beyond the width too
+    DragOnGrid(f.session, 1, At(7), At(2));  // beyond the width too
     EXPECT_EQ(pixels, (Bytes{0x80, 0x02}));
     EXPECT_EQ(f.view.cells.back(), std::make_pair(6, 1));
-    DragOnGrid(f.session, 2, 0, At(1), At(1));
+    DragOnGrid(f.session, 2, At(1), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
-    DragOnGrid(f.session, 3, 0, At(3), At(1));  // both buttons: only the report
-    PressOnGrid(f.session, 4, 0, At(3), At(1));
+    DragOnGrid(f.session, 3, At(3), At(1));  // both buttons: only the report
+    PressOnGrid(f.session, 4, At(3), At(1));
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     EXPECT_EQ(f.view.report, "3;1;3; B:1; bN:5; bV:32");
 
     SetToggle(f.session, Toggle::CrsrInv, true);
     const std::size_t repaints = f.view.cells.size();
-    DragOnGrid(f.session, 1, 0, At(4), At(1));  // moving toggles nothing
+    DragOnGrid(f.session, 1, At(4), At(1));  // moving toggles nothing
     EXPECT_EQ(pixels, (Bytes{0x00, 0x02}));
     EXPECT_EQ(f.view.cells.size(), repaints);
 }

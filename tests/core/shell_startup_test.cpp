@@ -15,6 +15,7 @@
 #include "commands/window/settings.h"
 #include "format/ini_file.h"
 #include "support/file_helpers.h"
+#include "support/version.h"
 #include "test_support.h"
 
 namespace gft::test {
@@ -128,7 +129,7 @@ TEST(Startup, LoadsTheSettingsAndTheCommandLineFontThenGivesTheHint) {
     EXPECT_FALSE(f.session.On(Toggle::Compress));
     EXPECT_EQ(f.session.FilePaths[kModeLoad], f.dir.File("cur/font.fnt"));
     const auto& log = f.session.LogLines();
-    EXPECT_EQ(log.end()[-2], "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
+    EXPECT_EQ(log.end()[-2], ProgramCaption() + " (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
     EXPECT_EQ(log.back(), "Load FNT (use Button / Drag and Drop / Command Line)");
     EXPECT_EQ(f.session.StatusLine(), log.back());
 }
@@ -178,8 +179,9 @@ TEST(About, TextAndHomePageNameTheReadmeBesideTheProgram) {
     const std::string url = "file://" + dir.path() + "/my%20bin/README.md";
     EXPECT_EQ(HomePageUrl(dir.File("my bin")), url);
     EXPECT_EQ(AboutText(dir.File("my bin")),
-              "Grind FNT Tool v0.0.150 WIP Beta \r\n"
-              "An editor for the binary FNT font files of the game Grindlemoor.\r\n\r\n" +
+              ProgramCaption() +
+                  " WIP Beta \r\n"
+                  "An editor for the binary FNT font files of the game Grindlemoor.\r\n\r\n" +
                   url);
 
     // Installed: prefix/bin and prefix/share/doc/grindfnttool.

@@ -1,33 +1,14 @@
-// The string builder and the file helpers, whose failure contracts the
+// The file helpers, whose failure contracts the
 // readers and the writer rely on.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "support/app_error.h"
 #include "support/file_helpers.h"
-#include "support/string_concat.h"
 #include "test_support.h"
 
 namespace gft::test {
 namespace {
-
-// The writer builds its data block with it: every piece in order, and a
-// step of 0 is an error, not an endless loop.
-TEST(StringConcat, KeepsEveryPieceAcrossItsSteps) {
-    StringConcat s;
-    s.lngAllocSize = 7;
-    s.Add("");
-    s.Add(std::string(1000, 'a'));
-    s.Add("bc");
-    EXPECT_EQ(s.GetStr(), std::string(1000, 'a') + "bc");
-    s.lngUsed = 0;  // a reset keeps the buffer
-    s.Add("x");
-    EXPECT_EQ(s.GetStr(), "x");
-
-    StringConcat zero;
-    zero.lngAllocSize = 0;
-    EXPECT_THROW(zero.Add("a"), AppError);
-}
 
 TEST(FileHelpers, GetFileLengthNeverFails) {
     TempDir dir;

@@ -8,6 +8,7 @@
 #include "commands/files/save_font.h"
 #include "format/fnt_writer.h"
 #include "support/file_helpers.h"
+#include "support/version.h"
 #include "window_harness.h"
 
 namespace gft::test {
@@ -76,7 +77,7 @@ void HistoryWindowTest::newFntAsksTheHeightAndSaveAsksOnlyWithoutDestination() {
     h.dialogs->heights.push_back(12);
     h.Key(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(h.window->windowTitle(),
-             QString("Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:12 Max WIDTH:0)"));
+             QString::fromStdString(ProgramCaption() + " (FNT loaded, HEIGHT:12 Max WIDTH:0)"));
     for (int c = 0; c < kGlyphCount; ++c) {
         QCOMPARE(h.TileAt(c)->Image().size(), QSize(1, 12));
         QCOMPARE(h.TileAt(c)->Image().pixelColor(0, 11), QColor(80, 80, 80));

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "support/version.h"
 #include "ui/main/dialogs.h"
 #include "ui/main/main_area.h"
 #include "window_harness.h"
@@ -81,7 +82,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
     std::string folder;
     {
         WindowHarness h(false);
-        QCOMPARE(h.window->windowTitle(), QString("Grind FNT Tool v0.0.150"));
+        QCOMPARE(h.window->windowTitle(), QString::fromStdString(ProgramCaption()));
         QCOMPARE(h.Text("lblStatusBar"),
                  QString("Load FNT (use Button / Drag and Drop / Command Line)"));
         QCOMPARE(h.Text("lblTime"), QString("(0,000 sec)"));
@@ -95,7 +96,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
 
     WindowHarness h;
     QCOMPARE(h.window->windowTitle(),
-             QString("Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:8 Max WIDTH:17)"));
+             QString::fromStdString(ProgramCaption() + " (FNT loaded, HEIGHT:8 Max WIDTH:17)"));
     // Tile 65: width 5, ink in the first four columns, dark grey beside it.
     const QImage& a = h.TileAt(65)->Image();
     QCOMPARE(a.size(), QSize(5, 8));

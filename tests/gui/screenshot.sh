@@ -48,7 +48,7 @@ echo "screenshot: $out"
 echo "title: $title"
 
 case "$title" in
-  "Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:"*) ;;
+  "Grind FNT Tool v"*" (FNT loaded, HEIGHT:"*) ;;
   *) echo "FAIL: the title does not name a loaded font"; exit 1 ;;
 esac
 # The tiles' dark grey background covers a good part of the grid.

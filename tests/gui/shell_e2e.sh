@@ -25,10 +25,11 @@ mkdir -p "$root/home" "$root/tmp" "$root/my fonts"
 cp "$font" "$root/my fonts/sample.fnt"
 height=$("$runner" info "$font" | awk '/^height:/ {print $2}')
 width=$("$runner" info "$font" | awk '/^max width:/ {print $3}')
+version=$("$runner" --version | awk '{print $2}')
 
-xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$root" "$height" "$width" <<'INNER'
+xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$root" "$height" "$width" "$version" <<'INNER'
 set -euo pipefail
-program=$1 root=$2 height=$3 width=$4
+program=$1 root=$2 height=$3 width=$4 version=$5
 export HOME="$root/home" TMP="$root/tmp"
 unset XDG_CONFIG_HOME APPDATA TEMP TMPDIR
 fail() { echo "FAIL: $*"; exit 1; }
@@ -69,7 +70,7 @@ pid=$!
 window=$(find_window '^Grind FNT Tool v')
 [ -n "$window" ] || fail "no main window"
 title=$(xdotool getwindowname "$window")
-expected="Grind FNT Tool v0.0.150 (FNT loaded, HEIGHT:$height Max WIDTH:$width)"
+expected="Grind FNT Tool v$version (FNT loaded, HEIGHT:$height Max WIDTH:$width)"
 [ "$title" = "$expected" ] || fail "title '$title', expected '$expected'"
 echo "ok: title $title"
 [ -d "$TMP/GFTT0000" ] || fail "no working folder while running"

@@ -4,7 +4,6 @@
 
 #include "format/fnt_format.h"
 #include "support/app_error.h"
-#include "support/string_concat.h"
 
 namespace gft {
 
@@ -25,16 +24,10 @@ int Donor(const Font& font, int code) {
     return code;
 }
 
-std::string AsText(const Bytes& bytes) {
-    return std::string(bytes.begin(), bytes.end());
-}
-
 }  // namespace
 
 Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
-    StringConcat data;
-    data.lngAllocSize = font.FontHeight * 2 + 640;
-    data.lngUsed = 0;
+    Bytes block;
     Bytes widths;
     Bytes pointers;
     widths.reserve(256);
@@ -54,7 +47,7 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
             pointers.push_back(pointers[2 * static_cast<std::size_t>(donor) + 1]);
             continue;
         }
-        data.Add(AsText(glyph.Pixels));
+        block.insert(block.end(), glyph.Pixels.begin(), glyph.Pixels.end());
         PutPointer(pointers, running);
         running += glyph.DataSize();
         if (running > static_cast<int>(fnt::kMaxWrittenBlock))
@@ -64,7 +57,6 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
     PutPointer(pointers, running);
     pointers.push_back(0);  // the place-holder byte, block offset 0
 
-    const std::string block = data.GetStr();
     Bytes image(fnt::kHeaderSize, 0);
     image[3] = 1;
     image[fnt::kHeightOffset] = font.FontHeight;

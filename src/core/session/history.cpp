@@ -11,6 +11,18 @@ bool SameGlyphs(const FontSnapshot& snap, const Font& font) {
            snap.AttrSection == font.AttrSection;
 }
 
+// Everything but the glyphs and the edit level goes into a snapshot and back
+// as it is; a template, so that one list serves both directions.
+template <typename From, typename To>
+void CopyPlainFields(const From& from, To& to) {
+    to.FontLoaded = from.FontLoaded;
+    to.FontHeight = from.FontHeight;
+    to.MaxWidth = from.MaxWidth;
+    to.AttrSection = from.AttrSection;
+    to.Selected = from.Selected;
+    to.Different = from.Different;
+}
+
 std::size_t GlyphBytes(const std::shared_ptr<const CharInfo>& glyph) {
     return glyph ? sizeof(CharInfo) + glyph->Pixels.size() : 0;
 }
@@ -19,12 +31,7 @@ std::size_t GlyphBytes(const std::shared_ptr<const CharInfo>& glyph) {
 
 FontSnapshot History::Snap(const Font& font, const FontSnapshot* previous) const {
     FontSnapshot snap;
-    snap.FontLoaded = font.FontLoaded;
-    snap.FontHeight = font.FontHeight;
-    snap.MaxWidth = font.MaxWidth;
-    snap.AttrSection = font.AttrSection;
-    snap.Selected = font.Selected;
-    snap.Different = font.Different;
+    CopyPlainFields(font, snap);
     for (int c = 0; c < kGlyphCount; ++c) {
         const auto& before = previous ? previous->Chars[c] : nullptr;
         if (before && *before == font.Chars[c])
@@ -43,12 +50,7 @@ std::size_t History::OwnBytes(const FontSnapshot& snap, const FontSnapshot* prev
 }
 
 void History::Restore(const FontSnapshot& snap, Font& font) const {
-    font.FontLoaded = snap.FontLoaded;
-    font.FontHeight = snap.FontHeight;
-    font.MaxWidth = snap.MaxWidth;
-    font.AttrSection = snap.AttrSection;
-    font.Selected = snap.Selected;
-    font.Different = snap.Different;
+    CopyPlainFields(snap, font);
     for (int c = 0; c < kGlyphCount; ++c)
         font.Chars[c] = *snap.Chars[c];
 }

@@ -4,15 +4,6 @@
 
 namespace gft {
 
-namespace {
-
-std::string ProgramCaption() {
-    return std::string(kProgramTitle) + " v" + std::to_string(kVersionMajor) + "." +
-           std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
-}
-
-}  // namespace
-
 Session::Session(View& v) : view(v), title_(ProgramCaption()) {}
 
 void Session::Log(const std::string& line) {

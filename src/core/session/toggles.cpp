@@ -17,8 +17,4 @@ std::optional<Toggle> ToggleFromName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view ToggleName(Toggle t) {
-    return kNames[static_cast<std::size_t>(t)];
-}
-
 }  // namespace gft

@@ -46,8 +46,7 @@ struct Options {
     bool& operator[](Toggle t) { return on[static_cast<std::size_t>(t)]; }
 };
 
-// The runner's names of the options ("use-source-path", ...).
+// The option of a runner's name ("use-source-path", ...).
 std::optional<Toggle> ToggleFromName(std::string_view name);
-std::string_view ToggleName(Toggle t);
 
 }  // namespace gft

@@ -15,12 +15,12 @@ struct FileDialogRequest {
     bool save = false;        // save dialog: ask before overwriting
 };
 
-// Whatever shows a session: the Qt windows, the headless runner, a test
-// recorder. The core calls it after it has changed the model; every method
-// has a do-nothing default so a view implements only what it shows.
-class View {
+// What changed, told to whatever shows a session (the Qt windows, the
+// headless runner, a test recorder) after the model has changed. Every
+// notice has a do-nothing default, so a view takes only those it shows.
+class ViewNotices {
   public:
-    virtual ~View() = default;
+    virtual ~ViewNotices() = default;
 
     // Message log, status line, title bar, generation time label.
     virtual void LogAppended(const std::string& /*line*/) {}
@@ -35,13 +35,6 @@ class View {
     virtual void ShowBlankTiles() {}
     virtual void SetBusy(bool /*busy*/) {}
 
-    // Dialogs. An empty optional means the user cancelled.
-    virtual std::optional<std::string> AskFileName(const FileDialogRequest& /*request*/) {
-        return std::nullopt;
-    }
-    virtual void MessageBox(const std::string& /*text*/) {}
-    // The font dialog, opened on the current base font.
-    virtual std::optional<BaseFont> AskFont(const BaseFont& /*current*/) { return std::nullopt; }
     // The base font changed: the hover label and the editor's label follow it.
     virtual void BaseFontChanged(const BaseFont& /*font*/) {}
 
@@ -73,6 +66,20 @@ class View {
 
     // What Undo and Redo would do now; an empty name: nothing to undo or redo.
     virtual void HistoryChanged(const std::string& /*undoName*/, const std::string& /*redoName*/) {}
+};
+
+// Questions to the user and requests to the desktop. An empty optional means
+// the user cancelled; the defaults cancel and ignore.
+class ViewDialogs {
+  public:
+    virtual ~ViewDialogs() = default;
+
+    virtual std::optional<std::string> AskFileName(const FileDialogRequest& /*request*/) {
+        return std::nullopt;
+    }
+    virtual void MessageBox(const std::string& /*text*/) {}
+    // The font dialog, opened on the current base font.
+    virtual std::optional<BaseFont> AskFont(const BaseFont& /*current*/) { return std::nullopt; }
     // "&New FNT": asks for the height of the new font; empty when cancelled.
     virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 
@@ -87,5 +94,8 @@ class View {
     // is not reported.
     virtual void OpenUrl(const std::string& /*url*/) {}
 };
+
+// Whatever shows a session hears its notices and answers its dialogs.
+class View : public ViewNotices, public ViewDialogs {};
 
 }  // namespace gft

@@ -34,6 +34,5 @@ class AppError : public std::runtime_error {
 };
 
 inline constexpr int kOverflowError = 6;
-inline constexpr int kDivisionByZeroError = 11;
 
 }  // namespace gft

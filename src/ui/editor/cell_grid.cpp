@@ -8,6 +8,7 @@
 #include "commands/editor/grid_geometry.h"
 #include "commands/editor/pixel_edit.h"
 #include "session/session.h"
+#include "ui/main/mouse_masks.h"
 
 namespace gft::ui {
 
@@ -19,24 +20,6 @@ QColor ToQColor(Rgb rgb) {
 
 QRect ToQRect(const GridRect& rect) {
     return {QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom)};
-}
-
-// Held or pressed buttons as the program counts them: 1 left, 2 right,
-// 4 middle, added up.
-int ButtonMask(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= 1;
-    if (buttons & Qt::RightButton) mask |= 2;
-    if (buttons & Qt::MiddleButton) mask |= 4;
-    return mask;
-}
-
-int ShiftMask(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
 }
 
 // The cells a rectangle of the grid touches along one axis: first..last.
@@ -97,15 +80,13 @@ void CellGrid::paintEvent(QPaintEvent* event) {
 void CellGrid::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPointF at = event->position();
-    PressOnGrid(session_, ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x(),
-                at.y());
+    PressOnGrid(session_, ButtonMask(event->button()), at.x(), at.y());
     event->accept();
 }
 
 void CellGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    DragOnGrid(session_, ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x(),
-               at.y());
+    DragOnGrid(session_, ButtonMask(event->buttons()), at.x(), at.y());
     event->accept();
 }
 

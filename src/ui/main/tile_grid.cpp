@@ -4,33 +4,9 @@
 #include <algorithm>
 
 #include "format/tile_bitmap.h"
+#include "ui/main/mouse_masks.h"
 
 namespace gft::ui {
-
-namespace {
-
-int ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
-}
-
-}  // namespace
 
 const QImage& BlankTileImage() {
     static const QImage blank = [] {
@@ -48,8 +24,8 @@ Tile::Tile(int code, QWidget* parent) : ImageBox(parent), code_(code) {
 }
 
 void Tile::mousePressEvent(QMouseEvent* event) {
-    const int button = ButtonCode(event->button());
-    if (button != 0) emit Pressed(code_, button, ShiftCode(event->modifiers()));
+    const int button = ButtonMask(event->button());
+    if (button != 0) emit Pressed(code_, button, ModifierMask(event->modifiers()));
     event->accept();
 }
 

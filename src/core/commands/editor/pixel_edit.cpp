@@ -67,11 +67,11 @@ std::optional<GridCell> EditAtPoint(Session& session, double x, double y, int bu
     return cell;
 }
 
-void PressOnGrid(Session& session, int button, int /*shift*/, double x, double y) {
+void PressOnGrid(Session& session, int button, double x, double y) {
     EditAtPoint(session, x, y, button);
 }
 
-void DragOnGrid(Session& session, int button, int /*shift*/, double x, double y) {
+void DragOnGrid(Session& session, int button, double x, double y) {
     EditAtPoint(session, x, y, session.On(Toggle::CrsrInv) ? 0 : button);
 }
 

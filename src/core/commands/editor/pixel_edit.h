@@ -40,10 +40,10 @@ struct GridCell {
 std::optional<GridCell> EditAtPoint(Session& session, double x, double y, int button);
 
 // A press on the grid edits the cell under it.
-void PressOnGrid(Session& session, int button, int shift, double x, double y);
+void PressOnGrid(Session& session, int button, double x, double y);
 
 // A move over the grid: paints with the held button, or with "[Cursor Inv.]"
 // on only reports the cell, so pixels toggle on presses alone.
-void DragOnGrid(Session& session, int button, int shift, double x, double y);
+void DragOnGrid(Session& session, int button, double x, double y);
 
 }  // namespace gft

@@ -6,8 +6,8 @@
 #include "commands/files/save_font.h"
 #include "commands/glyphs/move_copy.h"
 #include "session/preview.h"
-#include "session/undo_step.h"
 #include "session/session.h"
+#include "session/undo_step.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
 

@@ -52,9 +52,7 @@ std::string HomePageUrl(const std::string& programFolder) {
 }
 
 std::string AboutText(const std::string& programFolder) {
-    return std::string(kProgramTitle) + " v" + std::to_string(kVersionMajor) + "." +
-           std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) +
-           " WIP Beta \r\n" +
+    return ProgramCaption() + " WIP Beta \r\n" +
            "An editor for the binary FNT font files of the game Grindlemoor.\r\n" + "\r\n" +
            HomePageUrl(programFolder);
 }
