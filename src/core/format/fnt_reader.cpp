@@ -169,6 +169,12 @@ void Compare(FntReport& report, const FntImage& image) {
                                        image.file.begin() + fnt::kAttrOffset);
 }
 
+void SetMaxWidth(Font& font) {
+    font.MaxWidth = 0;
+    for (const CharInfo& glyph : font.Chars)
+        font.MaxWidth = std::max(font.MaxWidth, glyph.Width);
+}
+
 FntReport Rejected(FntReadStatus status, const Font& current, std::string line) {
     FntReport report;
     report.status = status;
@@ -207,9 +213,11 @@ FntReport ParseFnt(const Bytes& file, FntReadMode mode, const Font& current,
     switch (mode) {
         case FntReadMode::Load:
             Load(report, image);
+            SetMaxWidth(report.font);
             break;
         case FntReadMode::Merge:
             Merge(report, image);
+            SetMaxWidth(report.font);
             break;
         case FntReadMode::Compare:
             Compare(report, image);

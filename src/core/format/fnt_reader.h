@@ -32,10 +32,9 @@ struct FntReport {
     // one reason, else the faults found and repaired, and the glyphs merged
     // or found different.
     std::vector<FntReportLine> lines;
-    // Load: the file's font (no selection, no edit level, MaxWidth as the
-    // current font had it). Merge: the current font with the glyphs it
-    // lacked taken from the file. Compare: the current font with Different
-    // marking the glyphs the file has otherwise.
+    // Load: the file's font (no selection, the current font's edit level).
+    // Merge: the current font with the glyphs it lacked taken from the file. Compare: the current
+    // font with Different marking the glyphs the file has otherwise.
     Font font;
     int imported = 0;             // merge: glyphs taken from the file
     int different = 0;            // compare: glyphs that differ
