@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "commands/files/file_commands.h"
-#include "commands/files/recovery.h"
 #include "commands/files/read_font.h"
+#include "commands/files/recovery.h"
 #include "commands/window/settings.h"
 #include "glyph_dump.h"
 #include "interruptible_input.h"
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
-#include "support/version.h"
 #include "support/termination_signals.h"
+#include "support/version.h"
 #include "work_folder.h"
 
 namespace {

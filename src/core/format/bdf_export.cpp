@@ -1,8 +1,8 @@
 #include "format/bdf_export.h"
 
-#include "format/glyph_rows.h"
 #include "format/code_page.h"
 #include "format/glyph_analysis.h"
+#include "format/glyph_rows.h"
 
 namespace gft {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "format/glyph_rows.h"
 #include "format/code_page.h"
+#include "format/glyph_rows.h"
 
 namespace gft {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "format/font_model.h"
 #include "format/code_page.h"
+#include "format/font_model.h"
 
 namespace gft {
 

@@ -16,9 +16,9 @@
 #include "format/ini_file.h"
 #include "format/selection_table.h"
 #include "session/session.h"
-#include "support/version.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/version.h"
 
 namespace gft {
 
