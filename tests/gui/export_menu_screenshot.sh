@@ -16,9 +16,9 @@ trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "
 window=$(wait_for_window)
 [ -n "$window" ] || { echo "FAIL: no editor window"; exit 1; }
 sleep 1
-# Alt+F opens File; Export is its eleventh enabled item; Right opens it.
+# Alt+F opens File on its first item; Export is the eleventh; Right opens it.
 press_key "$window" alt+f
-for _ in $(seq 11); do xdotool key Down; sleep 0.1; done
+for _ in $(seq 10); do xdotool key Down; sleep 0.1; done
 xdotool key Right
 sleep 0.8
 import -window root "$out"
