@@ -83,11 +83,12 @@ std::string ImageTag(const Picture& image, int scale, std::string_view alt) {
            "\" src=\"data:image/png;base64," + Base64(png.value) + "\">";
 }
 
-// The sample line drawn once at scale 1 and shown scaled by the page.
+// The sample line drawn once at scale 1, stored as a 1-bit picture (an
+// eighth of the grey one) and shown scaled by the page.
 std::string SampleTag(const Font& font) {
     const TextRender line = RenderText(font, kSpecimenSample, 1);
     if (!line.ok()) return {};
-    return ImageTag(line.value, SpecimenScale(font), kSpecimenSample);
+    return ImageTag(InkOf(line.value), SpecimenScale(font), kSpecimenSample);
 }
 
 std::string GlyphCell(const Font& font, int code, int scale) {
