@@ -96,14 +96,14 @@ void BM_TextRender(benchmark::State& state) {
     const TextCase& text = Text();
     for (auto _ : state) {
         TextRender result = RenderText(text.font, text.text, 4);
-        benchmark::DoNotOptimize(result.image.pixels.data());
+        benchmark::DoNotOptimize(result.value.pixels.data());
     }
 }
 BENCHMARK(BM_TextRender)->Unit(benchmark::kMicrosecond);
 
 // A picture of the same size, every pixel written from a mask of the same ink.
 void BM_TextRender_DirectFill(benchmark::State& state) {
-    const GrayImage drawn = RenderText(Text().font, Text().text, 4).image;
+    const GrayImage drawn = RenderText(Text().font, Text().text, 4).value;
     std::vector<std::uint8_t> ink(drawn.pixels.size());
     for (std::size_t k = 0; k < ink.size(); ++k)
         ink[k] = drawn.pixels[k] == 0;
@@ -118,7 +118,7 @@ BENCHMARK(BM_TextRender_DirectFill)->Unit(benchmark::kMicrosecond);
 
 // The floor: a copy of the finished picture.
 void BM_TextRender_Copy(benchmark::State& state) {
-    const GrayImage drawn = RenderText(Text().font, Text().text, 4).image;
+    const GrayImage drawn = RenderText(Text().font, Text().text, 4).value;
     for (auto _ : state) {
         GrayImage image = drawn;
         benchmark::DoNotOptimize(image.pixels.data());

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/read_font.h"
 #include "commands/files/recovery.h"
@@ -27,6 +28,7 @@ constexpr const char* kUsage =
     "usage: grindfnt check FILE...         check fonts as the editor reads them\n"
     "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
     "       grindfnt dump FILE [CODE...]   glyphs as text\n"
+    "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html or lok\n"
     "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
     "       grindfnt --help | --version\n";
@@ -113,6 +115,37 @@ int Dump(const std::string& file, const std::vector<std::string>& codes) {
     return 0;
 }
 
+// The export command of each format word of "grindfnt export".
+const char* ExportControl(const std::string& format) {
+    static const std::pair<const char*, const char*> kFormats[] = {
+        {"bitmap", "mnuExportBmp"}, {"grid", "mnuExportFony"},    {"atari", "mnuExportAtari"},
+        {"8bit", "mnuExport8bit"},  {"html", "mnuHtmlGenerator"}, {"lok", "mnuExportLok"},
+    };
+    for (const auto& [word, control] : kFormats)
+        if (format == word) return control;
+    return nullptr;
+}
+
+// Loads the font and runs the export with OUT as the dialog's answer; the
+// export's log lines are printed. 1 when the font or the export failed.
+int Export(const std::string& format, const std::string& font, const std::string& out) {
+    const char* control = ExportControl(format);
+    if (control == nullptr) {
+        std::cerr << "grindfnt: unknown export format '" << format << "'\n" << kUsage;
+        return 2;
+    }
+    const auto editor = LoadQuietly(font);
+    if (!editor) return 1;
+    editor->view.SetQuiet(false);
+    editor->view.AnswerNextDialog(out);
+    const int errors = editor->view.ErrorEntries();
+    const std::size_t logged = editor->session.LogLines().size();
+    RunCommand(editor->session, control);
+    const auto& log = editor->session.LogLines();
+    const bool exported = log.size() > logged && log.back().rfind("Exported ", 0) == 0;
+    return exported && editor->view.ErrorEntries() == errors ? 0 : 1;
+}
+
 int Run(std::vector<std::string> args) {
     std::string tiles;
     std::string settings;
@@ -171,6 +204,7 @@ int Main(const std::vector<std::string>& args) {
     if (verb == "info" && rest.size() == 1) return Info(rest[0]);
     if (verb == "dump" && !rest.empty())
         return Dump(rest[0], std::vector<std::string>(rest.begin() + 1, rest.end()));
+    if (verb == "export" && rest.size() == 3) return Export(rest[0], rest[1], rest[2]);
     if (verb == "run") return Run(rest);
     std::cerr << kUsage;
     return 2;

@@ -63,9 +63,12 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     SettingsFixture a;
     for (int mode = 0; mode < 6; ++mode)
         a.session.FilePaths[mode] = path(mode);
-    for (const Toggle t : {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps,
-                           Toggle::UseSrcPath, Toggle::Compress, Toggle::CrsrInv,
-                           Toggle::SaveThisFormat, Toggle::MarkDiff, Toggle::LogAutoScroll})
+    for (int dialog = 0; dialog < kTransferDialogCount; ++dialog)
+        a.session.transferFolders[dialog] = path(10 + dialog);
+    for (const Toggle t :
+         {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps, Toggle::UseSrcPath,
+          Toggle::Compress, Toggle::CrsrInv, Toggle::SaveThisFormat, Toggle::MarkDiff,
+          Toggle::LogAutoScroll, Toggle::MergeAll})
         a.session.options[t] = !a.session.options[t];
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
     SaveINI(a.session);
@@ -74,16 +77,20 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
               "[Paths]\nSource=" +
                   path(0) + "\nDestination=" + path(3) + "\nSourceForMerge=" + path(1) +
                   "\nSourceForCompare=" + path(2) + "\nSourceForAtariImport=" + path(4) +
-                  "\nSourceFor8bitImport=" + path(5) +
+                  "\nSourceFor8bitImport=" + path(5) + "\nExportBitmap=" + path(10) +
+                  "\nExportGrid=" + path(11) + "\nExportAtari=" + path(12) + "\nExport8bit=" +
+                  path(13) + "\nExportHtml=" + path(14) + "\nExportSelections=" + path(15) +
+                  "\nSourceForPixmapImport=" + path(16) + "\nSourceForSelections=" + path(17) +
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\n");
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\n");
 
     SettingsFixture b;
     b.session.SettingsFolder = a.session.SettingsFolder;
     LoadINI(b.session);
     EXPECT_EQ(b.session.FilePaths, a.session.FilePaths);
+    EXPECT_EQ(b.session.transferFolders, a.session.transferFolders);
     Options expected = a.session.options;
     expected[Toggle::LogAutoScroll] = true;  // not a settings key
     EXPECT_EQ(b.session.options.on, expected.on);

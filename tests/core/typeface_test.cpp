@@ -218,10 +218,10 @@ TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
                                        "A",
                                        2);
     ASSERT_TRUE(text.ok()) << text.error;
-    EXPECT_EQ(Picture(text.image),
+    EXPECT_EQ(Picture(text.value),
               (Rows{"##......####..", "##......####..", "..######....##", "..######....##"}));
-    EXPECT_EQ(RenderText(font, "B", 1).image.width, 0);
-    EXPECT_EQ(RenderText(font, "B", 1).image.height, 2);
+    EXPECT_EQ(RenderText(font, "B", 1).value.width, 0);
+    EXPECT_EQ(RenderText(font, "B", 1).value.height, 2);
     EXPECT_EQ(RenderText(font, "A", 9).error, "Scale must be 1 to 8, not 9");
     EXPECT_EQ(RenderText(font, "A", 0).error, "Scale must be 1 to 8, not 0");
     EXPECT_EQ(RenderText(Font{}, "A", 1).error, "No font loaded");

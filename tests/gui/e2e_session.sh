@@ -163,10 +163,13 @@ on_display() {
 expected_settings() {
   printf '%s\n' "[Version]" "Application=Grind FNT Tool" "Major=0" "Minor=0" "Revision=150" \
     "[Paths]" "Source=$1" "Destination=$2" "SourceForMerge=" "SourceForCompare=" \
-    "SourceForAtariImport=" "SourceFor8bitImport=" \
+    "SourceForAtariImport=" "SourceFor8bitImport=" "ExportBitmap=" "ExportGrid=" \
+    "ExportAtari=" "Export8bit=" "ExportHtml=" "ExportSelections=" "SourceForPixmapImport=" \
+    "SourceForSelections=" \
     "[Options]" "ShowFrames=0" "WidthMore8ToYellow=1" "ShowInvisibleParts=0" \
     "UseSrcPathForOutput=1" "SkipDuplicates=1" "InverseCursor=0" "BaseFontName=Fixedsys" \
-    "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1"
+    "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1" \
+    "MergeAll=0"
 }
 
 gui_step_0() { press ctrl+a; }

@@ -1,7 +1,9 @@
 // The main window driven through its real widgets: menus, shortcuts, option
 // pairs, tiles, drops, hover, log and Esc, with dialogs answered by a fake.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -73,7 +75,7 @@ class MainWindowTest : public QObject {
     void buttonsAndDropsLoadAndSave();
     void hoverShowsLabelAndZoomInTheBaseFont();
     void escapeClosesOnlyWhenNothingIsUnsaved();
-    void logDoubleClickOpensEditorOrShowsMessage();
+    void logDoubleClickOpensEditorOrShowsMessage();  // and Copy line
     void gridStaysSquareAndTilesAre24AtTheDefaultSize();
     void fileFiltersTranslateToQt();
 };
@@ -110,14 +112,16 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
 // One item of each kind: disabled, with a key, checked and unchecked marks.
 void MainWindowTest::menuItemsHaveTheirCaptionsKeysAndStates() {
     WindowHarness h;
-    auto* pixelmap = h.Find<QAction>("mnuImportPix");
-    QCOMPARE(pixelmap->text(), QString("Pixelmap && width..."));
-    QVERIFY(!pixelmap->isEnabled());
+    QCOMPARE(h.Find<QAction>("mnuImportPix")->text(), QString("Pixelmap && width..."));
+    QVERIFY(!h.Find<QAction>("mnuRecover")->isEnabled());
     QCOMPARE(h.Find<QAction>("mnuDelAllSelected")->shortcut(), QKeySequence("Shift+Ctrl+F8"));
     QVERIFY(h.Find<QAction>("mnuFrames")->isChecked());
     auto* invisible = h.Find<QAction>("mnuDontCutBitmaps");
     QVERIFY(invisible->isCheckable() && !invisible->isChecked());
-    QVERIFY(h.Find<QCheckBox>("chkMergeAll")->isHidden());
+    auto* mergeAll = h.Find<QCheckBox>("chkMergeAll");
+    QVERIFY(!mergeAll->isHidden() && !mergeAll->isChecked());
+    h.Find<QAction>("mnuMergeAll")->trigger();
+    QVERIFY(mergeAll->isChecked() && h.session().On(Toggle::MergeAll));
 }
 
 void MainWindowTest::optionBoxesAndMenuMarksStayInStep() {
@@ -247,6 +251,15 @@ void MainWindowTest::logDoubleClickOpensEditorOrShowsMessage() {
     DoubleClickLine(log, "FNT Loaded");
     QCOMPARE(h.dialogs->messages.size(), std::size_t{1});
     QCOMPARE(h.dialogs->messages[0], qMakePair(QString("Grind FNT Tool"), QString("FNT Loaded")));
+
+    // Copy line takes the selected line, and nothing without one.
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    log->clearSelection();
+    h.Find<QAction>("mnuLogCopyLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+    log->setCurrentItem(log->findItems("FNT Loaded", Qt::MatchExactly).front());
+    h.Find<QAction>("mnuLogCopyLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QString("FNT Loaded"));
 }
 
 void MainWindowTest::gridStaysSquareAndTilesAre24AtTheDefaultSize() {

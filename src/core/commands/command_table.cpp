@@ -13,13 +13,17 @@
 #include "commands/editor/mirror.h"
 #include "commands/editor/row_moves.h"
 #include "commands/editor/width_commands.h"
+#include "commands/files/export_commands.h"
 #include "commands/files/file_commands.h"
+#include "commands/files/pixmap_import.h"
 #include "commands/files/recovery.h"
 #include "commands/files/save_font.h"
+#include "commands/files/selection_import.h"
 #include "commands/glyphs/block_copy.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
 #include "commands/window/about.h"
+#include "commands/window/copy_line.h"
 #include "commands/window/history_commands.h"
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
@@ -103,8 +107,17 @@ const CommandSpec kCommands[] = {
      .runnerWord = "merge",
      .argument = R::Path,
      .run = MergeFont},
-    {.control = "mnuMergeAll", .menu = Menu::File, .caption = "[Merge all (with compare)]"},
-    {.control = "mnuImportPix", .menu = Menu::FileImport, .caption = "Pixelmap && width..."},
+    {.control = "mnuMergeAll",
+     .menu = Menu::File,
+     .caption = "[Merge all (with compare)]",
+     .toggle = Toggle::MergeAll},
+    {.control = "mnuImportPix",
+     .menu = Menu::FileImport,
+     .caption = "Pixelmap && width...",
+     .undoName = "Pixelmap & width",
+     .runnerWord = "import-pixmap",
+     .argument = R::Path,
+     .run = ImportPixmap},
     {.control = "mnuImportAtari",
      .menu = Menu::FileImport,
      .caption = "Atar&i 8-bit FNT/F80...",
@@ -121,10 +134,30 @@ const CommandSpec kCommands[] = {
      .runnerWord = "import-8bit",
      .argument = R::Path,
      .run = ImportAnyEightBitFont},
-    {.control = "mnuExportBmp", .menu = Menu::FileExport, .caption = "&Bitmap && width..."},
-    {.control = "mnuExportFony", .menu = Menu::FileExport, .caption = "Bitmap for Fony..."},
-    {.control = "mnuExportAtari", .menu = Menu::FileExport, .caption = "Atar&i 8-bit FNT..."},
-    {.control = "mnuExport8bit", .menu = Menu::FileExport, .caption = "8-bit binary FNT..."},
+    {.control = "mnuExportBmp",
+     .menu = Menu::FileExport,
+     .caption = "&Bitmap && width...",
+     .runnerWord = "export-bitmap",
+     .argument = R::Path,
+     .run = ExportBitmap},
+    {.control = "mnuExportFony",
+     .menu = Menu::FileExport,
+     .caption = "Bitmap for Fony...",
+     .runnerWord = "export-grid",
+     .argument = R::Path,
+     .run = ExportGrid},
+    {.control = "mnuExportAtari",
+     .menu = Menu::FileExport,
+     .caption = "Atar&i 8-bit FNT...",
+     .runnerWord = "export-atari",
+     .argument = R::Path,
+     .run = ExportAtari},
+    {.control = "mnuExport8bit",
+     .menu = Menu::FileExport,
+     .caption = "8-bit binary FNT...",
+     .runnerWord = "export-8bit",
+     .argument = R::Path,
+     .run = ExportEightBit},
     {.control = "mnuRecover",
      .menu = Menu::File,
      .separatorBefore = true,
@@ -153,7 +186,10 @@ const CommandSpec kCommands[] = {
     {.control = "mnuHtmlGenerator",
      .menu = Menu::Tools,
      .caption = "Generate html...",
-     .shortcut = "F3"},
+     .shortcut = "F3",
+     .runnerWord = "html",
+     .argument = R::Path,
+     .run = GenerateHtml},
     {.control = "mnuCompareFnt",
      .menu = Menu::Tools,
      .separatorBefore = true,
@@ -318,11 +354,18 @@ const CommandSpec kCommands[] = {
      .menu = Menu::Edit,
      .separatorBefore = true,
      .caption = "Import selections (lok)...",
-     .shortcut = "F9"},
+     .shortcut = "F9",
+     .undoName = "Import selections (lok)",
+     .runnerWord = "import-lok",
+     .argument = R::Path,
+     .run = ImportSelections},
     {.control = "mnuExportLok",
      .menu = Menu::Edit,
      .caption = "Export selections (lok)...",
-     .shortcut = "F12"},
+     .shortcut = "F12",
+     .runnerWord = "export-lok",
+     .argument = R::Path,
+     .run = ExportSelections},
 
     // Height
     {.control = "mnuHGapU_0",
@@ -390,7 +433,11 @@ const CommandSpec kCommands[] = {
      .run = SaveSettings},
 
     // Log
-    {.control = "mnuLogCopyLine", .menu = Menu::Log, .caption = "Copy line", .shortcut = "Ctrl+C"},
+    {.control = "mnuLogCopyLine",
+     .menu = Menu::Log,
+     .caption = "Copy line",
+     .shortcut = "Ctrl+C",
+     .run = CopyLogLine},
     {.control = "mnuLogClear",
      .menu = Menu::Log,
      .caption = "Clear log",

@@ -152,6 +152,29 @@ void Merge(FntReport& report, const FntImage& image) {
     }
 }
 
+void MergeAll(FntReport& report, const FntImage& image) {
+    Font& font = report.font;
+    CheckBlockFrame(report, image);
+    GlyphParser parser(report, image, FntReadMode::Merge, font.FontHeight);
+    font.Different.fill(0);
+    for (int c = 0; c < kGlyphCount; ++c) {
+        CharInfo& glyph = font.Chars[c];
+        CharInfo candidate = glyph;
+        if (!parser.Parse(c, candidate)) continue;
+        if (!glyph.Present) {
+            report.lines.push_back(
+                {"Character " + Num(c) + " imported (" + Num(candidate.DataSize()) + " Bytes)",
+                 false});
+            ++report.imported;
+        } else if (!GlyphsEqual(candidate, glyph)) {
+            report.lines.push_back({"Character " + Num(c) + " replaced", false});
+            font.Different[c] = 1;
+            ++report.replaced;
+        }
+        glyph = std::move(candidate);
+    }
+}
+
 void Compare(FntReport& report, const FntImage& image) {
     Font& font = report.font;
     CheckBlockFrame(report, image);
@@ -218,6 +241,9 @@ FntReport ParseFnt(const Bytes& file, FntReadMode mode, const Font& current,
         case FntReadMode::Merge:
             Merge(report, image);
             SetMaxWidth(report.font);
+            break;
+        case FntReadMode::MergeAll:
+            MergeAll(report, image);
             break;
         case FntReadMode::Compare:
             Compare(report, image);

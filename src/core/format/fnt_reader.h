@@ -10,8 +10,10 @@
 namespace gft {
 
 // What a read makes of the file's glyphs: load takes them all, merge only
-// those the current font lacks, compare only marks the glyphs that differ.
-enum class FntReadMode : std::uint8_t { Load, Merge, Compare };
+// those the current font lacks, merge all every glyph the file has (marking
+// the ones it replaced with other bytes or width), compare only marks the
+// glyphs that differ.
+enum class FntReadMode : std::uint8_t { Load, Merge, Compare, MergeAll };
 
 enum class FntReadStatus : std::uint8_t {
     Read,         // the header was accepted and the glyphs parsed
@@ -33,10 +35,13 @@ struct FntReport {
     // or found different.
     std::vector<FntReportLine> lines;
     // Load: the file's font (no selection, the current font's edit level).
-    // Merge: the current font with the glyphs it lacked taken from the file. Compare: the current
-    // font with Different marking the glyphs the file has otherwise.
+    // Merge: the current font with the glyphs it lacked taken from the file;
+    // merge all also with its present glyphs replaced, Different marking
+    // those that changed. Compare: the current font with Different marking
+    // the glyphs the file has otherwise.
     Font font;
-    int imported = 0;             // merge: glyphs taken from the file
+    int imported = 0;             // merge: glyphs taken from the file into absent places
+    int replaced = 0;             // merge all: present glyphs replaced by other ones
     int different = 0;            // compare: glyphs that differ
     bool sameAttributes = false;  // compare: the attribute bytes are equal
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "format/cp1250_encode.h"
 #include "format/png_codec.h"
+#include "format/text_render.h"
 #include "support/cp1250.h"
 
 namespace gft {
@@ -11,7 +11,6 @@ namespace gft {
 namespace {
 
 constexpr int kTargetHeight = 48;
-constexpr int kMaxScale = 8;
 
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;margin:16px;background:#fff;color:#000}"
@@ -73,14 +72,23 @@ void DrawGlyph(const CharInfo& glyph, int height, int left, InkBitmap& image) {
                &glyph.Pixels[static_cast<std::size_t>(y * stride)], glyph.Width);
 }
 
-// An <img> of the picture at the scale, or nothing for an empty picture.
-std::string ImageTag(const InkBitmap& image, int scale, std::string_view alt) {
+// An <img> of the picture shown at the scale, or nothing for an empty picture.
+template <class Picture>
+std::string ImageTag(const Picture& image, int scale, std::string_view alt) {
     if (image.width < 1 || image.height < 1) return {};
     const FormatResult<Bytes> png = EncodePng(image);
     if (!png.ok()) return {};
     return "<img alt=\"" + Escaped(alt) + "\" width=\"" + std::to_string(image.width * scale) +
            "\" height=\"" + std::to_string(image.height * scale) +
            "\" src=\"data:image/png;base64," + Base64(png.value) + "\">";
+}
+
+// The sample line drawn once at scale 1, stored as a 1-bit picture (an
+// eighth of the grey one) and shown scaled by the page.
+std::string SampleTag(const Font& font) {
+    const TextRender line = RenderText(font, kSpecimenSample, 1);
+    if (!line.ok()) return {};
+    return ImageTag(InkOf(line.value), SpecimenScale(font), kSpecimenSample);
 }
 
 std::string GlyphCell(const Font& font, int code, int scale) {
@@ -111,42 +119,16 @@ std::string GlyphTable(const Font& font) {
     return table + "</table>\n";
 }
 
-std::string Utf8Of(std::string_view cp1250Text) {
-    std::string text;
-    for (char c : cp1250Text)
-        text += Cp1250ToUtf8(static_cast<std::uint8_t>(c));
-    return text;
-}
-
 }  // namespace
 
 int SpecimenScale(const Font& font) {
     if (font.FontHeight == 0) return 1;
-    return std::clamp(kTargetHeight / font.FontHeight, 1, kMaxScale);
-}
-
-InkBitmap DrawText(const Font& font, std::string_view cp1250Text) {
-    int width = 0;
-    for (char c : cp1250Text) {
-        const CharInfo& glyph = font.Chars[static_cast<std::uint8_t>(c)];
-        if (glyph.Present) width += glyph.Width;
-    }
-    if (width == 0 || font.FontHeight == 0) return {};
-    InkBitmap image(width, font.FontHeight);
-    int left = 0;
-    for (char c : cp1250Text) {
-        const CharInfo& glyph = font.Chars[static_cast<std::uint8_t>(c)];
-        if (!glyph.Present) continue;
-        DrawGlyph(glyph, font.FontHeight, left, image);
-        left += glyph.Width;
-    }
-    return image;
+    return std::clamp(kTargetHeight / font.FontHeight, kMinTextScale, kMaxTextScale);
 }
 
 std::string HtmlSpecimen(const Font& font, std::string_view fileName) {
     const int present = static_cast<int>(std::count_if(
         font.Chars.begin(), font.Chars.end(), [](const CharInfo& g) { return g.Present; }));
-    const std::string sample = EncodeCp1250(kSpecimenSample);
     std::string page = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>";
     page += Escaped(fileName);
     page += "</title>\n<style>";
@@ -154,8 +136,7 @@ std::string HtmlSpecimen(const Font& font, std::string_view fileName) {
     page += "</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n";
     page += "<p>Height " + std::to_string(font.FontHeight) + ", " + std::to_string(present) +
             " glyphs</p>\n";
-    page += "<div class=\"sample\">" +
-            ImageTag(DrawText(font, sample), SpecimenScale(font), Utf8Of(sample)) + "</div>\n";
+    page += "<div class=\"sample\">" + SampleTag(font) + "</div>\n";
     page += GlyphTable(font);
     page += "</body></html>\n";
     return page;

@@ -4,22 +4,16 @@
 #include <string_view>
 
 #include "format/font_model.h"
-#include "format/ink_bitmap.h"
 
 namespace gft {
 
 // The line every specimen page shows drawn with its font.
-inline constexpr std::u32string_view kSpecimenSample =
-    U"Zażółć gęślą jaźń. The quick brown fox jumps over the lazy dog 0123456789";
+inline constexpr std::string_view kSpecimenSample =
+    "Zażółć gęślą jaźń. The quick brown fox jumps over the lazy dog 0123456789";
 
 // How many screen pixels a font pixel takes on the page: glyphs about 48
 // pixels high, 1 to 8 times their size.
 int SpecimenScale(const Font& font);
-
-// Windows-1250 text drawn with the font, glyph after glyph at its width,
-// FontHeight rows; characters without a present glyph are left out. An empty
-// picture when nothing is drawn.
-InkBitmap DrawText(const Font& font, std::string_view cp1250Text);
 
 // One self-contained HTML page showing the font: its file name, height and
 // glyph count, the 16 x 16 glyph table (every glyph an inline PNG drawn crisp

@@ -41,16 +41,10 @@ void DrawFontRow(const std::vector<const CharInfo*>& glyphs, int row, int scale,
 }  // namespace
 
 TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
-    TextRender result;
     const int height = font.FontHeight;
-    if (!font.FontLoaded || height < 1) {
-        result.error = "No font loaded";
-        return result;
-    }
-    if (scale < kMinTextScale || scale > kMaxTextScale) {
-        result.error = "Scale must be 1 to 8, not " + std::to_string(scale);
-        return result;
-    }
+    if (!font.FontLoaded || height < 1) return TextRender::Failure("No font loaded");
+    if (scale < kMinTextScale || scale > kMaxTextScale)
+        return TextRender::Failure("Scale must be 1 to 8, not " + std::to_string(scale));
     std::vector<const CharInfo*> glyphs;
     long width = 0;
     for (std::uint8_t code : Cp1250BytesOf(utf8)) {
@@ -58,15 +52,12 @@ TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
         glyphs.push_back(&font.Chars[code]);
         width += font.Chars[code].Width;
     }
-    if (width * scale * height * scale > kMaxPixels) {
-        result.error = "Text too long to draw";
-        return result;
-    }
-    result.image = GrayImage(static_cast<int>(width * scale), height * scale);
-    if (glyphs.empty()) return result;
-    for (int row = 0; row < height; ++row)
-        DrawFontRow(glyphs, row, scale, result.image);
-    return result;
+    if (width * scale * height * scale > kMaxPixels)
+        return TextRender::Failure("Text too long to draw");
+    GrayImage image(static_cast<int>(width * scale), height * scale);
+    for (int row = 0; row < height && !glyphs.empty(); ++row)
+        DrawFontRow(glyphs, row, scale, image);
+    return TextRender::Success(std::move(image));
 }
 
 }  // namespace gft

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "format/font_model.h"
+#include "format/format_result.h"
 #include "format/raster.h"
 
 namespace gft {
@@ -12,12 +13,7 @@ inline constexpr int kMinTextScale = 1;
 inline constexpr int kMaxTextScale = 8;
 
 // A line of text drawn with the font, or the message saying why it cannot be.
-struct TextRender {
-    std::string error;  // empty on success
-    GrayImage image;
-
-    bool ok() const { return error.empty(); }
-};
+using TextRender = FormatResult<GrayImage>;
 
 // Draws UTF-8 text as the game would: each character by its Windows-1250
 // byte, glyphs side by side from the left, each as wide as its width, black

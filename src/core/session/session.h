@@ -11,6 +11,7 @@
 #include "session/recovery_state.h"
 #include "session/tile_cache.h"
 #include "session/toggles.h"
+#include "session/transfer_dialogs.h"
 #include "session/view.h"
 
 namespace gft {
@@ -40,7 +41,9 @@ class Session {
     Font font;
 
     std::array<std::string, 6> FilePaths;  // indexed by OpenMode
-    std::string TempFolder;                // working folder of the tile bitmaps, ends in '/'
+    // The folders the export and import dialogs last answered with.
+    PerTransferDialog<std::string> transferFolders;
+    std::string TempFolder;  // working folder of the tile bitmaps, ends in '/'
     std::string SettingsFolder;
     std::string StartFolder;
     std::string ProgramFolder;  // folder of the executable

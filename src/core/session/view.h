@@ -93,6 +93,12 @@ class ViewDialogs {
     // Open a URL or document with the desktop's default handler; the outcome
     // is not reported.
     virtual void OpenUrl(const std::string& /*url*/) {}
+
+    // The log line the user has selected, exactly as logged; none when no
+    // line is selected.
+    virtual std::optional<std::string> SelectedLogLine() { return std::nullopt; }
+    // Puts the text on the clipboard.
+    virtual void CopyToClipboard(const std::string& /*text*/) {}
 };
 
 // Whatever shows a session hears its notices and answers its dialogs.

@@ -81,11 +81,9 @@ QGridLayout* OptionBlock(QWidget* panel, Session& session, WindowParts& parts) {
     grid->addWidget(OptionBox<QCheckBox>(panel, session, parts, "chkMarkDiff", "Select different",
                                          Toggle::MarkDiff),
                     0, 1);
-    // Merge never consults it; it stays hidden and unchecked.
-    auto* mergeAll = new QCheckBox(QStringLiteral("Merge all (with cmp.)"), panel);
-    mergeAll->setObjectName(QStringLiteral("chkMergeAll"));
-    mergeAll->hide();
-    grid->addWidget(mergeAll, 1, 1);
+    grid->addWidget(OptionBox<QCheckBox>(panel, session, parts, "chkMergeAll",
+                                         "Merge all (with cmp.)", Toggle::MergeAll),
+                    1, 1);
     grid->setColumnStretch(2, 1);
     return grid;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -190,6 +191,16 @@ void QtView::CloseRequested() {
 
 void QtView::OpenUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+}
+
+std::optional<std::string> QtView::SelectedLogLine() {
+    const QListWidgetItem* item = parts_.log->currentItem();
+    if (item == nullptr || !item->isSelected()) return std::nullopt;
+    return item->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+void QtView::CopyToClipboard(const std::string& text) {
+    QApplication::clipboard()->setText(Text(text));
 }
 
 QString QtView::TileFile(int code) const {

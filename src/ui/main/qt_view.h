@@ -81,6 +81,8 @@ class QtView : public View {
     void CloseRequested() override;
     // The core gives the URL percent-encoded; it goes to the desktop as it is.
     void OpenUrl(const std::string& url) override;
+    std::optional<std::string> SelectedLogLine() override;
+    void CopyToClipboard(const std::string& text) override;
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);

@@ -16,12 +16,12 @@ std::string Num(std::int64_t n) {
     return std::to_string(n);
 }
 
-FntReadMode ReadModeOf(OpenMode mode) {
+FntReadMode ReadModeOf(const Session& session, OpenMode mode) {
     switch (mode) {
         case kModeLoad:
             return FntReadMode::Load;
         case kModeMerge:
-            return FntReadMode::Merge;
+            return session.On(Toggle::MergeAll) ? FntReadMode::MergeAll : FntReadMode::Merge;
         default:
             return FntReadMode::Compare;
     }
@@ -48,11 +48,22 @@ void ShowLoaded(Session& session, const std::string& path, FntReport& report,
 }
 
 void ShowMerged(Session& session, FntReport& report) {
+    const bool all = session.On(Toggle::MergeAll);
+    // Merge all marks what it replaced, and "[Select different]" selects it.
+    if (all && session.On(Toggle::MarkDiff)) report.font.Selected = report.font.Different;
+    const bool selectionChanged = report.font.Selected != session.font.Selected;
     session.font = std::move(report.font);
     RedrawTiles(session, 0, 255);
     session.setMaxWidth();
-    if (report.imported > 0) session.SetEditStatus(2);
-    session.Log("FNT Merged, " + Num(report.imported) + " characters imported");
+    if (report.imported + report.replaced > 0)
+        session.SetEditStatus(2);
+    else if (selectionChanged)
+        session.SetEditStatus(1);
+    if (all)
+        session.Log("FNT Merged, " + Num(report.replaced) + " characters replaced, " +
+                    Num(report.imported) + " added");
+    else
+        session.Log("FNT Merged, " + Num(report.imported) + " characters imported");
 }
 
 void ShowCompared(Session& session, FntReport& report) {
@@ -90,7 +101,7 @@ ReadOutcome ReadFntFile(Session& session, const std::string& path, OpenMode mode
             file = ReadFileBytes(path, fnt::kUsefulFilePrefix, "ReadFntFile");
         RestoreStartFolder(session.StartFolder);
     }
-    FntReport report = ParseFnt(file, ReadModeOf(mode), session.font, length);
+    FntReport report = ParseFnt(file, ReadModeOf(session, mode), session.font, length);
     ReadOutcome outcome{report.Accepted(), LogReport(session, report)};
     if (!outcome.accepted) return outcome;
     switch (mode) {

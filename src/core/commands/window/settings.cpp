@@ -52,6 +52,23 @@ constexpr ToggleKey kTogglesBeforeFont[] = {
 constexpr ToggleKey kTogglesAfterFont[] = {
     {"SaveGFTSelectionTable", Toggle::SaveThisFormat},
     {"MarkDifferent", Toggle::MarkDiff},
+    {"MergeAll", Toggle::MergeAll},
+};
+
+// The folders of the export and import dialogs.
+struct TransferKey {
+    const char* key;
+    TransferDialog dialog;
+};
+constexpr TransferKey kTransferKeys[] = {
+    {"ExportBitmap", TransferDialog::ExportBitmap},
+    {"ExportGrid", TransferDialog::ExportGrid},
+    {"ExportAtari", TransferDialog::ExportAtari},
+    {"Export8bit", TransferDialog::ExportEightBit},
+    {"ExportHtml", TransferDialog::GenerateHtml},
+    {"ExportSelections", TransferDialog::ExportSelections},
+    {"SourceForPixmapImport", TransferDialog::ImportPixmap},
+    {"SourceForSelections", TransferDialog::ImportSelections},
 };
 
 const char* OneOrZero(bool on) {
@@ -98,6 +115,8 @@ void ApplySettings(Session& session, const IniFile& file) {
     BusyPointer busy(session.view);
     for (const auto& entry : kPathKeys)
         session.FilePaths[entry.mode] = file.Get(kPaths, entry.key, "");
+    for (const auto& entry : kTransferKeys)
+        session.transferFolders[IndexOf(entry.dialog)] = file.Get(kPaths, entry.key, "");
     for (const auto& entry : kTogglesBeforeFont)
         ApplyToggle(session, file, entry);
     ApplyBaseFont(session, file);
@@ -112,6 +131,8 @@ void StoreSettings(const Session& session, IniFile& file) {
     file.Set(kVersion, "Revision", std::to_string(kVersionRevision));
     for (const auto& entry : kPathKeys)
         file.Set(kPaths, entry.key, session.FilePaths[entry.mode]);
+    for (const auto& entry : kTransferKeys)
+        file.Set(kPaths, entry.key, session.transferFolders[IndexOf(entry.dialog)]);
     for (const auto& entry : kTogglesBeforeFont)
         file.Set(kOptions, entry.key, OneOrZero(session.On(entry.toggle)));
     const BaseFont& font = session.options.baseFont;

@@ -1,0 +1,191 @@
+#include "commands/files/export_commands.h"
+
+#include <string>
+#include <vector>
+
+#include "commands/files/transfer_dialog.h"
+#include "commands/glyphs/move_copy.h"
+#include "format/bmp_codec.h"
+#include "format/eight_bit_export.h"
+#include "format/glyph_sheet.h"
+#include "format/html_specimen.h"
+#include "format/png_codec.h"
+#include "format/selection_export.h"
+#include "session/session.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+
+namespace gft {
+
+namespace {
+
+constexpr const char* kWidthsExtension = ".widths";
+
+// One file an export writes.
+struct OutputFile {
+    std::string path;
+    Bytes bytes;
+};
+
+// What an export makes of the font: the files, or why there are none, and
+// what its log says besides the success line.
+struct ExportPlan {
+    std::vector<OutputFile> files;
+    std::string what;  // the success line's "Exported " + what + " to " + path
+    std::vector<std::string> notes;
+    std::string error;
+};
+
+struct ExportKind {
+    TransferDialogKind dialog;
+    const char* operation;  // the source of an "Error #" entry
+    ExportPlan (*plan)(const Session& session, const std::string& path);
+};
+
+ExportPlan Planned(std::string what, std::string path, FormatResult<Bytes> encoded) {
+    ExportPlan plan;
+    plan.what = std::move(what);
+    if (!encoded.ok())
+        plan.error = std::move(encoded.error);
+    else
+        plan.files.push_back({std::move(path), std::move(encoded.value)});
+    return plan;
+}
+
+ExportPlan PlanBitmap(const Session& session, const std::string& path) {
+    const Font& font = session.font;
+    const std::string widths = WithExtension(path, kWidthsExtension);
+    ExportPlan plan;
+    if (widths == path) {
+        plan.error = "The picture cannot be named like its width table (" + path + ")";
+        return plan;
+    }
+    plan = Planned("bitmap and width table", path, EncodePng(DrawGlyphSheet(font)));
+    const std::string table = WidthTable(font);
+    plan.files.push_back({widths, Bytes(table.begin(), table.end())});
+    return plan;
+}
+
+ExportPlan PlanGrid(const Session& session, const std::string& path) {
+    const SheetGeometry cell = SheetGeometryOf(session.font);
+    return Planned("grid bitmap (cells " + std::to_string(cell.cellWidth) + " x " +
+                       std::to_string(cell.cellHeight) + ")",
+                   path, EncodeBmp1Bit(DrawGlyphSheet(session.font)));
+}
+
+ExportPlan PlanEightBit(std::string what, const std::string& path, EightBitExport exported) {
+    ExportPlan plan = Planned(std::move(what), path, FormatResult<Bytes>::Success(exported.bytes));
+    if (exported.cut > 0)
+        plan.notes.push_back(std::to_string(exported.cut) + " characters cut to 8 x 8");
+    if (exported.leftOut > 0)
+        plan.notes.push_back(std::to_string(exported.leftOut) +
+                             " characters above 127 have no place in the file");
+    return plan;
+}
+
+ExportPlan PlanAtari(const Session& session, const std::string& path) {
+    return PlanEightBit("Atari 8-bit font", path, ExportAtariFont(session.font));
+}
+
+ExportPlan PlanEightBitBinary(const Session& session, const std::string& path) {
+    return PlanEightBit("8-bit binary font", path, ExportEightBitFont(session.font));
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.rfind(kPathSeparator);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+ExportPlan PlanHtml(const Session& session, const std::string& path) {
+    const std::string page = HtmlSpecimen(session.font, FileNameOf(session.FilePaths[kModeLoad]));
+    return Planned("html page", path,
+                   FormatResult<Bytes>::Success(Bytes(page.begin(), page.end())));
+}
+
+ExportPlan PlanSelections(const Session& session, const std::string& path) {
+    return Planned("selection table", path,
+                   FormatResult<Bytes>::Success(SelectionTableBytes(session.font)));
+}
+
+const ExportKind kBitmap{{TransferDialog::ExportBitmap, "Export bitmap and width table",
+                          "PNG picture (*.png)|*.png|All files (*.*)|*.*", ".png", true},
+                         "ExportBitmap",
+                         PlanBitmap};
+const ExportKind kGrid{{TransferDialog::ExportGrid, "Export bitmap for Fony",
+                        "1-bit BMP picture (*.bmp)|*.bmp|All files (*.*)|*.*", ".bmp", true},
+                       "ExportGrid",
+                       PlanGrid};
+const ExportKind kAtari{{TransferDialog::ExportAtari, "Export Atari 8-bit FNT",
+                         "Standard Atari Font (*.fnt)|*.fnt|All files (*.*)|*.*", ".fnt", true},
+                        "ExportAtari",
+                        PlanAtari};
+const ExportKind kEightBit{
+    {TransferDialog::ExportEightBit, "Export 8-bit binary FNT",
+     "8-bit binary Fonts (*.fnt;*.bin)|*.fnt;*.bin|All files (*.*)|*.*", ".bin", true},
+    "Export8bit",
+    PlanEightBitBinary};
+const ExportKind kHtml{{TransferDialog::GenerateHtml, "Generate html",
+                        "HTML page (*.html)|*.html;*.htm|All files (*.*)|*.*", ".html", true},
+                       "GenerateHtml",
+                       PlanHtml};
+const ExportKind kSelections{{TransferDialog::ExportSelections, "Export selections (lok)",
+                              "Selection table (*.lok)|*.lok|All files (*.*)|*.*", ".lok", true},
+                             "ExportSelections",
+                             PlanSelections};
+
+void WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan) {
+    BusyPointer busy(session.view);
+    try {
+        for (const OutputFile& file : plan.files)
+            WriteByteArray(file.path, file.bytes);
+    } catch (const AppError& error) {
+        RestoreStartFolder(session.StartFolder);
+        session.Log(AppError(error.number(), kind.operation, error.description()).LogEntry());
+        return;
+    }
+    RestoreStartFolder(session.StartFolder);
+    for (const std::string& note : plan.notes)
+        session.Log(note);
+    session.Log("Exported " + plan.what + " to " + plan.files.front().path);
+}
+
+void RunExport(Session& session, const ExportKind& kind) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    const auto path = AskTransferPath(session, kind.dialog);
+    if (!path) return;
+    const ExportPlan plan = kind.plan(session, *path);
+    if (!plan.error.empty()) {
+        session.Log(plan.error);
+        return;
+    }
+    WriteFiles(session, kind, plan);
+}
+
+}  // namespace
+
+void ExportBitmap(Session& session) {
+    RunExport(session, kBitmap);
+}
+
+void ExportGrid(Session& session) {
+    RunExport(session, kGrid);
+}
+
+void ExportAtari(Session& session) {
+    RunExport(session, kAtari);
+}
+
+void ExportEightBit(Session& session) {
+    RunExport(session, kEightBit);
+}
+
+void GenerateHtml(Session& session) {
+    RunExport(session, kHtml);
+}
+
+void ExportSelections(Session& session) {
+    RunExport(session, kSelections);
+}
+
+}  // namespace gft

@@ -1,0 +1,52 @@
+#include "commands/files/transfer_dialog.h"
+
+#include "session/session.h"
+#include "support/file_helpers.h"
+
+namespace gft {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind(kPathSeparator);
+    if (slash == std::string::npos) return CurrentFolder();
+    return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.rfind(kPathSeparator);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The loaded font's file name without its extension; "font" for a new one.
+std::string FontBaseName(const Session& session) {
+    std::string name = FileNameOf(session.FilePaths[kModeLoad]);
+    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+    return name.empty() ? "font" : name;
+}
+
+}  // namespace
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+    const auto slash = path.rfind(kPathSeparator);
+    const auto dot = path.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? path.substr(0, dot) : path) + extension;
+}
+
+std::optional<std::string> AskTransferPath(Session& session, const TransferDialogKind& kind) {
+    std::string& remembered = session.transferFolders[IndexOf(kind.dialog)];
+    const std::string folder = remembered.empty() ? session.ProgramFolder : remembered;
+    FileDialogRequest request;
+    request.title = kind.title;
+    request.filter = kind.filter;
+    request.save = kind.save;
+    request.initialName = JoinPath(folder, kind.save ? FontBaseName(session) + kind.extension
+                                                     : "*" + std::string(kind.extension));
+    auto chosen = session.view.AskFileName(request);
+    if (chosen) remembered = FolderOf(*chosen);
+    return chosen;
+}
+
+}  // namespace gft
