@@ -6,16 +6,17 @@
 #include <vector>
 
 #include "commands/files/file_commands.h"
-#include "commands/files/recovery.h"
 #include "commands/files/read_font.h"
+#include "commands/files/recovery.h"
 #include "commands/window/settings.h"
 #include "glyph_dump.h"
 #include "interruptible_input.h"
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
-#include "support/version.h"
 #include "support/termination_signals.h"
+#include "support/version.h"
+#include "typeface_verbs.h"
 #include "work_folder.h"
 
 namespace {
@@ -29,6 +30,10 @@ constexpr const char* kUsage =
     "       grindfnt dump FILE [CODE...]   glyphs as text\n"
     "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
+    "       grindfnt import-font FONTFILE SIZE OUT.fnt\n"
+    "                                      a typeface (TTF, OTF, BDF, PCF) saved as a font\n"
+    "       grindfnt render FONT TEXT -o OUT.png [--scale N]\n"
+    "                                      a line of text drawn with the font\n"
     "       grindfnt --help | --version\n";
 
 // A session as a fresh editor window has it after start-up. Without a tile
@@ -173,6 +178,8 @@ int Main(const std::vector<std::string>& args) {
     if (verb == "dump" && !rest.empty())
         return Dump(rest[0], std::vector<std::string>(rest.begin() + 1, rest.end()));
     if (verb == "run") return Run(rest);
+    if (verb == "import-font") return ImportFontVerb(rest);
+    if (verb == "render") return RenderVerb(rest);
     std::cerr << kUsage;
     return 2;
 }

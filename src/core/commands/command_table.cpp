@@ -16,7 +16,9 @@
 #include "commands/files/file_commands.h"
 #include "commands/files/recovery.h"
 #include "commands/files/save_font.h"
+#include "commands/files/typeface_commands.h"
 #include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/glyph_tools.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
 #include "commands/window/about.h"
@@ -121,10 +123,26 @@ const CommandSpec kCommands[] = {
      .runnerWord = "import-8bit",
      .argument = R::Path,
      .run = ImportAnyEightBitFont},
+    // Typefaces
+    {.control = "mnuImportTypeface",
+     .menu = Menu::FileImport,
+     .caption = "Typeface (TTF, OTF, BDF, PCF)...",
+     .shortcut = "Ctrl+T",
+     .undoName = "Import typeface",
+     .runnerWord = "import-font",
+     .argument = R::Typeface,
+     .run = AskImportTypeface},
     {.control = "mnuExportBmp", .menu = Menu::FileExport, .caption = "&Bitmap && width..."},
     {.control = "mnuExportFony", .menu = Menu::FileExport, .caption = "Bitmap for Fony..."},
     {.control = "mnuExportAtari", .menu = Menu::FileExport, .caption = "Atar&i 8-bit FNT..."},
     {.control = "mnuExport8bit", .menu = Menu::FileExport, .caption = "8-bit binary FNT..."},
+    {.control = "mnuExportBdf",
+     .menu = Menu::FileExport,
+     .caption = "BDF font...",
+     .runnerWord = "export-bdf",
+     .argument = R::PathAndNumber,
+     .run = AskExportBdf,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
     {.control = "mnuRecover",
      .menu = Menu::File,
      .separatorBefore = true,
@@ -174,6 +192,15 @@ const CommandSpec kCommands[] = {
      .shortcut = "F5",
      .runnerWord = "refresh",
      .run = Refresh},
+    // Glyph tools
+    {.control = "mnuFindDuplicates",
+     .menu = Menu::Tools,
+     .separatorBefore = true,
+     .caption = "Find duplicates",
+     .undoName = "Find duplicates",
+     .runnerWord = "find-duplicates",
+     .run = FindDuplicates,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
 
     // Edit
     {.control = "mnuUndo",
@@ -323,6 +350,22 @@ const CommandSpec kCommands[] = {
      .menu = Menu::Edit,
      .caption = "Export selections (lok)...",
      .shortcut = "F12"},
+    // Change marks and glyph tools
+    {.control = "mnuRevertToSaved",
+     .menu = Menu::Edit,
+     .separatorBefore = true,
+     .caption = "Revert to saved",
+     .undoName = "Revert to saved",
+     .run = RevertToSaved,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
+    {.control = "mnuFitWidthToInk",
+     .menu = Menu::Edit,
+     .caption = "Fit width to ink...",
+     .undoName = "Fit width to ink",
+     .runnerWord = "fit-width",
+     .argument = R::Spacing,
+     .run = AskFitWidthToInk,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
 
     // Height
     {.control = "mnuHGapU_0",

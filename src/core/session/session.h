@@ -60,6 +60,9 @@ class Session {
     // Files a load, merge, compare or import refused or could not read.
     int refusedFiles = 0;
 
+    // Typefaces and the text preview: the typeface import's last answer.
+    TypefaceRequest typefaceRequest;
+
     // Undo history, and how deep the running command is nested in undo steps.
     History history;
     int stepDepth = 0;
