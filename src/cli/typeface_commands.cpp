@@ -1,15 +1,13 @@
-// Script words of typefaces and change marks that are no menu command of
-// their own: "changed", "revert CODE", and the argument forms of
-// "import-font" and "export-bdf".
+// Script words of change marks: "changed", "revert CODE"; and the argument
+// forms of "import-font" and "export-bdf".
 #include <sstream>
 #include <vector>
 
 #include "commands/command_table.h"
-#include "commands/glyphs/glyph_tools.h"
+#include "commands/glyphs/hover.h"
 #include "format/code_page.h"
 #include "runner.h"
 #include "session/change_marks.h"
-#include "session/undo_step.h"
 
 namespace gft::cli {
 
@@ -41,11 +39,10 @@ void PrintChanged(RunContext& run, const Args&) {
     run.out << "Changed: " << (codes.empty() ? "none" : codes) << '\n';
 }
 
+// The menu item with the mouse over the tile of CODE.
 void Revert(RunContext& run, const Args& args) {
-    const int code = ParseCode(args[0]);
-    const CommandSpec* menu = FindCommand("mnuRevertToSaved");
-    UndoStep step(run.session, menu->undoName);
-    RevertGlyphs(run.session, {code});
+    HoverUpdate(run.session, ParseCode(args[0]));
+    RunCommand(run.session, "mnuRevertToSaved");
 }
 
 }  // namespace
