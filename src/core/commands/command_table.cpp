@@ -26,6 +26,7 @@
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "commands/window/settings.h"
+#include "commands/window/text_preview.h"
 #include "commands/window/window_commands.h"
 #include "session/session.h"
 #include "session/undo_step.h"
@@ -41,6 +42,7 @@ const MenuSpec kMenus[] = {
     {Menu::Tools, Menu::None, "mnuTools", "&Tools"},
     {Menu::Edit, Menu::None, "mnuEdit", "&Edit"},
     {Menu::Height, Menu::None, "mnuHeight", "He&ight"},
+    {Menu::View, Menu::None, "mnuView", "&View"},
     {Menu::Settings, Menu::None, "mnuSettings", "Setti&ngs"},
     {Menu::Log, Menu::None, "mnuLog", "Lo&g"},
     {Menu::Help, Menu::None, "mnuHelp", "&Help"},
@@ -397,6 +399,13 @@ const CommandSpec kCommands[] = {
      .undoName = "Down gap Decrease (-)",
      .runnerWord = "height 3",
      .run = [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Remove); }},
+
+    // View
+    {.control = "mnuTextPreview",
+     .menu = Menu::View,
+     .caption = "Text preview",
+     .shortcut = "F10",
+     .run = ShowTextPreview},
 
     // Settings
     {.control = "mnuBaseFontSelect",

@@ -18,6 +18,7 @@ enum class Menu : std::uint8_t {
     Tools,
     Edit,
     Height,
+    View,
     Settings,
     Log,
     Help,

@@ -113,6 +113,8 @@ class View {
     // The font changed in any way (glyphs, height, a load): the text preview
     // draws itself again.
     virtual void FontChanged() {}
+    // View > "Text preview": show the preview window.
+    virtual void ShowTextPreview() {}
     // Of the tiles first..last, those whose glyph differs from the last
     // loaded or saved state (changed[code]).
     virtual void ChangeMarksChanged(int /*first*/, int /*last*/,

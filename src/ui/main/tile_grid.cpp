@@ -1,5 +1,8 @@
 #include "ui/main/tile_grid.h"
 
+#include <QPainter>
+#include <QPolygon>
+
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -67,6 +70,25 @@ TileGrid::TileGrid(QWidget* parent) : QWidget(parent) {
         tiles_[static_cast<std::size_t>(code)] = tile;
     }
     ShowBlank();
+}
+
+void Tile::SetChanged(bool changed) {
+    if (changed == changed_) return;
+    changed_ = changed;
+    update();
+}
+
+// A small orange triangle in the top right corner, outlined so that it
+// shows on ink and on paper alike.
+void Tile::paintEvent(QPaintEvent* event) {
+    ImageBox::paintEvent(event);
+    if (!changed_) return;
+    const int side = std::max(4, width() / 4);
+    const QPolygon corner({QPoint(width() - side, 0), QPoint(width(), 0), QPoint(width(), side)});
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(QColor(255, 140, 0));
+    painter.drawPolygon(corner);
 }
 
 void TileGrid::LoadTiles(int first, int last, const QString& folder) {
