@@ -27,8 +27,8 @@ readonly CLIENT_HEIGHT=413 STATUS_ROW=21 GRID_MARGIN=4
 readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y=328
 # Items and separators of each menu, in menu bar order: the menus' heights
 # tell the height of an item and of a separator.
-readonly MENUS=(File Tools Edit Height Settings Log Help)
-readonly MENU_ITEMS=(14 5 14 4 6 3 2) MENU_SEPARATORS=(4 2 6 1 2 0 1)
+readonly MENUS=(File Tools Edit Height View Settings Log Help)
+readonly MENU_ITEMS=(14 6 16 4 1 6 3 2) MENU_SEPARATORS=(4 3 7 1 0 2 0 1)
 
 fail() {
   echo "FAIL: $*"
