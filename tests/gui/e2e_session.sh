@@ -362,9 +362,9 @@ measure_menus() {
   [ "$n" -eq "${#MENUS[@]}" ] || fail "menus: found $n of ${#MENUS[@]} menus in the menu bar"
   [ "$MENU_TOP" -eq $((MAIN_Y + MENU_BAR)) ] || fail "menus: they open at $MENU_TOP, not under the menu bar"
   # Height: 4 items, 1 separator; Help: 2 items, 1 separator; Log: 3 items.
-  ITEM=$(((MENU_HEIGHT[3] - MENU_HEIGHT[6]) / 2))
-  MARGINS=$((MENU_HEIGHT[5] - 3 * ITEM))
-  SEPARATOR=$((MENU_HEIGHT[6] - 2 * ITEM - MARGINS))
+  ITEM=$(((MENU_HEIGHT[3] - MENU_HEIGHT[7]) / 2))
+  MARGINS=$((MENU_HEIGHT[6] - 3 * ITEM))
+  SEPARATOR=$((MENU_HEIGHT[7] - 2 * ITEM - MARGINS))
   local i
   for i in "${!MENUS[@]}"; do
     [ "${MENU_HEIGHT[$i]}" -eq $((MARGINS + MENU_ITEMS[i] * ITEM + MENU_SEPARATORS[i] * SEPARATOR)) ] \
