@@ -80,7 +80,7 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\n"
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nKeepProportions=0\n"
                   "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
 
     SettingsFixture b;

@@ -440,6 +440,10 @@ const CommandSpec kCommands[] = {
      .caption = "Save Settings",
      .runnerWord = "save-settings",
      .run = SaveSettings},
+    {.control = "mnuKeepProportions",
+     .menu = Menu::Settings,
+     .caption = "[Keep tile proportions]",
+     .toggle = Toggle::KeepProportions},
 
     // Log
     {.control = "mnuLogCopyLine", .menu = Menu::Log, .caption = "Copy line", .shortcut = "Ctrl+C"},

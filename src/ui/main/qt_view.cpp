@@ -121,6 +121,8 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     if (toggle == Toggle::Frames) {
         parts_.grid->SetFrames(on);
         parts_.hover->SetFrames(on);
+    } else if (toggle == Toggle::KeepProportions) {
+        parts_.grid->SetKeepProportions(on);
     } else if (toggle == Toggle::StayOnTop) {
         parts_.editor->SetStayOnTop(on);
     } else if (toggle == Toggle::LogAutoScroll) {

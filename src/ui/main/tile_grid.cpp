@@ -108,6 +108,11 @@ void TileGrid::SetFrames(bool on) {
         tile->SetFramed(on);
 }
 
+void TileGrid::SetKeepProportions(bool on) {
+    for (Tile* tile : tiles_)
+        tile->SetKeepAspect(on);
+}
+
 void TileGrid::SetPickUpCursor(bool on) {
     if (on)
         setCursor(Qt::CrossCursor);

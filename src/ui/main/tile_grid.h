@@ -49,6 +49,8 @@ class TileGrid : public QWidget {
     void LoadTiles(int first, int last, const QString& folder);
     void ShowBlank();
     void SetFrames(bool on);
+    // Each glyph at its true aspect, centred, instead of filling the tile.
+    void SetKeepProportions(bool on);
     // The cross-hair pointer over the tiles while a glyph is picked up.
     void SetPickUpCursor(bool on);
 

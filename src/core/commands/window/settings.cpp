@@ -53,6 +53,7 @@ constexpr ToggleKey kTogglesBeforeFont[] = {
 constexpr ToggleKey kTogglesAfterFont[] = {
     {"SaveGFTSelectionTable", Toggle::SaveThisFormat},
     {"MarkDifferent", Toggle::MarkDiff},
+    {"KeepProportions", Toggle::KeepProportions},
 };
 
 const char* OneOrZero(bool on) {
