@@ -63,9 +63,10 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     SettingsFixture a;
     for (int mode = 0; mode < 6; ++mode)
         a.session.FilePaths[mode] = path(mode);
-    for (const Toggle t : {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps,
-                           Toggle::UseSrcPath, Toggle::Compress, Toggle::CrsrInv,
-                           Toggle::SaveThisFormat, Toggle::MarkDiff, Toggle::LogAutoScroll})
+    for (const Toggle t :
+         {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps, Toggle::UseSrcPath,
+          Toggle::Compress, Toggle::CrsrInv, Toggle::SaveThisFormat, Toggle::MarkDiff,
+          Toggle::LogAutoScroll, Toggle::KeepProportions})
         a.session.options[t] = !a.session.options[t];
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
     a.session.previewText = "Zażółć = 1";
@@ -80,7 +81,7 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nKeepProportions=0\n"
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nKeepProportions=1\n"
                   "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
 
     SettingsFixture b;

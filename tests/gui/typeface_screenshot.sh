@@ -29,5 +29,12 @@ xdotool key --window "$main" F10
 preview=$(timeout 30 xdotool search --sync --name "^Text preview" | head -1)
 sleep 1
 import -window "$preview" "$out/text-preview.png"
+# Settings > "[Keep tile proportions]" by its runner-free route: the menu's
+# accelerator letters are not fixed, so the item is reached by the keyboard.
+xdotool windowactivate --sync "$main" key --window "$main" alt+n
+sleep 0.5
+xdotool key Up Return
+sleep 0.5
+import -window "$main" "$out/keep-proportions.png"
 echo "main: $(xdotool getwindowname "$main")"
 INNER
