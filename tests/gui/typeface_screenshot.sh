@@ -29,12 +29,17 @@ xdotool key --window "$main" F10
 preview=$(timeout 30 xdotool search --sync --name "^Text preview" | head -1)
 sleep 1
 import -window "$preview" "$out/text-preview.png"
-# Settings > "[Keep tile proportions]" by its runner-free route: the menu's
-# accelerator letters are not fixed, so the item is reached by the keyboard.
-xdotool windowactivate --sync "$main" key --window "$main" alt+n
-sleep 0.5
-xdotool key Up Return
-sleep 0.5
-import -window "$main" "$out/keep-proportions.png"
 echo "main: $(xdotool getwindowname "$main")"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+# Again with "[Keep tile proportions]" on in the settings file.
+config=$(mktemp -d)
+mkdir -p "$config/Grind FNT Tool"
+printf '%s\n' "[Version]" "Application=Grind FNT Tool" "Major=0" "Minor=0" "Revision=150" \
+  "[Options]" "KeepProportions=1" > "$config/Grind FNT Tool/Settings.ini"
+XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb "$program" "$font" 2>/dev/null &
+pid=$!
+main=$(timeout 90 xdotool search --sync --name "^Grind FNT Tool" | head -1)
+sleep 1
+import -window "$main" "$out/keep-proportions.png"
+rm -rf "$config"
 INNER
