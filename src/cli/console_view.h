@@ -35,6 +35,23 @@ class ConsoleView : public View {
     }
     void MessageBox(const std::string& text) override;
 
+    // Typefaces and glyph tools: the typeface dialog is answered with the
+    // request given; a number question with the number given, or with its
+    // suggestion when none was (OK pressed at once).
+    void AnswerNextTypeface(TypefaceRequest request) { typeface_ = std::move(request); }
+    void AnswerNextNumber(std::optional<int> number) { number_ = number; }
+    std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) override {
+        auto answer = std::move(typeface_);
+        typeface_.reset();
+        return answer;
+    }
+    std::optional<int> AskNumber(const std::string& /*title*/, const std::string& /*prompt*/,
+                                 int suggested, int /*min*/, int /*max*/) override {
+        const int answer = number_.value_or(suggested);
+        number_.reset();
+        return answer;
+    }
+
     // The last dialog shown, for the runner's record.
     const FileDialogRequest& LastDialog() const { return lastDialog_; }
 
@@ -64,6 +81,8 @@ class ConsoleView : public View {
     int errorEntries_ = 0;
     Hover hover_;
     bool closeRequested_ = false;
+    std::optional<TypefaceRequest> typeface_;
+    std::optional<int> number_;
 };
 
 }  // namespace gft::cli

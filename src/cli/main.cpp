@@ -17,6 +17,7 @@
 #include "support/file_helpers.h"
 #include "support/termination_signals.h"
 #include "support/version.h"
+#include "typeface_verbs.h"
 #include "work_folder.h"
 
 namespace {
@@ -31,6 +32,10 @@ constexpr const char* kUsage =
     "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html or lok\n"
     "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
+    "       grindfnt import-font FONTFILE SIZE OUT.fnt\n"
+    "                                      a typeface (TTF, OTF, BDF, PCF) saved as a font\n"
+    "       grindfnt render FONT TEXT -o OUT.png [--scale N]\n"
+    "                                      a line of text drawn with the font\n"
     "       grindfnt --help | --version\n";
 
 // A session as a fresh editor window has it after start-up. Without a tile
@@ -206,6 +211,8 @@ int Main(const std::vector<std::string>& args) {
         return Dump(rest[0], std::vector<std::string>(rest.begin() + 1, rest.end()));
     if (verb == "export" && rest.size() == 3) return Export(rest[0], rest[1], rest[2]);
     if (verb == "run") return Run(rest);
+    if (verb == "import-font") return ImportFontVerb(rest);
+    if (verb == "render") return RenderVerb(rest);
     std::cerr << kUsage;
     return 2;
 }

@@ -41,6 +41,7 @@ CommandTable BuildTable() {
     AddFileCommands(table);
     AddGlyphCommands(table);
     AddEditorCommands(table);
+    AddTypefaceCommands(table);
     return table;
 }
 

@@ -3,9 +3,11 @@
 #include <functional>
 #include <istream>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console_view.h"
@@ -41,6 +43,7 @@ void AddTableCommands(CommandTable& table);
 void AddFileCommands(CommandTable& table);
 void AddGlyphCommands(CommandTable& table);
 void AddEditorCommands(CommandTable& table);
+void AddTypefaceCommands(CommandTable& table);
 
 const CommandTable& Commands();
 
@@ -49,6 +52,12 @@ int ParseCode(const std::string& text);
 // A decimal or 0x-hex number in min..max; throws UsageError naming what.
 int ParseNumber(const std::string& text, int min, int max, const std::string& what);
 bool ParseOnOff(const std::string& text);
+
+// Typefaces: "PATH SIZE [cp1250|cp1252|iso8859-2]" as the typeface dialog's
+// answer (the path may hold spaces); throws UsageError otherwise.
+TypefaceRequest ParseTypefaceArguments(const std::string& line);
+// "PATH [NUMBER]": the path, and the number when the last word is one.
+std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line);
 
 // Runs a script, one command a line, until its end, an Esc that closes the
 // window or a termination signal. Returns the exit status: 2 after the first

@@ -15,6 +15,21 @@ namespace {
 
 void Run(RunContext& run, const CommandSpec& command, const Args& args) {
     switch (command.argument) {
+        case RunnerArgument::Typeface:
+            run.view.AnswerNextTypeface(ParseTypefaceArguments(args[0]));
+            break;
+        case RunnerArgument::PathAndNumber: {
+            const auto [path, number] = SplitTrailingNumber(args[0]);
+            run.view.AnswerNextDialog(path);
+            run.view.AnswerNextNumber(number);
+            RunCommand(run.session, command);
+            run.view.AnswerNextDialog({});
+            run.view.AnswerNextNumber(std::nullopt);
+            return;
+        }
+        case RunnerArgument::Spacing:
+            run.view.AnswerNextNumber(ParseNumber(args[0], 0, 8, "a spacing 0..8"));
+            break;
         case RunnerArgument::Path:
             run.view.AnswerNextDialog(args[0]);
             RunCommand(run.session, command);
@@ -32,9 +47,12 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
 Command Single(const CommandSpec& command) {
     switch (command.argument) {
         case RunnerArgument::Path:
+        case RunnerArgument::Typeface:
+        case RunnerArgument::PathAndNumber:
             return {1, -1,
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::Height:
+        case RunnerArgument::Spacing:
             return {1, 1,
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::None:

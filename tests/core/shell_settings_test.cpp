@@ -68,9 +68,11 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     for (const Toggle t :
          {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps, Toggle::UseSrcPath,
           Toggle::Compress, Toggle::CrsrInv, Toggle::SaveThisFormat, Toggle::MarkDiff,
-          Toggle::LogAutoScroll, Toggle::MergeAll})
+          Toggle::LogAutoScroll, Toggle::MergeAll, Toggle::KeepProportions})
         a.session.options[t] = !a.session.options[t];
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
+    a.session.previewText = "Zażółć = 1";
+    a.session.previewScale = 5;
     SaveINI(a.session);
     EXPECT_EQ(ReadText(a.Path()),
               "[Version]\nApplication=Grind FNT Tool\nMajor=0\nMinor=0\nRevision=150\n"
@@ -84,7 +86,8 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\n");
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions=1\n"
+                  "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
 
     SettingsFixture b;
     b.session.SettingsFolder = a.session.SettingsFolder;
@@ -95,6 +98,8 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     expected[Toggle::LogAutoScroll] = true;  // not a settings key
     EXPECT_EQ(b.session.options.on, expected.on);
     EXPECT_EQ(b.session.options.baseFont, expected.baseFont);
+    EXPECT_EQ(b.session.previewText, "Zażółć = 1");
+    EXPECT_EQ(b.session.previewScale, 5);
     ASSERT_EQ(b.view.baseFonts.size(), 1u);
     EXPECT_EQ(b.view.baseFonts[0], expected.baseFont);
     EXPECT_TRUE(b.session.LogLines().empty());

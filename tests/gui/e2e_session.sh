@@ -27,8 +27,8 @@ readonly CLIENT_HEIGHT=413 STATUS_ROW=21 GRID_MARGIN=4
 readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y=328
 # Items and separators of each menu, in menu bar order: the menus' heights
 # tell the height of an item and of a separator.
-readonly MENUS=(File Tools Edit Height Settings Log Help)
-readonly MENU_ITEMS=(14 5 14 4 6 3 2) MENU_SEPARATORS=(4 2 6 1 2 0 1)
+readonly MENUS=(File Tools Edit Height View Settings Log Help)
+readonly MENU_ITEMS=(14 6 16 4 1 7 3 2) MENU_SEPARATORS=(4 3 7 1 0 2 0 1)
 
 fail() {
   echo "FAIL: $*"
@@ -169,7 +169,8 @@ expected_settings() {
     "[Options]" "ShowFrames=0" "WidthMore8ToYellow=1" "ShowInvisibleParts=0" \
     "UseSrcPathForOutput=1" "SkipDuplicates=1" "InverseCursor=0" "BaseFontName=Fixedsys" \
     "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1" \
-    "MergeAll=0"
+    "MergeAll=0" "KeepProportions=0" "[TextPreview]" \
+    "Text=Zażółć gęślą jaźń. The quick brown fox jumps over the lazy dog 0123456789" "Scale=2"
 }
 
 gui_step_0() { press ctrl+a; }
@@ -365,9 +366,9 @@ measure_menus() {
   [ "$n" -eq "${#MENUS[@]}" ] || fail "menus: found $n of ${#MENUS[@]} menus in the menu bar"
   [ "$MENU_TOP" -eq $((MAIN_Y + MENU_BAR)) ] || fail "menus: they open at $MENU_TOP, not under the menu bar"
   # Height: 4 items, 1 separator; Help: 2 items, 1 separator; Log: 3 items.
-  ITEM=$(((MENU_HEIGHT[3] - MENU_HEIGHT[6]) / 2))
-  MARGINS=$((MENU_HEIGHT[5] - 3 * ITEM))
-  SEPARATOR=$((MENU_HEIGHT[6] - 2 * ITEM - MARGINS))
+  ITEM=$(((MENU_HEIGHT[3] - MENU_HEIGHT[7]) / 2))
+  MARGINS=$((MENU_HEIGHT[6] - 3 * ITEM))
+  SEPARATOR=$((MENU_HEIGHT[7] - 2 * ITEM - MARGINS))
   local i
   for i in "${!MENUS[@]}"; do
     [ "${MENU_HEIGHT[$i]}" -eq $((MARGINS + MENU_ITEMS[i] * ITEM + MENU_SEPARATORS[i] * SEPARATOR)) ] \

@@ -44,6 +44,14 @@ class FakeDialogs : public ui::Dialogs {
         heightRequests.push_back(suggested);
         return Next(heights);
     }
+    std::deque<std::optional<TypefaceRequest>> typefaces;
+    std::deque<std::optional<int>> numbers;
+    std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest&) override {
+        return Next(typefaces);
+    }
+    std::optional<int> AskNumber(const QString&, const QString&, int, int, int) override {
+        return Next(numbers);
+    }
 
   private:
     template <typename T>

@@ -19,7 +19,9 @@
 #include "commands/files/recovery.h"
 #include "commands/files/save_font.h"
 #include "commands/files/selection_import.h"
+#include "commands/files/typeface_commands.h"
 #include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/glyph_tools.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
 #include "commands/window/about.h"
@@ -28,6 +30,7 @@
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "commands/window/settings.h"
+#include "commands/window/text_preview.h"
 #include "commands/window/window_commands.h"
 #include "session/session.h"
 #include "session/undo_step.h"
@@ -43,6 +46,7 @@ const MenuSpec kMenus[] = {
     {Menu::Tools, Menu::None, "mnuTools", "&Tools"},
     {Menu::Edit, Menu::None, "mnuEdit", "&Edit"},
     {Menu::Height, Menu::None, "mnuHeight", "He&ight"},
+    {Menu::View, Menu::None, "mnuView", "&View"},
     {Menu::Settings, Menu::None, "mnuSettings", "Setti&ngs"},
     {Menu::Log, Menu::None, "mnuLog", "Lo&g"},
     {Menu::Help, Menu::None, "mnuHelp", "&Help"},
@@ -134,6 +138,15 @@ const CommandSpec kCommands[] = {
      .runnerWord = "import-8bit",
      .argument = R::Path,
      .run = ImportAnyEightBitFont},
+    // Typefaces
+    {.control = "mnuImportTypeface",
+     .menu = Menu::FileImport,
+     .caption = "Typeface (TTF, OTF, BDF, PCF)...",
+     .shortcut = "Ctrl+T",
+     .undoName = "Import typeface",
+     .runnerWord = "import-font",
+     .argument = R::Typeface,
+     .run = AskImportTypeface},
     {.control = "mnuExportBmp",
      .menu = Menu::FileExport,
      .caption = "&Bitmap && width...",
@@ -158,6 +171,13 @@ const CommandSpec kCommands[] = {
      .runnerWord = "export-8bit",
      .argument = R::Path,
      .run = ExportEightBit},
+    {.control = "mnuExportBdf",
+     .menu = Menu::FileExport,
+     .caption = "BDF font...",
+     .runnerWord = "export-bdf",
+     .argument = R::PathAndNumber,
+     .run = AskExportBdf,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
     {.control = "mnuRecover",
      .menu = Menu::File,
      .separatorBefore = true,
@@ -210,6 +230,15 @@ const CommandSpec kCommands[] = {
      .shortcut = "F5",
      .runnerWord = "refresh",
      .run = Refresh},
+    // Glyph tools
+    {.control = "mnuFindDuplicates",
+     .menu = Menu::Tools,
+     .separatorBefore = true,
+     .caption = "Find duplicates",
+     .undoName = "Find duplicates",
+     .runnerWord = "find-duplicates",
+     .run = FindDuplicates,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
 
     // Edit
     {.control = "mnuUndo",
@@ -366,6 +395,22 @@ const CommandSpec kCommands[] = {
      .runnerWord = "export-lok",
      .argument = R::Path,
      .run = ExportSelections},
+    // Change marks and glyph tools
+    {.control = "mnuRevertToSaved",
+     .menu = Menu::Edit,
+     .separatorBefore = true,
+     .caption = "Revert to saved",
+     .undoName = "Revert to saved",
+     .run = RevertToSaved,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
+    {.control = "mnuFitWidthToInk",
+     .menu = Menu::Edit,
+     .caption = "Fit width to ink...",
+     .undoName = "Fit width to ink",
+     .runnerWord = "fit-width",
+     .argument = R::Spacing,
+     .run = AskFitWidthToInk,
+     .enabled = [](const Session& s) { return s.font.FontLoaded; }},
 
     // Height
     {.control = "mnuHGapU_0",
@@ -397,6 +442,13 @@ const CommandSpec kCommands[] = {
      .undoName = "Down gap Decrease (-)",
      .runnerWord = "height 3",
      .run = [](Session& s) { ChangeHeight(s, Edge::Bottom, RowStep::Remove); }},
+
+    // View
+    {.control = "mnuTextPreview",
+     .menu = Menu::View,
+     .caption = "Text preview",
+     .shortcut = "F10",
+     .run = ShowTextPreview},
 
     // Settings
     {.control = "mnuBaseFontSelect",
@@ -431,6 +483,10 @@ const CommandSpec kCommands[] = {
      .caption = "Save Settings",
      .runnerWord = "save-settings",
      .run = SaveSettings},
+    {.control = "mnuKeepProportions",
+     .menu = Menu::Settings,
+     .caption = "[Keep tile proportions]",
+     .toggle = Toggle::KeepProportions},
 
     // Log
     {.control = "mnuLogCopyLine",

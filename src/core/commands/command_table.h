@@ -18,6 +18,7 @@ enum class Menu : std::uint8_t {
     Tools,
     Edit,
     Height,
+    View,
     Settings,
     Log,
     Help,
@@ -39,6 +40,10 @@ enum class RunnerArgument : std::uint8_t {
     None,
     Path,    // the rest of the line answers the command's file dialog
     Height,  // a font height 1..255 answers the command's question
+    // Typefaces and glyph tools:
+    Typeface,       // PATH SIZE [cp1250|cp1252|iso8859-2] answer the typeface dialog
+    PathAndNumber,  // PATH [NUMBER]: the file dialog, then the number (default: suggested)
+    Spacing,        // 0..8 answers the command's question
 };
 
 // One command the user can give: a menu item, a button or both. Its control

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -208,7 +209,9 @@ TypefaceImport Import(const std::function<FT_Error(FT_Library, FT_Face*)>& open,
     const LibraryHandle library(rawLibrary);
     FT_Face rawFace = nullptr;
     const FT_Error error = open(rawLibrary, &rawFace);
-    if (error == FT_Err_Cannot_Open_Resource) return Failure("Cannot open " + name);
+    // The file itself was readable: whatever FreeType says (its Windows
+    // font driver answers "cannot open" to files it does not know), the
+    // file holds no typeface.
     if (error != 0) return Failure(name + " is not a typeface");
     const FaceHandle face(rawFace);
     return ImportFace(rawLibrary, rawFace, name, options);
@@ -227,6 +230,9 @@ int NearestStrike(std::span<const long> pixelSizes, int pixelSize) {
 
 TypefaceImport ImportTypefaceFile(const std::string& path, const TypefaceOptions& options) {
     const std::string name = std::filesystem::path(path).filename().string();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path))
+        return Failure("Cannot open " + name);
     return Import([&](FT_Library library,
                       FT_Face* face) { return FT_New_Face(library, path.c_str(), 0, face); },
                   name, options);

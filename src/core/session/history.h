@@ -56,6 +56,9 @@ class History {
     // 2 when glyphs or the height differ.
     std::uint8_t EditLevelAgainstSaved(const Font& font) const;
 
+    // The state last loaded or saved.
+    const FontSnapshot& Saved() const { return saved_; }
+
     std::size_t StepCount() const { return states_.empty() ? 0 : states_.size() - 1; }
     std::size_t MemoryBytes() const { return bytes_; }
     void SetLimit(std::size_t bytes);

@@ -1,5 +1,7 @@
 #include "session/preview.h"
 
+#include "session/change_marks.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -98,6 +100,8 @@ void LoadTileImages(Session& session, int first, int last) {
 void RedrawTiles(Session& session, int first, int last) {
     GeneratePreview(session, first, last);
     LoadTileImages(session, first, last);
+    ShowChangeMarks(session, first, last);
+    session.view.FontChanged();
 }
 
 }  // namespace gft

@@ -63,6 +63,13 @@ class Session {
     // Files a load, merge, compare or import refused or could not read.
     int refusedFiles = 0;
 
+    // Typefaces and the text preview: the typeface import's last answer, the
+    // preview's text and scale (1..8).
+    TypefaceRequest typefaceRequest;
+    std::string previewText =
+        "Zażółć gęślą jaźń. The quick brown fox jumps over the lazy dog 0123456789";
+    int previewScale = 2;
+
     // Undo history, and how deep the running command is nested in undo steps.
     History history;
     int stepDepth = 0;

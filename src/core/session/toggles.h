@@ -23,12 +23,14 @@ enum class Toggle : std::uint8_t {
     DontCutBitmaps,    // mnuDontCutBitmaps, "[Show invisible parts]"
     YellowWidthMore8,  // mnuYellowWidthMore8, "[Width > 8 = yellow]"
     MergeAll,          // chkMergeAll / mnuMergeAll
+    KeepProportions,   // mnuKeepProportions, "[Keep tile proportions]"
 };
-inline constexpr int kToggleCount = 12;
+inline constexpr int kToggleCount = 13;
 
 // True for the toggles whose state is a menu mark rather than a check box.
 inline bool IsMenuOnly(Toggle t) {
-    return t == Toggle::DontCutBitmaps || t == Toggle::YellowWidthMore8;
+    return t == Toggle::DontCutBitmaps || t == Toggle::YellowWidthMore8 ||
+           t == Toggle::KeepProportions;
 }
 
 struct BaseFont {

@@ -1,5 +1,6 @@
 #include "session/undo_step.h"
 
+#include "session/change_marks.h"
 #include "session/session.h"
 
 namespace gft {
@@ -20,10 +21,12 @@ UndoStep::~UndoStep() {
 void ResetHistory(Session& session) {
     session.history.Reset(session.font);
     ShowHistory(session);
+    ShowChangeMarks(session);
 }
 
 void MarkHistorySaved(Session& session) {
     session.history.MarkSaved(session.font);
+    ShowChangeMarks(session);
 }
 
 }  // namespace gft

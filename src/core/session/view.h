@@ -1,11 +1,22 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
+#include "format/code_page.h"
 #include "session/toggles.h"
 
 namespace gft {
+
+// The typeface import's question and its answer: the typeface file, the
+// pixel size, the code page and, when set, the coverage threshold.
+struct TypefaceRequest {
+    std::string path;
+    int pixelSize = 16;
+    CodePage codePage = CodePage::Windows1250;
+    std::optional<int> thresholdPercent;
+};
 
 // What a file dialog is asked to show.
 struct FileDialogRequest {
@@ -66,6 +77,16 @@ class ViewNotices {
 
     // What Undo and Redo would do now; an empty name: nothing to undo or redo.
     virtual void HistoryChanged(const std::string& /*undoName*/, const std::string& /*redoName*/) {}
+
+    // The font changed in any way (glyphs, height, a load): the text preview
+    // draws itself again.
+    virtual void FontChanged() {}
+    // View > "Text preview": show the preview window.
+    virtual void ShowTextPreview() {}
+    // Of the tiles first..last, those whose glyph differs from the last
+    // loaded or saved state (changed[code]).
+    virtual void ChangeMarksChanged(int /*first*/, int /*last*/,
+                                    const std::array<bool, 256>& /*changed*/) {}
 };
 
 // Questions to the user and requests to the desktop. An empty optional means
@@ -99,6 +120,19 @@ class ViewDialogs {
     virtual std::optional<std::string> SelectedLogLine() { return std::nullopt; }
     // Puts the text on the clipboard.
     virtual void CopyToClipboard(const std::string& /*text*/) {}
+
+    // Typefaces, BDF, change marks, glyph tools, text preview.
+    // The typeface import's dialog, opened on the last answer.
+    virtual std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) {
+        return std::nullopt;
+    }
+    // A whole number in min..max, starting at suggested: the BDF ascent,
+    // the spacing of a width fit.
+    virtual std::optional<int> AskNumber(const std::string& /*title*/,
+                                         const std::string& /*prompt*/, int /*suggested*/,
+                                         int /*min*/, int /*max*/) {
+        return std::nullopt;
+    }
 };
 
 // Whatever shows a session hears its notices and answers its dialogs.

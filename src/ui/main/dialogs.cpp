@@ -1,5 +1,7 @@
 #include "ui/main/dialogs.h"
 
+#include "ui/main/typeface_dialog.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,6 +89,18 @@ std::optional<int> QtDialogs::AskHeight(int suggested) {
                                             suggested, 1, 255, 1, &ok);
     if (!ok) return std::nullopt;
     return height;
+}
+
+std::optional<TypefaceRequest> QtDialogs::AskTypeface(const TypefaceRequest& last) {
+    return AskTypefaceDialog(parent_, last);
+}
+
+std::optional<int> QtDialogs::AskNumber(const QString& title, const QString& prompt, int suggested,
+                                        int min, int max) {
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent_, title, prompt, suggested, min, max, 1, &ok);
+    if (!ok) return std::nullopt;
+    return number;
 }
 
 }  // namespace gft::ui

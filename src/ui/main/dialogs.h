@@ -24,6 +24,16 @@ class Dialogs {
     // The height of a new font, 1..255, starting at suggested. A seam that
     // does not answer it cancels.
     virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
+
+    // Typefaces and glyph tools: the typeface import's dialog, and a whole
+    // number in min..max.
+    virtual std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<int> AskNumber(const QString& /*title*/, const QString& /*prompt*/,
+                                         int /*suggested*/, int /*min*/, int /*max*/) {
+        return std::nullopt;
+    }
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QFontDialog.
@@ -37,6 +47,9 @@ class QtDialogs : public Dialogs {
     void Information(const QString& title, const QString& text) override;
     std::optional<BaseFont> AskFont(const BaseFont& current, const QString& title) override;
     std::optional<int> AskHeight(int suggested) override;
+    std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& last) override;
+    std::optional<int> AskNumber(const QString& title, const QString& prompt, int suggested,
+                                 int min, int max) override;
 
   private:
     QWidget* parent_;

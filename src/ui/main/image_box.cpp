@@ -66,7 +66,20 @@ void ImageBox::paintEvent(QPaintEvent*) {
         painter.drawRect(area.adjusted(0, 0, -1, -1));
         area.adjust(1, 1, -1, -1);
     }
-    if (!image_.isNull()) painter.drawImage(area, image_);
+    if (image_.isNull()) return;
+    if (keepAspect_) {
+        painter.fillRect(area, palette().color(QPalette::Window));
+        const QSize size = image_.size().scaled(area.size(), Qt::KeepAspectRatio);
+        area = QRect(area.x() + (area.width() - size.width()) / 2,
+                     area.y() + (area.height() - size.height()) / 2, size.width(), size.height());
+    }
+    painter.drawImage(area, image_);
+}
+
+void ImageBox::SetKeepAspect(bool keep) {
+    if (keep == keepAspect_) return;
+    keepAspect_ = keep;
+    update();
 }
 
 }  // namespace gft::ui

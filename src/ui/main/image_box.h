@@ -21,6 +21,8 @@ class ImageBox : public QWidget {
     const QImage& Image() const { return image_; }
 
     void SetFramed(bool framed);
+    // The picture at its own aspect, as large as fits and centred.
+    void SetKeepAspect(bool keep);
     bool Framed() const { return framed_; }
 
   protected:
@@ -29,6 +31,7 @@ class ImageBox : public QWidget {
   private:
     QImage image_;
     bool framed_ = false;
+    bool keepAspect_ = false;
 };
 
 // Reads a tile bitmap file into an image ready to draw.

@@ -20,6 +20,7 @@
 #include "ui/main/main_area.h"
 #include "ui/main/main_menus.h"
 #include "ui/main/tile_grid.h"
+#include "ui/preview/text_preview_window.h"
 
 namespace gft::ui {
 
@@ -67,6 +68,7 @@ MainWindow::~MainWindow() {
     // The widgets call into the session and the view: they go first.
     delete takeCentralWidget();
     delete parts_.editor;
+    delete parts_.preview;
 }
 
 void MainWindow::BuildWindow() {
@@ -76,6 +78,7 @@ void MainWindow::BuildWindow() {
     auto* status = new StatusRow(parts_);
     setCentralWidget(new MainArea(parts_.grid, panel, status));
     parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
+    parts_.preview = new TextPreviewWindow(session_, this);
     // Drop targets of their own, as the window is; eventFilter loads the drop.
     for (int code = 0; code < 256; ++code)
         parts_.grid->TileAt(code)->setAcceptDrops(true);
@@ -134,6 +137,7 @@ void MainWindow::ShutDownOnce() {
     shutDown_ = true;
     Shutdown(session_);
     parts_.editor->close();
+    parts_.preview->close();
 }
 
 }  // namespace gft::ui

@@ -1,5 +1,7 @@
 #include "ui/main/qt_view.h"
 
+#include "ui/preview/text_preview_window.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -120,6 +122,8 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     if (toggle == Toggle::Frames) {
         parts_.grid->SetFrames(on);
         parts_.hover->SetFrames(on);
+    } else if (toggle == Toggle::KeepProportions) {
+        parts_.grid->SetKeepProportions(on);
     } else if (toggle == Toggle::StayOnTop) {
         parts_.editor->SetStayOnTop(on);
     } else if (toggle == Toggle::LogAutoScroll) {
@@ -205,6 +209,29 @@ void QtView::CopyToClipboard(const std::string& text) {
 
 QString QtView::TileFile(int code) const {
     return tileFolder_ + Text(TileFileName(code));
+}
+
+std::optional<TypefaceRequest> QtView::AskTypeface(const TypefaceRequest& last) {
+    return dialogs_.AskTypeface(last);
+}
+
+std::optional<int> QtView::AskNumber(const std::string& title, const std::string& prompt,
+                                     int suggested, int min, int max) {
+    return dialogs_.AskNumber(QString::fromStdString(title), QString::fromStdString(prompt),
+                              suggested, min, max);
+}
+
+void QtView::FontChanged() {
+    if (parts_.preview != nullptr) parts_.preview->FontChanged();
+}
+
+void QtView::ShowTextPreview() {
+    if (parts_.preview != nullptr) parts_.preview->ShowWindow();
+}
+
+void QtView::ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) {
+    for (int code = first; code <= last; ++code)
+        parts_.grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
 }
 
 }  // namespace gft::ui

@@ -16,6 +16,7 @@ namespace gft::ui {
 class CharEditorWindow;
 class Dialogs;
 class HoverDisplay;
+class TextPreviewWindow;
 class TileGrid;
 
 // The two controls of an option: the check box that holds it (none for the
@@ -39,6 +40,7 @@ struct WindowParts {
     QAction* redo = nullptr;
     QAction* recover = nullptr;
     QAction* discardRecovery = nullptr;
+    TextPreviewWindow* preview = nullptr;
 };
 
 // Shows what the core reports on the main window's widgets. It holds no rule:
@@ -83,6 +85,14 @@ class QtView : public View {
     void OpenUrl(const std::string& url) override;
     std::optional<std::string> SelectedLogLine() override;
     void CopyToClipboard(const std::string& text) override;
+
+    // Typefaces, change marks, glyph tools, text preview.
+    std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& last) override;
+    std::optional<int> AskNumber(const std::string& title, const std::string& prompt, int suggested,
+                                 int min, int max) override;
+    void FontChanged() override;
+    void ShowTextPreview() override;
+    void ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) override;
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);

@@ -1,5 +1,8 @@
 #include "ui/main/tile_grid.h"
 
+#include <QPainter>
+#include <QPolygon>
+
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -45,6 +48,25 @@ TileGrid::TileGrid(QWidget* parent) : QWidget(parent) {
     ShowBlank();
 }
 
+void Tile::SetChanged(bool changed) {
+    if (changed == changed_) return;
+    changed_ = changed;
+    update();
+}
+
+// A small orange triangle in the top right corner, outlined so that it
+// shows on ink and on paper alike.
+void Tile::paintEvent(QPaintEvent* event) {
+    ImageBox::paintEvent(event);
+    if (!changed_) return;
+    const int side = std::max(4, width() / 4);
+    const QPolygon corner({QPoint(width() - side, 0), QPoint(width(), 0), QPoint(width(), side)});
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(QColor(255, 140, 0));
+    painter.drawPolygon(corner);
+}
+
 void TileGrid::LoadTiles(int first, int last, const QString& folder) {
     first = std::clamp(first, 0, 255);
     last = std::clamp(last, 0, 255);
@@ -60,6 +82,11 @@ void TileGrid::ShowBlank() {
 void TileGrid::SetFrames(bool on) {
     for (Tile* tile : tiles_)
         tile->SetFramed(on);
+}
+
+void TileGrid::SetKeepProportions(bool on) {
+    for (Tile* tile : tiles_)
+        tile->SetKeepAspect(on);
 }
 
 void TileGrid::SetPickUpCursor(bool on) {

@@ -15,6 +15,10 @@ class Tile : public ImageBox {
   public:
     Tile(int code, QWidget* parent);
     int Code() const { return code_; }
+    // The change mark in the top right corner: the glyph differs from the
+    // last loaded or saved state.
+    void SetChanged(bool changed);
+    bool Changed() const { return changed_; }
 
   signals:
     // button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
@@ -24,9 +28,11 @@ class Tile : public ImageBox {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     int code_;
+    bool changed_ = false;
 };
 
 // The 16 x 16 glyph grid, code 0 top left, row by row. The tiles are square
@@ -43,6 +49,8 @@ class TileGrid : public QWidget {
     void LoadTiles(int first, int last, const QString& folder);
     void ShowBlank();
     void SetFrames(bool on);
+    // Each glyph at its true aspect, centred, instead of filling the tile.
+    void SetKeepProportions(bool on);
     // The cross-hair pointer over the tiles while a glyph is picked up.
     void SetPickUpCursor(bool on);
 

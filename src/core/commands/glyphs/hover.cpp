@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "session/change_marks.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/cp1250.h"
@@ -41,7 +42,9 @@ void HoverUpdate(Session& session, int code) {
         else
             zoomWidth = glyph.Width == 0 ? 1 : glyph.Width;
     }
-    session.view.HoverChanged(code, HoverLabelText(font, code), zoomWidth, zoomHeight);
+    std::string label = HoverLabelText(font, code);
+    if (GlyphChanged(session, code)) label += " changed";
+    session.view.HoverChanged(code, label, zoomWidth, zoomHeight);
 }
 
 void RedrawGlyph(Session& session, int index) {

@@ -24,9 +24,9 @@ void ListWideGlyphs(Session& session) {
 void RunMenuOnlyCommand(Session& session, Toggle toggle) {
     if (toggle == Toggle::DontCutBitmaps) {
         if (session.font.FontLoaded) RedrawTiles(session, 0, 255);
-    } else {
+    } else if (toggle == Toggle::YellowWidthMore8) {
         ListWideGlyphs(session);
-    }
+    }  // "[Keep tile proportions]" changes only how the view draws the tiles
 }
 
 // The box's own work after its value changed.

@@ -8,6 +8,7 @@
 
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
+#include "commands/window/text_preview.h"
 #include "format/ini_file.h"
 #include "session/preview.h"
 #include "session/session.h"
@@ -53,6 +54,7 @@ constexpr ToggleKey kTogglesAfterFont[] = {
     {"SaveGFTSelectionTable", Toggle::SaveThisFormat},
     {"MarkDifferent", Toggle::MarkDiff},
     {"MergeAll", Toggle::MergeAll},
+    {"KeepProportions", Toggle::KeepProportions},
 };
 
 // The folders of the export and import dialogs.
@@ -122,6 +124,7 @@ void ApplySettings(Session& session, const IniFile& file) {
     ApplyBaseFont(session, file);
     for (const auto& entry : kTogglesAfterFont)
         ApplyToggle(session, file, entry);
+    ApplyPreviewSettings(session, file);
 }
 
 void StoreSettings(const Session& session, IniFile& file) {
@@ -141,6 +144,7 @@ void StoreSettings(const Session& session, IniFile& file) {
     file.Set(kOptions, "BaseFontBold", OneOrZero(font.bold));
     for (const auto& entry : kTogglesAfterFont)
         file.Set(kOptions, entry.key, OneOrZero(session.On(entry.toggle)));
+    StorePreviewSettings(session, file);
 }
 
 }  // namespace

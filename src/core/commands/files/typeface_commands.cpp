@@ -1,0 +1,97 @@
+#include "commands/files/typeface_commands.h"
+
+#include <filesystem>
+
+#include "commands/editor/char_editor.h"
+#include "commands/glyphs/move_copy.h"
+#include "format/bdf_export.h"
+#include "format/typeface_import.h"
+#include "session/preview.h"
+#include "session/session.h"
+#include "support/app_error.h"
+#include "support/file_helpers.h"
+
+namespace gft {
+
+namespace {
+
+constexpr const char* kBdfFilter = "BDF font (*.bdf)|*.bdf|All files (*.*)|*.*";
+
+std::string FileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+void AskImportTypeface(Session& session) {
+    CancelMove(session);
+    TypefaceRequest last = session.typefaceRequest;
+    if (last.path.empty()) last.path = session.ProgramFolder;
+    const auto request = session.view.AskTypeface(last);
+    if (!request) return;
+    session.typefaceRequest = *request;
+    if (!ImportTypeface(session, *request)) ++session.refusedFiles;
+}
+
+bool ImportTypeface(Session& session, const TypefaceRequest& request) {
+    CancelMove(session);
+    TypefaceOptions options;
+    options.pixelSize = request.pixelSize;
+    options.codePage = request.codePage;
+    options.thresholdPercent = request.thresholdPercent;
+    TypefaceImport import;
+    {
+        BusyPointer busy(session.view);
+        import = ImportTypefaceFile(request.path, options);
+    }
+    if (!import.ok()) {
+        session.Log(import.error);
+        return false;
+    }
+    HideCharEditor(session);
+    session.font = std::move(import.font);
+    session.FilePaths[kModeSave].clear();
+    RedrawTiles(session, 0, 255);
+    session.SetEditStatus(2);
+    session.Log("Imported " + std::to_string(import.characters) + " characters from " +
+                FileName(request.path) + " at " + std::to_string(request.pixelSize) +
+                " px (height " + std::to_string(session.font.FontHeight) + ")");
+    return true;
+}
+
+void AskExportBdf(Session& session) {
+    if (!session.font.FontLoaded) return;
+    CancelMove(session);
+    FileDialogRequest dialog;
+    dialog.title = "Export as BDF font";
+    dialog.filter = kBdfFilter;
+    dialog.initialName = JoinPath(session.ProgramFolder, "*.bdf");
+    dialog.save = true;
+    const auto path = session.view.AskFileName(dialog);
+    if (!path) return;
+    const int height = session.font.FontHeight;
+    const auto ascent = session.view.AskNumber(
+        "BDF font", "Rows above the baseline (0.." + std::to_string(height) + "):", height, 0,
+        height);
+    if (!ascent) return;
+    ExportBdfTo(session, *path, *ascent);
+}
+
+bool ExportBdfTo(Session& session, const std::string& path, int ascent) {
+    const BdfExport bdf = ExportBdf(session.font, ascent);
+    if (!bdf.ok()) {
+        session.Log(bdf.error);
+        return false;
+    }
+    try {
+        BusyPointer busy(session.view);
+        WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()));
+    } catch (const AppError& error) {
+        session.Log(error.LogEntry());
+        return false;
+    }
+    session.Log("Exported BDF font to " + path);
+    return true;
+}
+
+}  // namespace gft
