@@ -11,9 +11,11 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
 
 #include "main/dialogs.h"
 #include "main/main_area.h"
+#include "render/tile_bitmap.h"
 #include "window_harness.h"
 
 namespace gft::test {
@@ -66,6 +68,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void startsBlankAndLoadsTheFontNamedOnTheCommandLine();
+    void tileFilesFollowTheFirstPaintAndAreNeverReadBack();
     void menuItemsHaveTheirCaptionsKeysAndStates();
     void optionBoxesAndMenuMarksStayInStep();
     void shortcutsRunTheirCommands();
@@ -104,6 +107,27 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
     folder = h.session().TempFolder;
     h.window->close();
     QVERIFY(!std::filesystem::exists(folder));
+}
+
+// The grid is drawn from the tile bitmaps in memory; their files are written
+// right after the window's first paint, and no redraw reads one back.
+void MainWindowTest::tileFilesFollowTheFirstPaintAndAreNeverReadBack() {
+    WindowHarness h(true, false);
+    const std::string folder = h.session().TempFolder;
+    QVERIFY(FolderEntries(folder).empty());
+    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QTRY_COMPARE(FolderEntries(folder).size(), std::size_t{256});
+    for (int code = 0; code < 256; ++code)
+        QCOMPARE(ReadAll(folder + TileFileName(code)),
+                 BuildTileBitmap(h.session().font, code, TileOptions{}));
+
+    std::ofstream(folder + "41.BMP", std::ios::binary) << "spoilt";
+    h.Key(Qt::Key_F5);
+    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    Hover(h.TileAt(65));
+    QCOMPARE(h.Find<ui::ImageBox>("imgChar_1280")->Image().size(), QSize(5, 8));
 }
 
 // One item of each kind: disabled, with a key, checked and unchecked marks.

@@ -16,16 +16,18 @@ constexpr std::size_t kMaxTileFile = 1 << 20;
 
 }  // namespace
 
-// The tile files are read by the core's decoder, which is much quicker than
-// a general image reader; any other bitmap still loads through Qt.
 QImage ReadBitmapFile(const QString& path) {
     const std::string name = QFile::encodeName(path).toStdString();
-    Bytes bytes;
     try {
-        bytes = ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile");
+        return TileImage(ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile"));
     } catch (const AppError&) {
         return {};
     }
+}
+
+// Tile bitmaps go through the core's decoder, which is much quicker than a
+// general image reader; any other bitmap still loads through Qt.
+QImage TileImage(const Bytes& bytes) {
     if (const auto pixels = DecodeTileBitmap(bytes)) {
         QImage image(pixels->width, pixels->height, QImage::Format_RGB32);
         for (int y = 0; y < pixels->height; ++y)
@@ -41,10 +43,6 @@ QImage ReadBitmapFile(const QString& path) {
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
-
-void ImageBox::LoadFile(const QString& path) {
-    SetImage(ReadBitmapFile(path));
 }
 
 void ImageBox::SetImage(QImage image) {

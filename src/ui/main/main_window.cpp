@@ -15,11 +15,13 @@
 #include "commands/tile_mouse.h"
 #include "editor/char_editor_window.h"
 #include "main/command_panel.h"
+#include "main/first_paint.h"
 #include "main/hover_display.h"
 #include "main/main_area.h"
 #include "main/main_menus.h"
 #include "main/tile_grid.h"
 #include "render/hover.h"
+#include "render/preview.h"
 
 namespace gft::ui {
 
@@ -55,9 +57,14 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironmen
     setFont(ControlFont());
     BuildWindow();
     view_.Attach(parts_);
+    view_.DrawTilesFrom(session_.tileCache);
     view_.ShowToggles(session_.options.on);
     resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
     qApp->installEventFilter(this);
+    // The grid is drawn from the tile bitmaps in memory; their files follow
+    // right after the window first shows, so start-up does not wait for them.
+    session_.tileCache.DeferWrites(true);
+    AfterFirstPaint(*this, [this] { WriteWaitingTiles(session_); });
     startup_ = Startup(session_, environment);
 }
 

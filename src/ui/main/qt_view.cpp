@@ -10,11 +10,13 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/version.h"
 #include "editor/char_editor_window.h"
 #include "main/dialogs.h"
 #include "main/hover_display.h"
+#include "main/image_box.h"
 #include "main/tile_grid.h"
 #include "render/tile_bitmap.h"
 
@@ -74,7 +76,8 @@ void QtView::TimeChanged(const std::string& caption) {
 
 void QtView::LoadTiles(int first, int last, const std::string& folder) {
     tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
-    parts_.grid->LoadTiles(first, last, tileFolder_);
+    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code)
+        parts_.grid->TileAt(code)->SetImage(TilePicture(code));
 }
 
 void QtView::ShowBlankTiles() {
@@ -134,12 +137,12 @@ void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
 
 void QtView::PickUpChanged(int code, const std::string& label) {
     const bool pickedUp = code >= 0 && code < 256;
-    parts_.hover->ShowPickUp(Text(label), pickedUp ? TileFile(code) : QString());
+    parts_.hover->ShowPickUp(Text(label), pickedUp ? parts_.grid->TileAt(code)->Image() : QImage());
     parts_.grid->SetPickUpCursor(pickedUp);
 }
 
 void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
-    parts_.hover->ShowHover(Text(label), TileFile(code), zoomWidth, zoomHeight);
+    parts_.hover->ShowHover(Text(label), parts_.grid->TileAt(code)->Image(), zoomWidth, zoomHeight);
 }
 
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
@@ -189,6 +192,11 @@ void QtView::OpenUrl(const std::string& url) {
 
 QString QtView::TileFile(int code) const {
     return tileFolder_ + Text(TileFileName(code));
+}
+
+QImage QtView::TilePicture(int code) const {
+    const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
+    return bytes != nullptr ? TileImage(*bytes) : ReadBitmapFile(TileFile(code));
 }
 
 }  // namespace gft::ui

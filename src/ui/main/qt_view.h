@@ -4,9 +4,11 @@
 #include <array>
 
 #include "app/view.h"
+#include "render/tile_cache.h"
 
 class QAbstractButton;
 class QAction;
+class QImage;
 class QLabel;
 class QListWidget;
 class QWidget;
@@ -81,12 +83,17 @@ class QtView : public View {
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);
+    // The tiles are drawn from the bitmaps the session's tile cache holds;
+    // only a tile it lacks is read from its file.
+    void DrawTilesFrom(const TileCache& tiles) { tiles_ = &tiles; }
 
   private:
     QString TileFile(int code) const;
+    QImage TilePicture(int code) const;
 
     Dialogs& dialogs_;
     WindowParts parts_;
+    const TileCache* tiles_ = nullptr;
     QString tileFolder_;
     int busyDepth_ = 0;
     bool autoScroll_ = true;
