@@ -60,8 +60,13 @@ void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if (framed_) {
-        painter.setPen(QColor(0, 0, 0));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        // The one-pixel black frame as four filled strips: the same pixels
+        // as an outlined rectangle, at a fraction of its cost.
+        const QColor black(0, 0, 0);
+        painter.fillRect(area.left(), area.top(), area.width(), 1, black);
+        painter.fillRect(area.left(), area.bottom(), area.width(), 1, black);
+        painter.fillRect(area.left(), area.top(), 1, area.height(), black);
+        painter.fillRect(area.right(), area.top(), 1, area.height(), black);
         area.adjust(1, 1, -1, -1);
     }
     if (!image_.isNull()) painter.drawImage(area, image_);
