@@ -4,6 +4,7 @@
 #include "app/undo.h"
 #include "commands/move_copy.h"
 #include "editor/char_editor.h"
+#include "editor/compare_overlay.h"
 #include "font/eight_bit_import.h"
 #include "font/fnt_reader.h"
 #include "font/fnt_writer.h"
@@ -131,6 +132,7 @@ void NewFont(Session& session, int height) {
     session.font = std::move(font);
     session.FilePaths[kModeSave].clear();
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.SetEditStatus(0);
     ResetHistory(session);
     session.Log("New FNT created (height " + std::to_string(height) + ")");

@@ -9,6 +9,7 @@
 #include "app/toggles.h"
 #include "app/view.h"
 #include "editor/editor_state.h"
+#include "font/compared_font.h"
 #include "font/font_model.h"
 #include "render/tile_cache.h"
 
@@ -53,6 +54,7 @@ class Session {
     int HoverChar = 0;
 
     TileCache tileCache;
+    ComparedFont compared;
 
     // Undo history, and how deep the running command is nested in undo steps.
     History history;

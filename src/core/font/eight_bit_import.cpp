@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/session.h"
+#include "editor/compare_overlay.h"
 #include "font/selection_table.h"
 #include "render/preview.h"
 #include "support/file_helpers.h"
@@ -131,6 +132,7 @@ void ImportEightBitFont(Session& session, const std::string& path, bool remap) {
 
     session.font = std::move(next);
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.font.MaxWidth = f80 ? 4 : 8;
     session.SetEditStatus(2);
     session.Log("FNT Imported (over current)");

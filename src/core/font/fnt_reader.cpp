@@ -4,6 +4,7 @@
 
 #include "app/option_commands.h"
 #include "app/undo.h"
+#include "editor/compare_overlay.h"
 #include "font/fnt_format.h"
 #include "font/selection_table.h"
 #include "render/preview.h"
@@ -157,6 +158,7 @@ ReadOutcome Load(Session& session, const std::string& path, const FntImage& imag
 
     session.font = std::move(next);
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.setMaxWidth();
     session.SetEditStatus(0);
     ResetHistory(session);
@@ -192,8 +194,10 @@ ReadOutcome Compare(Session& session, const FntImage& image, ReadOutcome outcome
     outcome.findings += CheckBlockFrame(session, image);
     GlyphParser parser(session, image, kModeCompare, font.FontHeight);
     int different = 0;
+    std::array<CharInfo, kGlyphCount> others;
     for (int c = 0; c < kGlyphCount; ++c) {
-        CharInfo other = font.Chars[c];
+        CharInfo& other = others[c];
+        other = font.Chars[c];
         parser.Parse(c, other);
         font.Different[c] = GlyphsEqual(other, font.Chars[c]) ? 0 : 1;
         if (font.Different[c]) {
@@ -211,6 +215,7 @@ ReadOutcome Compare(Session& session, const FntImage& image, ReadOutcome outcome
         }
     }
     if (selectionChanged) RedrawTiles(session, 0, 255);
+    KeepComparedFont(session, others);
     const bool sameAttributes = std::equal(font.AttrSection.begin(), font.AttrSection.end(),
                                            image.file.begin() + fnt::kAttrOffset);
     if (selectionChanged) session.SetEditStatus(1);

@@ -6,6 +6,7 @@
 
 #include "app/session.h"
 #include "editor/char_editor.h"
+#include "editor/compare_overlay.h"
 #include "editor/grid_geometry.h"
 #include "editor/pixel_edit.h"
 
@@ -87,10 +88,15 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     }
     const auto [firstCol, lastCol] = CellSpan(dirty.left(), dirty.right(), GridColumns(glyph));
     const auto [firstRow, lastRow] = CellSpan(dirty.top(), dirty.bottom(), height);
+    const CharInfo* compared = OverlayGlyph(session_);
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = firstCol; col <= lastCol; ++col) {
             const GridRect cell = CellRect(glyph, col, row);
             painter.fillRect(ToQRect(cell), ToQColor(cell.color));
+            if (compared && ComparedInk(*compared, session_.compared.height, col, row)) {
+                const GridRect mark = ComparedMark(col, row);
+                painter.fillRect(ToQRect(mark), ToQColor(mark.color));
+            }
         }
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/version.h"
+#include "editor/cell_grid.h"
 #include "editor/char_editor_window.h"
 #include "main/dialogs.h"
 #include "main/hover_display.h"
@@ -127,7 +128,13 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     } else if (toggle == Toggle::LogAutoScroll) {
         autoScroll_ = on;
         if (on) parts_.log->scrollToBottom();
+    } else if (toggle == Toggle::ShowCompared) {
+        parts_.editor->Grid()->update();
     }
+}
+
+void QtView::ComparedFontChanged(bool kept) {
+    parts_.editor->SetComparedAvailable(kept);
 }
 
 void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {

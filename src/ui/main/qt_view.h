@@ -64,6 +64,7 @@ class QtView : public View {
     void BaseFontChanged(const BaseFont& font) override;
 
     void ToggleChanged(Toggle toggle, bool on) override;
+    void ComparedFontChanged(bool kept) override;
     void PickUpChanged(int code, const std::string& label) override;
     void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
 
