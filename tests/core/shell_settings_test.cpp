@@ -63,9 +63,10 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     SettingsFixture a;
     for (int mode = 0; mode < 6; ++mode)
         a.session.FilePaths[mode] = path(mode);
-    for (const Toggle t : {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps,
-                           Toggle::UseSrcPath, Toggle::Compress, Toggle::CrsrInv,
-                           Toggle::SaveThisFormat, Toggle::MarkDiff, Toggle::LogAutoScroll})
+    for (const Toggle t :
+         {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps, Toggle::UseSrcPath,
+          Toggle::Compress, Toggle::CrsrInv, Toggle::SaveThisFormat, Toggle::MarkDiff,
+          Toggle::ShowCompared, Toggle::LogAutoScroll})
         a.session.options[t] = !a.session.options[t];
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
     SaveINI(a.session);
@@ -78,7 +79,7 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\n");
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nShowCompared=1\n");
 
     SettingsFixture b;
     b.session.SettingsFolder = a.session.SettingsFolder;

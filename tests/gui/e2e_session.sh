@@ -166,7 +166,8 @@ expected_settings() {
     "SourceForAtariImport=" "SourceFor8bitImport=" \
     "[Options]" "ShowFrames=0" "WidthMore8ToYellow=1" "ShowInvisibleParts=0" \
     "UseSrcPathForOutput=1" "SkipDuplicates=1" "InverseCursor=0" "BaseFontName=Fixedsys" \
-    "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1"
+    "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1" \
+    "ShowCompared=0"
 }
 
 gui_step_0() { press ctrl+a; }

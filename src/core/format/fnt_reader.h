@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ struct FntReport {
     // lacked taken from the file. Compare: the current font with Different
     // marking the glyphs the file has otherwise.
     Font font;
+    // Compare: the file's glyphs, as the current font's height reads them.
+    std::array<CharInfo, kGlyphCount> compared{};
     int imported = 0;             // merge: glyphs taken from the file
     int different = 0;            // compare: glyphs that differ
     bool sameAttributes = false;  // compare: the attribute bytes are equal

@@ -5,9 +5,9 @@ namespace gft {
 namespace {
 
 constexpr std::array<std::string_view, kToggleCount> kNames{
-    "use-source-path", "store-duplicates", "save-lok",    "select-different",
-    "show-frames",     "auto-scroll-log",  "cursor-inv",  "stay-on-top",
-    "auto-apply",      "show-invisible",   "width-yellow"};
+    "use-source-path", "store-duplicates", "save-lok",     "select-different",
+    "show-frames",     "auto-scroll-log",  "cursor-inv",   "stay-on-top",
+    "auto-apply",      "show-invisible",   "width-yellow", "show-compared"};
 
 }  // namespace
 

@@ -22,8 +22,9 @@ enum class Toggle : std::uint8_t {
     AutoApply,         // the editor's chkAutoApply
     DontCutBitmaps,    // mnuDontCutBitmaps, "[Show invisible parts]"
     YellowWidthMore8,  // mnuYellowWidthMore8, "[Width > 8 = yellow]"
+    ShowCompared,      // the editor's chkShowCompared
 };
-inline constexpr int kToggleCount = 11;
+inline constexpr int kToggleCount = 12;
 
 // True for the toggles whose state is a menu mark rather than a check box.
 inline bool IsMenuOnly(Toggle t) {
@@ -38,8 +39,8 @@ struct BaseFont {
 };
 
 struct Options {
-    std::array<bool, kToggleCount> on{true,  true,  true,  true,  true, true,
-                                      false, false, false, false, false};
+    std::array<bool, kToggleCount> on{true,  true,  true,  true,  true,  true,
+                                      false, false, false, false, false, false};
     BaseFont baseFont;
 
     bool operator[](Toggle t) const { return on[static_cast<std::size_t>(t)]; }

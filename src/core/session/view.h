@@ -29,8 +29,9 @@ class View {
     virtual void TitleChanged(const std::string& /*title*/) {}
     virtual void TimeChanged(const std::string& /*caption*/) {}
 
-    // Tiles: load the bitmap files folder + TileFileName(code) for
-    // first..last, or show the blank silver tile on all 256.
+    // Tiles: show the tile bitmaps of first..last (the session's tile cache
+    // holds their bytes, the files are folder + TileFileName(code)), or the
+    // blank silver tile on all 256.
     virtual void LoadTiles(int /*first*/, int /*last*/, const std::string& /*folder*/) {}
     virtual void ShowBlankTiles() {}
     virtual void SetBusy(bool /*busy*/) {}
@@ -47,6 +48,9 @@ class View {
 
     // An option changed: show it on the check box and the menu mark.
     virtual void ToggleChanged(Toggle /*toggle*/, bool /*on*/) {}
+    // A compared font's glyphs were kept (true) or let go: "[Show compared]"
+    // can be used only while one is kept.
+    virtual void ComparedFontChanged(bool /*kept*/) {}
 
     // A glyph was picked up for a move (label text of lblCharNo(0)), or the
     // pick-up ended (code -1).

@@ -39,8 +39,6 @@ class TileGrid : public QWidget {
 
     explicit TileGrid(QWidget* parent = nullptr);
 
-    // Loads folder + TileFileName(code) into the tiles first..last.
-    void LoadTiles(int first, int last, const QString& folder);
     void ShowBlank();
     void SetFrames(bool on);
     // The cross-hair pointer over the tiles while a glyph is picked up.

@@ -41,7 +41,9 @@ void HoverUpdate(Session& session, int code) {
         else
             zoomWidth = glyph.Width == 0 ? 1 : glyph.Width;
     }
-    session.view.HoverChanged(code, HoverLabelText(font, code), zoomWidth, zoomHeight);
+    std::string label = HoverLabelText(font, code);
+    if (DiffersFromCompared(session.compared, font, code)) label += " D";
+    session.view.HoverChanged(code, label, zoomWidth, zoomHeight);
 }
 
 void RedrawGlyph(Session& session, int index) {

@@ -52,6 +52,7 @@ constexpr ToggleKey kTogglesBeforeFont[] = {
 constexpr ToggleKey kTogglesAfterFont[] = {
     {"SaveGFTSelectionTable", Toggle::SaveThisFormat},
     {"MarkDifferent", Toggle::MarkDiff},
+    {"ShowCompared", Toggle::ShowCompared},
 };
 
 const char* OneOrZero(bool on) {
