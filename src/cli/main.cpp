@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "commands/files/file_commands.h"
-#include "commands/files/recovery.h"
 #include "commands/files/read_font.h"
+#include "commands/files/recovery.h"
 #include "commands/window/settings.h"
-#include "glyph_dump.h"
+#include "format/glyph_dump.h"
 #include "interruptible_input.h"
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
-#include "support/version.h"
 #include "support/termination_signals.h"
+#include "support/version.h"
 #include "work_folder.h"
 
 namespace {
@@ -27,7 +27,7 @@ constexpr const char* kUsage =
     "usage: grindfnt check FILE...         check fonts as the editor reads them\n"
     "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
     "       grindfnt dump FILE [CODE...]   glyphs as text\n"
-    "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
+    "       grindfnt run [--tiles DIR] [--settings DIR] [--clipboard FILE] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
     "       grindfnt --help | --version\n";
 
@@ -116,11 +116,14 @@ int Dump(const std::string& file, const std::vector<std::string>& codes) {
 int Run(std::vector<std::string> args) {
     std::string tiles;
     std::string settings;
+    std::string clipboard;
     std::string script;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if ((args[i] == "--tiles" || args[i] == "--settings") && i + 1 < args.size()) {
             (args[i] == "--tiles" ? tiles : settings) = args[i + 1];
             ++i;
+        } else if (args[i] == "--clipboard" && i + 1 < args.size()) {
+            clipboard = args[++i];
         } else if (script.empty() && args[i].rfind("--", 0) != 0) {
             script = args[i];
         } else {
@@ -130,6 +133,7 @@ int Run(std::vector<std::string> args) {
     }
     Editor editor(std::cout, tiles);
     editor.session.SettingsFolder = settings;
+    editor.view.UseClipboardFile(clipboard);
     if (!settings.empty()) {
         LoadINI(editor.session);
         OfferRecoveryCopy(editor.session);

@@ -84,34 +84,6 @@ TEST(GlyphClipboard, AnythingElseIsRefusedWithItsLine) {
     EXPECT_EQ(DecodeGlyphClipboard(many + "end\n").error, "line 515: more than 256 glyphs");
 }
 
-TEST(GlyphPaste, SelectedCodesInOrderElseFromTheHoveredOnAndHeightsFittedAtTheBottom) {
-    Font font = SmallFont();
-    GlyphClipboard clipboard{3, {{65, Glyph(3, {0xE0, 0xA0, 0x40})}, {66, Glyph(1, {1, 2, 3})}}};
-
-    GlyphPaste paste = PlanGlyphPaste(font, clipboard, 254);
-    EXPECT_EQ(paste.codes, (std::vector<int>{254, 255}));
-    EXPECT_EQ(paste.glyphs[0], Glyph(3, {0xE0, 0xA0}));
-    EXPECT_EQ(paste.logLine,
-              "Pasted characters of height 3 cut at the bottom to the font height 2");
-    EXPECT_EQ(PlanGlyphPaste(font, clipboard, 255).codes, std::vector<int>{255});
-
-    font.Selected[7] = font.Selected[3] = font.Selected[200] = 1;
-    EXPECT_EQ(CopiedCodes(font, 90), (std::vector<int>{3, 7, 200}));
-    font.FontHeight = 4;
-    paste = PlanGlyphPaste(font, clipboard, 90);
-    EXPECT_EQ(paste.codes, (std::vector<int>{3, 7}));
-    EXPECT_EQ(paste.glyphs[1], Glyph(1, {1, 2, 3, 0}));
-    EXPECT_EQ(paste.logLine,
-              "Pasted characters of height 3 padded at the bottom to the font height 4");
-    ApplyGlyphPaste(font, paste);
-    EXPECT_EQ(font.Chars[7], Glyph(1, {1, 2, 3, 0}));
-
-    font.Selected.fill(0);
-    EXPECT_EQ(CopiedCodes(font, 90), std::vector<int>{90});
-    clipboard.height = 4;
-    EXPECT_EQ(PlanGlyphPaste(font, clipboard, 90).logLine, "");
-}
-
 TEST(GlyphPaste, PictureInkIsBelowHalfGreyWidthAtMost255) {
     Font font = SmallFont();
     GrayImage picture(300, 3);

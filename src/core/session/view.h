@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "format/raster.h"
 #include "session/toggles.h"
+#include "support/bytes.h"
 
 namespace gft {
 
@@ -13,6 +15,22 @@ struct FileDialogRequest {
     std::string filter;       // "Description|*.a;*.b|All files (*.*)|*.*"
     std::string initialName;  // a full path, or a folder + "/" + pattern
     bool save = false;        // save dialog: ask before overwriting
+};
+
+// Glyphs on their way to the clipboard, in each of its forms: the program's
+// own text form, the text of `grindfnt dump`, and a PNG picture (empty when
+// the glyphs have no pixel to show).
+struct ClipboardGlyphForms {
+    std::string own;
+    std::string text;
+    Bytes png;
+};
+
+// What the clipboard holds for a paste: the program's own form, or else a
+// picture; neither when it holds something else.
+struct ClipboardContent {
+    std::optional<std::string> own;
+    std::optional<GrayImage> picture;
 };
 
 // Whatever shows a session: the Qt windows, the headless runner, a test
@@ -83,6 +101,10 @@ class View {
     // A recovery copy of an ended run can be recovered or discarded (or no
     // longer can).
     virtual void RecoveryChanged(bool /*available*/) {}
+
+    // The clipboard.
+    virtual void PutGlyphsOnClipboard(const ClipboardGlyphForms& /*forms*/) {}
+    virtual ClipboardContent ReadClipboard() { return {}; }
 
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}
