@@ -19,6 +19,7 @@
 #include "ui/main/dialogs.h"
 #include "ui/main/hover_display.h"
 #include "ui/main/image_box.h"
+#include "ui/main/system_clipboard.h"
 #include "ui/main/tile_grid.h"
 
 namespace gft::ui {
@@ -196,6 +197,14 @@ void QtView::EditorReportChanged(const std::string& text) {
 
 void QtView::CloseRequested() {
     parts_.window->close();
+}
+
+void QtView::PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) {
+    PutOnSystemClipboard(forms);
+}
+
+ClipboardContent QtView::ReadClipboard() {
+    return ReadSystemClipboard();
 }
 
 void QtView::OpenUrl(const std::string& url) {

@@ -82,6 +82,8 @@ class QtView : public View {
     void EditorCellChanged(int col, int row) override;
     void EditorReportChanged(const std::string& text) override;
     void CloseRequested() override;
+    void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
+    ClipboardContent ReadClipboard() override;
     // The core gives the URL percent-encoded; it goes to the desktop as it is.
     void OpenUrl(const std::string& url) override;
 
