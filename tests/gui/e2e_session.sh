@@ -28,7 +28,7 @@ readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y
 # Items and separators of each menu, in menu bar order: the menus' heights
 # tell the height of an item and of a separator.
 readonly MENUS=(File Tools Edit Height Settings Log Help)
-readonly MENU_ITEMS=(14 5 14 4 6 3 2) MENU_SEPARATORS=(4 2 6 1 2 0 1)
+readonly MENU_ITEMS=(14 5 16 4 6 3 2) MENU_SEPARATORS=(4 2 7 1 2 0 1)
 
 fail() {
   echo "FAIL: $*"
