@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libpng-dev libfreetype-dev)
 if [ "${1:-}" != editor ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev clang-format
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip imagemagick clang libclang-rt-14-dev clang-format
              # fonts the typeface import is tested and fuzzed with, and the BDF checker
              fonts-dejavu-core xfonts-75dpi xfonts-utils
              # a real browser for the HTML specimen page

@@ -1,5 +1,8 @@
 #include "console_view.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace gft::cli {
 
 namespace {
@@ -41,6 +44,26 @@ void ConsoleView::HoverChanged(int code, const std::string& label, int zoomWidth
         hover_.zoomWidth = zoomWidth;
         hover_.zoomHeight = zoomHeight;
     }
+}
+
+void ConsoleView::PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) {
+    clipboard_ = forms.own;
+    if (clipboardFile_.empty()) return;
+    std::ofstream file(clipboardFile_, std::ios::binary | std::ios::trunc);
+    file << forms.own;
+    if (!file.flush()) out_ << prefix_ << "clipboard: cannot write " << clipboardFile_ << '\n';
+}
+
+ClipboardContent ConsoleView::ReadClipboard() {
+    if (clipboardFile_.empty()) return {clipboard_, std::nullopt};
+    std::ifstream file(clipboardFile_, std::ios::binary);
+    if (!file) return {};
+    // Anything longer than the largest form is not one; the decoder says so.
+    constexpr std::size_t kMost = std::size_t{4} << 20;
+    std::string text(kMost, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(kMost));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    return {std::move(text), std::nullopt};
 }
 
 }  // namespace gft::cli

@@ -66,6 +66,13 @@ class ConsoleView : public View {
     };
     const Hover& ShownHover() const { return hover_; }
 
+    // The clipboard: kept in the file given (the program's own form), or
+    // with none for the run only. A file that cannot be read is an empty
+    // clipboard; one that cannot be written is reported.
+    void UseClipboardFile(std::string path) { clipboardFile_ = std::move(path); }
+    void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
+    ClipboardContent ReadClipboard() override;
+
     // The window was asked to close (Esc with nothing unsaved).
     void CloseRequested() override { closeRequested_ = true; }
     bool WasCloseRequested() const { return closeRequested_; }
@@ -83,6 +90,8 @@ class ConsoleView : public View {
     bool closeRequested_ = false;
     std::optional<TypefaceRequest> typeface_;
     std::optional<int> number_;
+    std::string clipboardFile_;
+    std::optional<std::string> clipboard_;
 };
 
 }  // namespace gft::cli

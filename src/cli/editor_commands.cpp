@@ -4,7 +4,7 @@
 #include "commands/editor/grid_geometry.h"
 #include "commands/editor/pixel_edit.h"
 #include "commands/glyphs/tile_mouse.h"
-#include "glyph_dump.h"
+#include "format/glyph_dump.h"
 #include "runner.h"
 #include "session/session.h"
 

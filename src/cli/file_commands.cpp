@@ -2,7 +2,7 @@
 
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
-#include "glyph_dump.h"
+#include "format/glyph_dump.h"
 #include "runner.h"
 
 namespace gft::cli {

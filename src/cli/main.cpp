@@ -10,7 +10,7 @@
 #include "commands/files/read_font.h"
 #include "commands/files/recovery.h"
 #include "commands/window/settings.h"
-#include "glyph_dump.h"
+#include "format/glyph_dump.h"
 #include "interruptible_input.h"
 #include "runner.h"
 #include "support/app_error.h"
@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
     "       grindfnt dump FILE [CODE...]   glyphs as text\n"
     "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html or lok\n"
-    "       grindfnt run [--tiles DIR] [--settings DIR] [SCRIPT]\n"
+    "       grindfnt run [--tiles DIR] [--settings DIR] [--clipboard FILE] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
     "       grindfnt import-font FONTFILE SIZE OUT.fnt\n"
     "                                      a typeface (TTF, OTF, BDF, PCF) saved as a font\n"
@@ -154,11 +154,14 @@ int Export(const std::string& format, const std::string& font, const std::string
 int Run(std::vector<std::string> args) {
     std::string tiles;
     std::string settings;
+    std::string clipboard;
     std::string script;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if ((args[i] == "--tiles" || args[i] == "--settings") && i + 1 < args.size()) {
             (args[i] == "--tiles" ? tiles : settings) = args[i + 1];
             ++i;
+        } else if (args[i] == "--clipboard" && i + 1 < args.size()) {
+            clipboard = args[++i];
         } else if (script.empty() && args[i].rfind("--", 0) != 0) {
             script = args[i];
         } else {
@@ -168,6 +171,7 @@ int Run(std::vector<std::string> args) {
     }
     Editor editor(std::cout, tiles);
     editor.session.SettingsFolder = settings;
+    editor.view.UseClipboardFile(clipboard);
     if (!settings.empty()) {
         LoadINI(editor.session);
         OfferRecoveryCopy(editor.session);

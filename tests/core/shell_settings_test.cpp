@@ -68,7 +68,7 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     for (const Toggle t :
          {Toggle::Frames, Toggle::YellowWidthMore8, Toggle::DontCutBitmaps, Toggle::UseSrcPath,
           Toggle::Compress, Toggle::CrsrInv, Toggle::SaveThisFormat, Toggle::MarkDiff,
-          Toggle::LogAutoScroll, Toggle::MergeAll, Toggle::KeepProportions})
+          Toggle::LogAutoScroll, Toggle::MergeAll, Toggle::KeepProportions, Toggle::ShowCompared})
         a.session.options[t] = !a.session.options[t];
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
     a.session.previewText = "Zażółć = 1";
@@ -86,7 +86,7 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions=1\n"
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions=1\nShowCompared=1\n"
                   "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
 
     SettingsFixture b;

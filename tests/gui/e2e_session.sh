@@ -28,7 +28,7 @@ readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y
 # Items and separators of each menu, in menu bar order: the menus' heights
 # tell the height of an item and of a separator.
 readonly MENUS=(File Tools Edit Height View Settings Log Help)
-readonly MENU_ITEMS=(14 6 16 4 1 7 3 2) MENU_SEPARATORS=(4 3 7 1 0 2 0 1)
+readonly MENU_ITEMS=(14 6 18 4 1 7 3 2) MENU_SEPARATORS=(4 3 8 1 0 2 0 1)
 
 fail() {
   echo "FAIL: $*"
@@ -169,7 +169,7 @@ expected_settings() {
     "[Options]" "ShowFrames=0" "WidthMore8ToYellow=1" "ShowInvisibleParts=0" \
     "UseSrcPathForOutput=1" "SkipDuplicates=1" "InverseCursor=0" "BaseFontName=Fixedsys" \
     "BaseFontSize=18" "BaseFontBold=1" "SaveGFTSelectionTable=1" "MarkDifferent=1" \
-    "MergeAll=0" "KeepProportions=0" "[TextPreview]" \
+    "MergeAll=0" "KeepProportions=0" "ShowCompared=0" "[TextPreview]" \
     "Text=Zażółć gęślą jaźń. The quick brown fox jumps over the lazy dog 0123456789" "Scale=2"
 }
 

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "commands/editor/compare_overlay.h"
 #include "commands/editor/grid_geometry.h"
 #include "ui/editor/cell_grid.h"
 #include "ui/editor/char_editor_window.h"
@@ -94,6 +95,7 @@ class EditorWindowTest : public QObject {
     void escCloseApplyAndAutoApply();
     void stayOnTopKeepsTheWindowAboveTheMainWindow();
     void captionLabelAndButtons();
+    void comparedGlyphShowsFaintlyUnderTheCells();
 };
 
 void EditorWindowTest::gridShowsTheGlyphInItsColours() {
@@ -252,6 +254,47 @@ void EditorWindowTest::captionLabelAndButtons() {
     h.Click("cmdDelChr");
     QCOMPARE(h.editor->windowTitle(), QString("Chr Editor \"A\" $41 #65 W:0 (Empty)"));
     QCOMPARE(h.CellColour(0, 0), Color(kBeyondColor));
+}
+
+// After a compare "[Show compared]" draws the compared glyph's ink as a faint
+// square inside each cell; without a compared font the box is disabled.
+void EditorWindowTest::comparedGlyphShowsFaintlyUnderTheCells() {
+    EditorHarness h;
+    auto* box = h.InEditor<QPushButton>("chkShowCompared");
+    QCOMPARE(box->text(), QString("[Show compared]"));
+    QVERIFY(!box->isEnabled());
+    FntBuilder other(8);
+    other.Set(65, 5, 0x18);  // ink in columns 3 and 4; the editor's glyph has 0..3
+    other.Set(66, 8, 0x80);  // absent in the editor's font
+    h.dialogs->files.push_back(h.dir.Write("other.fnt", other.Build()));
+    h.Key(Qt::Key_F11);
+    QVERIFY(box->isEnabled());
+    h.Open(65);
+    QCOMPARE(h.CellColour(4, 0), Color(kInsideColor));
+
+    h.Click("chkShowCompared");
+    QVERIFY(box->isChecked());
+    const QImage grid = h.grid->grab().toImage();
+    const auto at = [&grid](int col, int row, int dx, int dy) {
+        return grid.pixelColor(col * 16 + dx, row * 16 + dy);
+    };
+    QCOMPARE(at(0, 7, 8, 8), Color(kInkColor));          // ink in the editor only
+    QCOMPARE(at(3, 7, 8, 8), Color(kComparedInkColor));  // on both sides
+    QCOMPARE(at(3, 7, 2, 2), Color(kInkColor));
+    QCOMPARE(at(4, 7, 8, 8), Color(kComparedInkColor));  // in the compared glyph only
+    QCOMPARE(at(4, 7, 2, 2), Color(kInsideColor));
+    QCOMPARE(at(5, 7, 8, 8), Color(kBeyondColor));
+
+    // The next glyph in the editor shows its own compared glyph.
+    h.Click("cmdChangeChr_1");
+    QCOMPARE(h.CellColour(0, 0), Color(kComparedInkColor));
+    QCOMPARE(h.CellColour(1, 0), Color(kBeyondColor));
+
+    h.dialogs->files.push_back(h.fontPath);
+    QTest::mouseClick(h.Find<QPushButton>("cmdLoadFNT"), Qt::LeftButton);
+    QVERIFY(!box->isEnabled());
+    h.Open(65);
+    QCOMPARE(h.CellColour(4, 0), Color(kInsideColor));
 }
 
 }  // namespace gft::test

@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
 
+#include "format/tile_bitmap.h"
 #include "support/version.h"
 #include "ui/main/dialogs.h"
 #include "ui/main/main_area.h"
@@ -69,6 +71,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void startsBlankAndLoadsTheFontNamedOnTheCommandLine();
+    void tileFilesFollowTheFirstPaintAndAreNeverReadBack();
     void menuItemsHaveTheirCaptionsKeysAndStates();
     void optionBoxesAndMenuMarksStayInStep();
     void shortcutsRunTheirCommands();
@@ -107,6 +110,30 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
     folder = h.session().TempFolder;
     h.window->close();
     QVERIFY(!std::filesystem::exists(folder));
+}
+
+// The grid is drawn from the tile bitmaps in memory; their files are written
+// right after the window's first paint, and no redraw reads one back.
+void MainWindowTest::tileFilesFollowTheFirstPaintAndAreNeverReadBack() {
+    WindowHarness h(true, false);
+    const std::string folder = h.session().TempFolder;
+    // The folder holds the window's lock file and, before the first paint,
+    // nothing else.
+    const std::size_t lock = FolderEntries(folder).size();
+    QCOMPARE(lock, std::size_t{1});
+    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QTRY_COMPARE(FolderEntries(folder).size(), lock + 256);
+    for (int code = 0; code < 256; ++code)
+        QCOMPARE(ReadAll(folder + TileFileName(code)),
+                 BuildTileBitmap(h.session().font, code, TileOptions{}));
+
+    std::ofstream(folder + "41.BMP", std::ios::binary) << "spoilt";
+    h.Key(Qt::Key_F5);
+    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    Hover(h.TileAt(65));
+    QCOMPARE(h.Find<ui::ImageBox>("imgChar_1280")->Image().size(), QSize(5, 8));
 }
 
 // One item of each kind: disabled, with a key, checked and unchecked marks.

@@ -63,14 +63,15 @@ class FakeDialogs : public ui::Dialogs {
     }
 };
 
-// A shown main window with fake dialogs, and a small font on disk.
+// A main window with fake dialogs, and a small font on disk; shown unless
+// asked not to be.
 struct WindowHarness {
     TempDir dir;
     std::string fontPath;
     FakeDialogs* dialogs = nullptr;
     std::unique_ptr<ui::MainWindow> window;
 
-    explicit WindowHarness(bool loadFont = true) {
+    explicit WindowHarness(bool loadFont = true, bool show = true) {
         FntBuilder font(8);
         font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
         fontPath = dir.Write("font.fnt", font.Build());
@@ -79,6 +80,7 @@ struct WindowHarness {
         FakeProcess process(dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
         process.variables["TMP"] = dir.File("tmp");
         window = std::make_unique<ui::MainWindow>(std::move(fake), process.environment);
+        if (!show) return;
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());

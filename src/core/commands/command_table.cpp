@@ -21,6 +21,7 @@
 #include "commands/files/selection_import.h"
 #include "commands/files/typeface_commands.h"
 #include "commands/glyphs/block_copy.h"
+#include "commands/glyphs/clipboard_commands.h"
 #include "commands/glyphs/glyph_tools.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
@@ -379,6 +380,21 @@ const CommandSpec kCommands[] = {
      .undoName = "Delete all selected",
      .runnerWord = "delete-selected",
      .run = DeleteSelected},
+    // Glyphs through the clipboard
+    {.control = "mnuCopyChars",
+     .menu = Menu::Edit,
+     .separatorBefore = true,
+     .caption = "Copy characters",
+     .shortcut = "Ctrl+Shift+C",
+     .runnerWord = "copy-chars",
+     .run = CopyCharacters},
+    {.control = "mnuPasteChars",
+     .menu = Menu::Edit,
+     .caption = "Paste characters",
+     .shortcut = "Ctrl+Shift+V",
+     .undoName = "Paste characters",
+     .runnerWord = "paste-chars",
+     .run = PasteCharacters},
     {.control = "mnuImportLok",
      .menu = Menu::Edit,
      .separatorBefore = true,

@@ -180,7 +180,8 @@ void Compare(FntReport& report, const FntImage& image) {
     CheckBlockFrame(report, image);
     GlyphParser parser(report, image, FntReadMode::Compare, font.FontHeight);
     for (int c = 0; c < kGlyphCount; ++c) {
-        CharInfo other = font.Chars[c];
+        CharInfo& other = report.compared[c];
+        other = font.Chars[c];
         parser.Parse(c, other);
         font.Different[c] = GlyphsEqual(other, font.Chars[c]) ? 0 : 1;
         if (font.Different[c]) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ struct FntReport {
     // those that changed. Compare: the current font with Different marking
     // the glyphs the file has otherwise.
     Font font;
+    // Compare: the file's glyphs, as the current font's height reads them.
+    std::array<CharInfo, kGlyphCount> compared{};
     int imported = 0;             // merge: glyphs taken from the file into absent places
     int replaced = 0;             // merge all: present glyphs replaced by other ones
     int different = 0;            // compare: glyphs that differ

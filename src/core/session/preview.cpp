@@ -45,6 +45,21 @@ int WriteTileFile(const std::string& path, const Bytes& bytes) {
     return err;
 }
 
+// Writes the bytes the cache holds for code into its folder; returns the
+// write's errno, or failure when it succeeded.
+int WriteHeldTile(TileCache& cache, int code, int failure) {
+    const int err = WriteTileFile(cache.Folder() + TileFileName(code), *cache.Built(code));
+    if (err != 0) return err;
+    cache.MarkWritten(code);
+    return failure;
+}
+
+void LogWriteFailure(Session& session, const std::string& folder, int failure) {
+    if (failure != 0)
+        session.Log("Tile bitmaps could not be written to " + folder + ": " +
+                    std::strerror(failure));
+}
+
 std::string SecondsCaption(double seconds) {
     char text[48];
     std::snprintf(text, sizeof text, "(%.3f sec)", seconds);
@@ -61,29 +76,34 @@ void GeneratePreview(Session& session, int chr1T, int chr2T, const std::string& 
     const auto started = std::chrono::steady_clock::now();
 
     const std::string& folder = alternativePath.empty() ? session.TempFolder : alternativePath;
+    TileCache& cache = session.tileCache;
+    const TileOptions options{session.On(Toggle::DontCutBitmaps),
+                              session.On(Toggle::YellowWidthMore8)};
     int failure = 0;
     // Without a working folder the names would point into the current folder.
     for (int code = first; code <= last && !folder.empty(); ++code) {
-        const TileOptions options{session.On(Toggle::DontCutBitmaps),
-                                  session.On(Toggle::YellowWidthMore8)};
         Bytes bytes = BuildTileBitmap(session.font, code, options);
-        if (session.tileCache.Matches(folder, code, bytes)) continue;
-        const int err = WriteTileFile(folder + TileFileName(code), bytes);
-        if (err == 0) {
-            session.tileCache.Remember(folder, code, std::move(bytes));
-        } else {
-            session.tileCache.ForgetCode(code);
-            failure = err;
-        }
+        if (cache.Matches(folder, code, bytes)) continue;
+        // A failed write keeps the picture for the grid and is tried again
+        // by the next preview.
+        cache.Hold(folder, code, std::move(bytes));
+        if (!cache.WritesDeferred()) failure = WriteHeldTile(cache, code, failure);
     }
 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     const std::string caption = SecondsCaption(elapsed.count());
     session.SetTimeCaption(caption);
-    if (failure != 0)
-        session.Log("Tile bitmaps could not be written to " + folder + ": " +
-                    std::strerror(failure));
+    LogWriteFailure(session, folder, failure);
     session.Log("Preview generated " + caption);
+}
+
+void WriteWaitingTiles(Session& session) {
+    TileCache& cache = session.tileCache;
+    cache.DeferWrites(false);
+    int failure = 0;
+    for (int code = 0; code < 256; ++code)
+        if (cache.Waiting(code)) failure = WriteHeldTile(cache, code, failure);
+    LogWriteFailure(session, cache.Folder(), failure);
 }
 
 void LoadTileImages(Session& session, int first, int last) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "format/font_model.h"
+#include "session/compared_font.h"
 #include "session/editor_state.h"
 #include "session/history.h"
 #include "session/recovery_state.h"
@@ -57,6 +58,7 @@ class Session {
     int HoverChar = 0;
 
     TileCache tileCache;
+    ComparedFont compared;
 
     RecoveryState recovery;
 

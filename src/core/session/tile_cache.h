@@ -7,20 +7,38 @@
 
 namespace gft {
 
-// The bytes this run last wrote to each tile file, so that a file whose
-// content would not change is not written again.
+// The tile bitmaps of this run: per code the bytes last built (what the grid
+// shows, so that no window reads back a file just written) and whether the
+// working folder's file holds them yet. A file whose content would not change
+// is not written again.
+//
+// While writes are deferred (a window's start-up, until its first paint) the
+// preview only builds the bytes; WriteWaitingTiles then writes them.
 class TileCache {
   public:
     bool Matches(const std::string& path, int code, const Bytes& bytes) const {
-        return folder_ == path && written_[code].has && written_[code].bytes == bytes;
+        const Entry& entry = entries_[code];
+        return folder_ == path && entry.has && entry.written && entry.bytes == bytes;
     }
-    void Remember(const std::string& folder, int code, Bytes bytes) {
+    // Built for folder, the file not written yet (or its write failed).
+    void Hold(const std::string& folder, int code, Bytes bytes) {
         if (folder_ != folder) Forget(), folder_ = folder;
-        written_[code] = {true, std::move(bytes)};
+        entries_[code] = {true, false, std::move(bytes)};
     }
-    void ForgetCode(int code) { written_[code] = {}; }
+    void MarkWritten(int code) { entries_[code].written = entries_[code].has; }
+    // The bytes last built for code, or nullptr.
+    const Bytes* Built(int code) const {
+        const Entry& entry = entries_[code];
+        return entry.has ? &entry.bytes : nullptr;
+    }
+    bool Waiting(int code) const { return entries_[code].has && !entries_[code].written; }
+
+    void DeferWrites(bool on) { defer_ = on; }
+    bool WritesDeferred() const { return defer_; }
+
+    void ForgetCode(int code) { entries_[code] = {}; }
     void Forget() {
-        for (auto& entry : written_)
+        for (auto& entry : entries_)
             entry = {};
     }
     const std::string& Folder() const { return folder_; }
@@ -28,10 +46,12 @@ class TileCache {
   private:
     struct Entry {
         bool has = false;
+        bool written = false;
         Bytes bytes;
     };
     std::string folder_;
-    std::array<Entry, 256> written_{};
+    std::array<Entry, 256> entries_{};
+    bool defer_ = false;
 };
 
 }  // namespace gft

@@ -8,7 +8,7 @@ constexpr std::array<std::string_view, kToggleCount> kNames{
     "use-source-path", "store-duplicates", "save-lok",     "select-different",
     "show-frames",     "auto-scroll-log",  "cursor-inv",   "stay-on-top",
     "auto-apply",      "show-invisible",   "width-yellow", "merge-all",
-    "keep-proportions"};
+    "keep-proportions", "show-compared"};
 
 }  // namespace
 

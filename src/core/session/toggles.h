@@ -24,8 +24,9 @@ enum class Toggle : std::uint8_t {
     YellowWidthMore8,  // mnuYellowWidthMore8, "[Width > 8 = yellow]"
     MergeAll,          // chkMergeAll / mnuMergeAll
     KeepProportions,   // mnuKeepProportions, "[Keep tile proportions]"
+    ShowCompared,      // the editor's chkShowCompared
 };
-inline constexpr int kToggleCount = 13;
+inline constexpr int kToggleCount = 14;
 
 // True for the toggles whose state is a menu mark rather than a check box.
 inline bool IsMenuOnly(Toggle t) {

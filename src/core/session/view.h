@@ -5,7 +5,9 @@
 #include <string>
 
 #include "format/code_page.h"
+#include "format/raster.h"
 #include "session/toggles.h"
+#include "support/bytes.h"
 
 namespace gft {
 
@@ -26,6 +28,22 @@ struct FileDialogRequest {
     bool save = false;        // save dialog: ask before overwriting
 };
 
+// Glyphs on their way to the clipboard, in each of its forms: the program's
+// own text form, the text of `grindfnt dump`, and a PNG picture (empty when
+// the glyphs have no pixel to show).
+struct ClipboardGlyphForms {
+    std::string own;
+    std::string text;
+    Bytes png;
+};
+
+// What the clipboard holds for a paste: the program's own form, or else a
+// picture; neither when it holds something else.
+struct ClipboardContent {
+    std::optional<std::string> own;
+    std::optional<GrayImage> picture;
+};
+
 // What changed, told to whatever shows a session (the Qt windows, the
 // headless runner, a test recorder) after the model has changed. Every
 // notice has a do-nothing default, so a view takes only those it shows.
@@ -40,8 +58,9 @@ class ViewNotices {
     virtual void TitleChanged(const std::string& /*title*/) {}
     virtual void TimeChanged(const std::string& /*caption*/) {}
 
-    // Tiles: load the bitmap files folder + TileFileName(code) for
-    // first..last, or show the blank silver tile on all 256.
+    // Tiles: show the tile bitmaps of first..last (the session's tile cache
+    // holds their bytes, the files are folder + TileFileName(code)), or the
+    // blank silver tile on all 256.
     virtual void LoadTiles(int /*first*/, int /*last*/, const std::string& /*folder*/) {}
     virtual void ShowBlankTiles() {}
     virtual void SetBusy(bool /*busy*/) {}
@@ -51,6 +70,9 @@ class ViewNotices {
 
     // An option changed: show it on the check box and the menu mark.
     virtual void ToggleChanged(Toggle /*toggle*/, bool /*on*/) {}
+    // A compared font's glyphs were kept (true) or let go: "[Show compared]"
+    // can be used only while one is kept.
+    virtual void ComparedFontChanged(bool /*kept*/) {}
 
     // A glyph was picked up for a move (label text of lblCharNo(0)), or the
     // pick-up ended (code -1).
@@ -107,6 +129,10 @@ class ViewDialogs {
     // A recovery copy of an ended run can be recovered or discarded (or no
     // longer can).
     virtual void RecoveryChanged(bool /*available*/) {}
+
+    // The clipboard.
+    virtual void PutGlyphsOnClipboard(const ClipboardGlyphForms& /*forms*/) {}
+    virtual ClipboardContent ReadClipboard() { return {}; }
 
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}

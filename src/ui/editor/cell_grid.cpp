@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "commands/editor/char_editor.h"
+#include "commands/editor/compare_overlay.h"
 #include "commands/editor/grid_geometry.h"
 #include "commands/editor/pixel_edit.h"
 #include "session/session.h"
@@ -70,10 +71,15 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     }
     const auto [firstCol, lastCol] = CellSpan(dirty.left(), dirty.right(), GridColumns(glyph));
     const auto [firstRow, lastRow] = CellSpan(dirty.top(), dirty.bottom(), height);
+    const CharInfo* compared = OverlayGlyph(session_);
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = firstCol; col <= lastCol; ++col) {
             const GridRect cell = CellRect(glyph, col, row);
             painter.fillRect(ToQRect(cell), ToQColor(cell.color));
+            if (compared && ComparedInk(*compared, session_.compared.height, col, row)) {
+                const GridRect mark = ComparedMark(col, row);
+                painter.fillRect(ToQRect(mark), ToQColor(mark.color));
+            }
         }
 }
 

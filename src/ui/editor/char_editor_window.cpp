@@ -70,7 +70,8 @@ CharEditorWindow::CharEditorWindow(Session& session,
     setWindowTitle(QStringLiteral("Char Editor"));
     // The controls take the main window's font, as its own controls do.
     setAttribute(Qt::WA_WindowPropagation);
-    setFixedSize(Px(7965), Px(6225));
+    // One row of boxes below the controls of the original layout.
+    setFixedSize(Px(7965), Px(6705));
 
     frame_ = new QWidget(this);
     frame_->setObjectName(QStringLiteral("picFrame"));
@@ -152,6 +153,18 @@ void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& to
         button->setChecked(s.On(toggle));
         toggles[static_cast<std::size_t>(toggle)].box = button;
     }
+    showCompared_ = Button(this, "chkShowCompared", "[Show compared]", Twips(120, 6180, 2295, 375),
+                           [&s] { ClickToggle(s, Toggle::ShowCompared); });
+    showCompared_->setCheckable(true);
+    showCompared_->setChecked(s.On(Toggle::ShowCompared));
+    showCompared_->setToolTip(QStringLiteral("Show the compared font's character under the cells"));
+    showCompared_->setEnabled(s.compared.kept);
+    toggles[static_cast<std::size_t>(Toggle::ShowCompared)].box = showCompared_;
+}
+
+void CharEditorWindow::SetComparedAvailable(bool kept) {
+    showCompared_->setEnabled(kept);
+    grid_->update();
 }
 
 void CharEditorWindow::ShowWindow() {

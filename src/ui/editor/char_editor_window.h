@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QScrollBar;
 
 namespace gft {
@@ -45,6 +46,8 @@ class CharEditorWindow : public QWidget {
     // "[Stay on top]": on, the window stays above the main window (and the
     // others); off, it is an ordinary window the main window may cover.
     void SetStayOnTop(bool on);
+    // "[Show compared]" can be used only while a compared font is kept.
+    void SetComparedAvailable(bool kept);
 
     CellGrid* Grid() const { return grid_; }
     QWidget* Frame() const { return frame_; }
@@ -69,6 +72,7 @@ class CharEditorWindow : public QWidget {
     QScrollBar* vScroll_;
     QLineEdit* report_;
     QLabel* charLabel_;
+    QPushButton* showCompared_ = nullptr;
 };
 
 }  // namespace gft::ui

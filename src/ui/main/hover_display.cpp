@@ -64,22 +64,19 @@ HoverDisplay::HoverDisplay(QWidget* parent) : QWidget(parent) {
     SetBaseFont(BaseFont{});
 }
 
-void HoverDisplay::ShowHover(const QString& label, const QString& file, int zoomWidth,
+void HoverDisplay::ShowHover(const QString& label, const QImage& tile, int zoomWidth,
                              int zoomHeight) {
     hoverLabel_->setText(PlainCaption(label));
     if (zoomWidth > 0 && zoomHeight > 0) {
-        zoom_->LoadFile(file);
+        zoom_->SetImage(tile);
         zoom_->resize(zoomWidth * kZoom, zoomHeight * kZoom);
     }
     Arrange();
 }
 
-void HoverDisplay::ShowPickUp(const QString& label, const QString& file) {
+void HoverDisplay::ShowPickUp(const QString& label, const QImage& tile) {
     pickUpLabel_->setText(label);
-    if (file.isEmpty())
-        pickUpImage_->Clear();
-    else
-        pickUpImage_->LoadFile(file);
+    pickUpImage_->SetImage(tile);
     Arrange();
 }
 

@@ -35,10 +35,10 @@ class HoverDisplay : public QWidget {
     explicit HoverDisplay(QWidget* parent = nullptr);
 
     // label is in caption form ("&&" for "&"); the zoom is zoomWidth x
-    // zoomHeight glyph pixels of the bitmap file, or unchanged when 0.
-    void ShowHover(const QString& label, const QString& file, int zoomWidth, int zoomHeight);
-    // An empty file clears the picture.
-    void ShowPickUp(const QString& label, const QString& file);
+    // zoomHeight glyph pixels of the tile picture, or unchanged when 0.
+    void ShowHover(const QString& label, const QImage& tile, int zoomWidth, int zoomHeight);
+    // A null picture clears it.
+    void ShowPickUp(const QString& label, const QImage& tile);
     void SetFrames(bool on);
     void SetBaseFont(const BaseFont& font);
 

@@ -16,16 +16,18 @@ constexpr std::size_t kMaxTileFile = 1 << 20;
 
 }  // namespace
 
-// The tile files are read by the core's decoder, which is much quicker than
-// a general image reader; any other bitmap still loads through Qt.
 QImage ReadBitmapFile(const QString& path) {
     const std::string name = QFile::encodeName(path).toStdString();
-    Bytes bytes;
     try {
-        bytes = ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile");
+        return TileImage(ReadFileBytes(name, kMaxTileFile, "ReadBitmapFile"));
     } catch (const AppError&) {
         return {};
     }
+}
+
+// Tile bitmaps go through the core's decoder, which is much quicker than a
+// general image reader; any other bitmap still loads through Qt.
+QImage TileImage(const Bytes& bytes) {
     if (const auto pixels = DecodeTileBitmap(bytes)) {
         QImage image(pixels->width, pixels->height, QImage::Format_RGB32);
         for (int y = 0; y < pixels->height; ++y)
@@ -43,10 +45,6 @@ ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void ImageBox::LoadFile(const QString& path) {
-    SetImage(ReadBitmapFile(path));
-}
-
 void ImageBox::SetImage(QImage image) {
     image_ = std::move(image);
     update();
@@ -62,8 +60,13 @@ void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if (framed_) {
-        painter.setPen(QColor(0, 0, 0));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        // The one-pixel black frame as four filled strips: the same pixels
+        // as an outlined rectangle, at a fraction of its cost.
+        const QColor black(0, 0, 0);
+        painter.fillRect(area.left(), area.top(), area.width(), 1, black);
+        painter.fillRect(area.left(), area.bottom(), area.width(), 1, black);
+        painter.fillRect(area.left(), area.top(), 1, area.height(), black);
+        painter.fillRect(area.right(), area.top(), 1, area.height(), black);
         area.adjust(1, 1, -1, -1);
     }
     if (image_.isNull()) return;

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "support/bytes.h"
+
 namespace gft::ui {
 
 // An image control: shows a picture stretched to its own size with
@@ -14,8 +16,6 @@ class ImageBox : public QWidget {
   public:
     explicit ImageBox(QWidget* parent = nullptr);
 
-    // Loads a bitmap file; a file that cannot be read leaves the box empty.
-    void LoadFile(const QString& path);
     void SetImage(QImage image);
     void Clear() { SetImage(QImage()); }
     const QImage& Image() const { return image_; }
@@ -36,5 +36,7 @@ class ImageBox : public QWidget {
 
 // Reads a tile bitmap file into an image ready to draw.
 QImage ReadBitmapFile(const QString& path);
+// The same from the bitmap's bytes; bytes no reader takes give a null image.
+QImage TileImage(const Bytes& bytes);
 
 }  // namespace gft::ui

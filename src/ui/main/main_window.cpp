@@ -14,8 +14,10 @@
 #include "commands/glyphs/hover.h"
 #include "commands/glyphs/tile_mouse.h"
 #include "commands/window/window_commands.h"
+#include "session/preview.h"
 #include "ui/editor/char_editor_window.h"
 #include "ui/main/command_panel.h"
+#include "ui/main/first_paint.h"
 #include "ui/main/hover_display.h"
 #include "ui/main/main_area.h"
 #include "ui/main/main_menus.h"
@@ -56,9 +58,14 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironmen
     setFont(ControlFont());
     BuildWindow();
     view_.Attach(parts_);
+    view_.DrawTilesFrom(session_.tileCache);
     view_.ShowToggles(session_.options.on);
     resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
     qApp->installEventFilter(this);
+    // The grid is drawn from the tile bitmaps in memory; their files follow
+    // right after the window first shows, so start-up does not wait for them.
+    session_.tileCache.DeferWrites(true);
+    AfterFirstPaint(*this, [this] { WriteWaitingTiles(session_); });
     startup_ = Startup(session_, environment);
 }
 

@@ -13,12 +13,16 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <algorithm>
 
 #include "format/tile_bitmap.h"
 #include "support/version.h"
+#include "ui/editor/cell_grid.h"
 #include "ui/editor/char_editor_window.h"
 #include "ui/main/dialogs.h"
 #include "ui/main/hover_display.h"
+#include "ui/main/image_box.h"
+#include "ui/main/system_clipboard.h"
 #include "ui/main/tile_grid.h"
 
 namespace gft::ui {
@@ -77,7 +81,8 @@ void QtView::TimeChanged(const std::string& caption) {
 
 void QtView::LoadTiles(int first, int last, const std::string& folder) {
     tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
-    parts_.grid->LoadTiles(first, last, tileFolder_);
+    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code)
+        parts_.grid->TileAt(code)->SetImage(TilePicture(code));
 }
 
 void QtView::ShowBlankTiles() {
@@ -129,7 +134,13 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
     } else if (toggle == Toggle::LogAutoScroll) {
         autoScroll_ = on;
         if (on) parts_.log->scrollToBottom();
+    } else if (toggle == Toggle::ShowCompared) {
+        parts_.editor->Grid()->update();
     }
+}
+
+void QtView::ComparedFontChanged(bool kept) {
+    parts_.editor->SetComparedAvailable(kept);
 }
 
 void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
@@ -139,12 +150,12 @@ void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
 
 void QtView::PickUpChanged(int code, const std::string& label) {
     const bool pickedUp = code >= 0 && code < 256;
-    parts_.hover->ShowPickUp(Text(label), pickedUp ? TileFile(code) : QString());
+    parts_.hover->ShowPickUp(Text(label), pickedUp ? parts_.grid->TileAt(code)->Image() : QImage());
     parts_.grid->SetPickUpCursor(pickedUp);
 }
 
 void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
-    parts_.hover->ShowHover(Text(label), TileFile(code), zoomWidth, zoomHeight);
+    parts_.hover->ShowHover(Text(label), parts_.grid->TileAt(code)->Image(), zoomWidth, zoomHeight);
 }
 
 void QtView::RecoveryChanged(bool available) {
@@ -193,6 +204,14 @@ void QtView::CloseRequested() {
     parts_.window->close();
 }
 
+void QtView::PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) {
+    PutOnSystemClipboard(forms);
+}
+
+ClipboardContent QtView::ReadClipboard() {
+    return ReadSystemClipboard();
+}
+
 void QtView::OpenUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
@@ -232,6 +251,11 @@ void QtView::ShowTextPreview() {
 void QtView::ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) {
     for (int code = first; code <= last; ++code)
         parts_.grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
+}
+
+QImage QtView::TilePicture(int code) const {
+    const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
+    return bytes != nullptr ? TileImage(*bytes) : ReadBitmapFile(TileFile(code));
 }
 
 }  // namespace gft::ui

@@ -3,10 +3,12 @@
 #include <QString>
 #include <array>
 
+#include "session/tile_cache.h"
 #include "session/view.h"
 
 class QAbstractButton;
 class QAction;
+class QImage;
 class QLabel;
 class QListWidget;
 class QWidget;
@@ -66,6 +68,7 @@ class QtView : public View {
     void BaseFontChanged(const BaseFont& font) override;
 
     void ToggleChanged(Toggle toggle, bool on) override;
+    void ComparedFontChanged(bool kept) override;
     void PickUpChanged(int code, const std::string& label) override;
     void HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) override;
 
@@ -81,6 +84,8 @@ class QtView : public View {
     void EditorCellChanged(int col, int row) override;
     void EditorReportChanged(const std::string& text) override;
     void CloseRequested() override;
+    void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
+    ClipboardContent ReadClipboard() override;
     // The core gives the URL percent-encoded; it goes to the desktop as it is.
     void OpenUrl(const std::string& url) override;
     std::optional<std::string> SelectedLogLine() override;
@@ -96,12 +101,17 @@ class QtView : public View {
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);
+    // The tiles are drawn from the bitmaps the session's tile cache holds;
+    // only a tile it lacks is read from its file.
+    void DrawTilesFrom(const TileCache& tiles) { tiles_ = &tiles; }
 
   private:
     QString TileFile(int code) const;
+    QImage TilePicture(int code) const;
 
     Dialogs& dialogs_;
     WindowParts parts_;
+    const TileCache* tiles_ = nullptr;
     QString tileFolder_;
     int busyDepth_ = 0;
     bool autoScroll_ = true;

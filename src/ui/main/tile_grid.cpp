@@ -67,13 +67,6 @@ void Tile::paintEvent(QPaintEvent* event) {
     painter.drawPolygon(corner);
 }
 
-void TileGrid::LoadTiles(int first, int last, const QString& folder) {
-    first = std::clamp(first, 0, 255);
-    last = std::clamp(last, 0, 255);
-    for (int code = first; code <= last; ++code)
-        TileAt(code)->LoadFile(folder + QString::fromStdString(TileFileName(code)));
-}
-
 void TileGrid::ShowBlank() {
     for (Tile* tile : tiles_)
         tile->SetImage(BlankTileImage());

@@ -45,8 +45,6 @@ class TileGrid : public QWidget {
 
     explicit TileGrid(QWidget* parent = nullptr);
 
-    // Loads folder + TileFileName(code) into the tiles first..last.
-    void LoadTiles(int first, int last, const QString& folder);
     void ShowBlank();
     void SetFrames(bool on);
     // Each glyph at its true aspect, centred, instead of filling the tile.

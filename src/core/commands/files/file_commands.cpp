@@ -1,6 +1,7 @@
 #include "commands/files/file_commands.h"
 
 #include "commands/editor/char_editor.h"
+#include "commands/editor/compare_overlay.h"
 #include "commands/files/import_font.h"
 #include "commands/files/read_font.h"
 #include "commands/files/save_font.h"
@@ -128,6 +129,7 @@ void NewFont(Session& session, int height) {
     session.font = std::move(font);
     session.FilePaths[kModeSave].clear();
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.SetEditStatus(0);
     ResetHistory(session);
     session.Log("New FNT created (height " + std::to_string(height) + ")");

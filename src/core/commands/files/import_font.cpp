@@ -1,5 +1,6 @@
 #include "commands/files/import_font.h"
 
+#include "commands/editor/compare_overlay.h"
 #include "commands/files/lok_file.h"
 #include "format/eight_bit_font.h"
 #include "session/preview.h"
@@ -33,6 +34,7 @@ bool ImportEightBitFont(Session& session, const std::string& path, bool remap) {
         session.Log(line);
     session.font = std::move(import.font);
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.SetEditStatus(2);
     session.Log("FNT Imported (over current)");
     return true;

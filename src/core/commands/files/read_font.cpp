@@ -1,5 +1,6 @@
 #include "commands/files/read_font.h"
 
+#include "commands/editor/compare_overlay.h"
 #include "commands/files/lok_file.h"
 #include "commands/window/option_commands.h"
 #include "format/fnt_format.h"
@@ -39,6 +40,7 @@ void ShowLoaded(Session& session, const std::string& path, FntReport& report,
     outcome.findings += LoadSelectionTable(session, path, report.font.Selected);
     session.font = std::move(report.font);
     RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
     session.setMaxWidth();
     session.SetEditStatus(0);
     ResetHistory(session);
@@ -75,6 +77,7 @@ void ShowCompared(Session& session, FntReport& report) {
     }
     session.font = std::move(font);
     if (selectionChanged) RedrawTiles(session, 0, 255);
+    KeepComparedFont(session, report.compared);
     if (selectionChanged) session.SetEditStatus(1);
     session.Log("FNT Compared, " + Num(report.different) + " different characters found");
     session.Log(report.sameAttributes

@@ -43,6 +43,7 @@ void HoverUpdate(Session& session, int code) {
             zoomWidth = glyph.Width == 0 ? 1 : glyph.Width;
     }
     std::string label = HoverLabelText(font, code);
+    if (DiffersFromCompared(session.compared, font, code)) label += " D";
     if (GlyphChanged(session, code)) label += " changed";
     session.view.HoverChanged(code, label, zoomWidth, zoomHeight);
 }

@@ -55,6 +55,7 @@ constexpr ToggleKey kTogglesAfterFont[] = {
     {"MarkDifferent", Toggle::MarkDiff},
     {"MergeAll", Toggle::MergeAll},
     {"KeepProportions", Toggle::KeepProportions},
+    {"ShowCompared", Toggle::ShowCompared},
 };
 
 // The folders of the export and import dialogs.

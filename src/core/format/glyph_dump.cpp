@@ -1,8 +1,8 @@
-#include "glyph_dump.h"
+#include "format/glyph_dump.h"
 
 #include <cstdio>
 
-namespace gft::cli {
+namespace gft {
 
 std::string DumpGlyph(const Font& font, int code) {
     const auto at = static_cast<std::size_t>(code);
@@ -52,4 +52,4 @@ std::string FontInfo(const Font& font) {
     return text + "\n";
 }
 
-}  // namespace gft::cli
+}  // namespace gft

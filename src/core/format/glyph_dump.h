@@ -4,7 +4,7 @@
 
 #include "format/font_model.h"
 
-namespace gft::cli {
+namespace gft {
 
 // One glyph as text: a heading line, then one line per row with '#' for ink
 // and '.' for background, ',' and '+' for clear and set bits past the width.
@@ -15,4 +15,4 @@ std::string DumpGlyph(const CharInfo& glyph, int height, int code, bool selected
 // Height, widest width, glyph counts and attribute bytes of a font.
 std::string FontInfo(const Font& font);
 
-}  // namespace gft::cli
+}  // namespace gft
