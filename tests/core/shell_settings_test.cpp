@@ -86,7 +86,8 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "\n[Options]\nShowFrames=0\nWidthMore8ToYellow=1\nShowInvisibleParts=1\n"
                   "UseSrcPathForOutput=0\nSkipDuplicates=0\nInverseCursor=1\n"
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
-                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions=1\nShowCompared=1\n"
+                  "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions="
+                  "1\nShowCompared=1\n"
                   "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
 
     SettingsFixture b;

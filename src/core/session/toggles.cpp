@@ -5,10 +5,9 @@ namespace gft {
 namespace {
 
 constexpr std::array<std::string_view, kToggleCount> kNames{
-    "use-source-path", "store-duplicates", "save-lok",     "select-different",
-    "show-frames",     "auto-scroll-log",  "cursor-inv",   "stay-on-top",
-    "auto-apply",      "show-invisible",   "width-yellow", "merge-all",
-    "keep-proportions", "show-compared"};
+    "use-source-path", "store-duplicates", "save-lok",         "select-different", "show-frames",
+    "auto-scroll-log", "cursor-inv",       "stay-on-top",      "auto-apply",       "show-invisible",
+    "width-yellow",    "merge-all",        "keep-proportions", "show-compared"};
 
 }  // namespace
 
