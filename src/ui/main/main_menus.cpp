@@ -39,22 +39,22 @@ QAction* AddItem(QMenu* menu, Session& session, const CommandSpec& command,
 void BuildMainMenus(QMainWindow& window, Session& session,
                     std::array<ToggleControls, kToggleCount>& toggles) {
     std::map<Menu, QMenu*> menus;
-    const auto make = [&menus](QMenu* created, const MenuSpec& spec) {
-        created->setObjectName(QString::fromLatin1(spec.control));
-        menus[spec.menu] = created;
+    const auto make = [&menus](QMenu* created, const MenuSpec& menuEntry) {
+        created->setObjectName(QString::fromLatin1(menuEntry.control));
+        menus[menuEntry.menu] = created;
     };
-    for (const MenuSpec& spec : Menus())
-        if (spec.parent == Menu::None)
-            make(window.menuBar()->addMenu(QString::fromUtf8(spec.caption)), spec);
+    for (const MenuSpec& menuEntry : Menus())
+        if (menuEntry.parent == Menu::None)
+            make(window.menuBar()->addMenu(QString::fromUtf8(menuEntry.caption)), menuEntry);
     for (const CommandSpec& command : Commands()) {
         if (command.menu == Menu::None) continue;
         if (!menus.count(command.menu)) {  // a submenu opens at its first item
-            const auto spec = std::find_if(Menus().begin(), Menus().end(), [&](const MenuSpec& m) {
-                return m.menu == command.menu;
-            });
-            QMenu* parent = menus.at(spec->parent);
-            if (spec->separatorBefore) parent->addSeparator();
-            make(parent->addMenu(QString::fromUtf8(spec->caption)), *spec);
+            const auto menuEntry =
+                std::find_if(Menus().begin(), Menus().end(),
+                             [&](const MenuSpec& m) { return m.menu == command.menu; });
+            QMenu* parent = menus.at(menuEntry->parent);
+            if (menuEntry->separatorBefore) parent->addSeparator();
+            make(parent->addMenu(QString::fromUtf8(menuEntry->caption)), *menuEntry);
         }
         AddItem(menus.at(command.menu), session, command, toggles);
     }
