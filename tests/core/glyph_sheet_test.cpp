@@ -17,15 +17,6 @@
 namespace gft::test {
 namespace {
 
-Font EmptyFont(int height) {
-    Font font;
-    font.FontLoaded = true;
-    font.FontHeight = static_cast<std::uint8_t>(height);
-    for (auto& glyph : font.Chars)
-        MakeAbsent(glyph, height);
-    return font;
-}
-
 void SetGlyph(Font& font, int code, int width, Bytes pixels) {
     CharInfo& glyph = font.Chars[code];
     glyph.Present = true;
@@ -38,7 +29,7 @@ void SetGlyph(Font& font, int code, int width, Bytes pixels) {
 // widths 0..maxWidth.
 Font RandomFont(int height, int maxWidth, unsigned seed) {
     std::mt19937 random(seed);
-    Font font = EmptyFont(height);
+    Font font = BlankFont(height);
     for (int code = 0; code < kGlyphCount; code += 3) {
         const int width = static_cast<int>(random() % static_cast<unsigned>(maxWidth + 1));
         Bytes pixels(static_cast<std::size_t>(CharInfo::BytesPerRowFor(width) * height));
@@ -62,7 +53,7 @@ CharInfo VisiblePart(CharInfo glyph) {
 }
 
 TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
-    Font font = EmptyFont(2);
+    Font font = BlankFont(2);
     SetGlyph(font, 0, 1, Bytes{0xFF, 0x00});  // one ink pixel, the rest invisible
     SetGlyph(font, 17, 3, Bytes{0xA0, 0x40});
     SetGlyph(font, 255, 0, Bytes{0xFF, 0xFF});  // width 0: nothing to draw
@@ -76,7 +67,7 @@ TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
     // Code 17: column 1, row 1, so its cell starts at (3, 2).
     EXPECT_EQ(ink, (std::vector<std::pair<int, int>>{{0, 0}, {3, 2}, {5, 2}, {4, 3}}));
     EXPECT_EQ(WidthTable(font), "0 1\n17 3\n255 0\n");
-    EXPECT_EQ(DrawGlyphSheet(EmptyFont(1)).width, 16);  // no glyph: cells 1 wide
+    EXPECT_EQ(DrawGlyphSheet(BlankFont(1)).width, 16);  // no glyph: cells 1 wide
 }
 
 TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
@@ -147,7 +138,7 @@ TEST(EightBitExport, IsTheInverseOfTheImport) {
 }
 
 TEST(EightBitExport, CutsToTheTopLeftEightByEightAndCountsWhatDidNotFit) {
-    Font font = EmptyFont(9);
+    Font font = BlankFont(9);
     SetGlyph(font, 'A', 10, Bytes(18, 0xFF));
     SetGlyph(font, 'B', 3, Bytes(9, 0xFF));  // bits beyond the width stay out
     SetGlyph(font, 200, 8, Bytes(9, 0x81));
@@ -165,7 +156,7 @@ TEST(EightBitExport, CutsToTheTopLeftEightByEightAndCountsWhatDidNotFit) {
 }
 
 TEST(HtmlSpecimen, ShowsTheFontAndMarksTheSelection) {
-    Font font = EmptyFont(2);
+    Font font = BlankFont(2);
     SetGlyph(font, 0xBF, 2, Bytes{0xC0, 0x40});  // ż
     SetGlyph(font, 'w', 3, Bytes{0x20, 0x20});
     font.Selected['w'] = 1;
