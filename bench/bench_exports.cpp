@@ -9,7 +9,7 @@
 #include "format/bmp_codec.h"
 #include "format/eight_bit_export.h"
 #include "format/glyph_sheet.h"
-#include "format/html_specimen.h"
+#include "format/html_page.h"
 #include "format/png_codec.h"
 #include "format/selection_export.h"
 #include "support/file_helpers.h"

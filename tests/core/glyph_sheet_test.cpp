@@ -10,7 +10,7 @@
 #include "format/eight_bit_export.h"
 #include "format/eight_bit_font.h"
 #include "format/glyph_sheet.h"
-#include "format/html_specimen.h"
+#include "format/html_page.h"
 #include "format/png_codec.h"
 #include "test_support.h"
 

@@ -1,4 +1,4 @@
-#include "format/html_specimen.h"
+#include "format/html_page.h"
 
 #include <algorithm>
 
