@@ -165,8 +165,12 @@ TEST(HtmlSpecimen, ShowsTheFontAndMarksTheSelection) {
     EXPECT_NE(page.find("<h1>a&lt;b&gt;.fnt</h1>"), std::string::npos);
     EXPECT_NE(page.find("<p>Height 2, 2 glyphs</p>"), std::string::npos);
     EXPECT_NE(page.find("alt=\"Zażółć gęślą jaźń. The quick"), std::string::npos);
-    EXPECT_NE(page.find("width=\"24\" height=\"16\""), std::string::npos);  // 'w' at scale 8
-    EXPECT_NE(page.find("<td class=\"sel\"><img alt=\"w\""), std::string::npos);
+    // 'w' (code 119, column 7, row 7 of a sheet of 3 x 2 cells) at scale 8.
+    EXPECT_NE(page.find("<td class=\"sel\"><div class=\"g\" role=\"img\" aria-label=\"w\" "
+                        "style=\"width:24px;height:16px;background-position:-168px -112px\">"),
+              std::string::npos);
+    EXPECT_NE(page.find(".g{background-size:384px 256px;background-image:url(data:image/png;"),
+              std::string::npos);
     EXPECT_NE(page.find("<td class=\"absent sel\"><div>1</div>"), std::string::npos);
     EXPECT_EQ(page.find("src=\"http"), std::string::npos);
 }

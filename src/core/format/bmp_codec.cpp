@@ -138,35 +138,46 @@ FormatResult<GrayImage> DecodeBmp(std::span<const std::uint8_t> bytes) {
     return Result::Success(std::move(image));
 }
 
-FormatResult<Bytes> EncodeBmp1Bit(const InkBitmap& bitmap) {
-    using Result = FormatResult<Bytes>;
-    if (bitmap.width < 1 || bitmap.height < 1) return Result::Failure("Image is empty");
+std::string WriteBmp1Bit(const InkRows& picture, ByteSink& sink) {
+    if (picture.width < 1 || picture.height < 1) return "Image is empty";
     constexpr std::size_t kPaletteSize = 8;
     constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + kPaletteSize;
-    const std::size_t stride = RowStride(bitmap.width, 1);
-    const std::size_t pixelBytes = stride * static_cast<std::size_t>(bitmap.height);
-    Bytes out(kPixelOffset + pixelBytes, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    Put32(out, 2, static_cast<std::uint32_t>(out.size()));
-    Put32(out, 10, kPixelOffset);
+    const std::size_t stride = RowStride(picture.width, 1);
+    const std::size_t pixelBytes = stride * static_cast<std::size_t>(picture.height);
+    Bytes header(kPixelOffset, 0);
+    header[0] = 'B';
+    header[1] = 'M';
+    Put32(header, 2, static_cast<std::uint32_t>(kPixelOffset + pixelBytes));
+    Put32(header, 10, kPixelOffset);
     const std::size_t at = kFileHeaderSize;
-    Put32(out, at, kInfoHeaderSize);
-    Put32(out, at + 4, static_cast<std::uint32_t>(bitmap.width));
-    Put32(out, at + 8, static_cast<std::uint32_t>(bitmap.height));
-    Put16(out, at + 12, 1);  // planes
-    Put16(out, at + 14, 1);  // bits per pixel
-    Put32(out, at + 20, static_cast<std::uint32_t>(pixelBytes));
-    Put32(out, at + 24, kPixelsPerMetre);
-    Put32(out, at + 28, kPixelsPerMetre);
-    Put32(out, at + 32, 2);                                     // palette entries
-    Put32(out, kFileHeaderSize + kInfoHeaderSize, 0x00FFFFFF);  // 0 white, 1 black
-    for (int y = 0; y < bitmap.height; ++y) {
-        const std::uint8_t* row = bitmap.Row(y);
-        std::copy(row, row + bitmap.stride,
-                  &out[kPixelOffset + static_cast<std::size_t>(bitmap.height - 1 - y) * stride]);
+    Put32(header, at, kInfoHeaderSize);
+    Put32(header, at + 4, static_cast<std::uint32_t>(picture.width));
+    Put32(header, at + 8, static_cast<std::uint32_t>(picture.height));
+    Put16(header, at + 12, 1);  // planes
+    Put16(header, at + 14, 1);  // bits per pixel
+    Put32(header, at + 20, static_cast<std::uint32_t>(pixelBytes));
+    Put32(header, at + 24, kPixelsPerMetre);
+    Put32(header, at + 28, kPixelsPerMetre);
+    Put32(header, at + 32, 2);                                     // palette entries
+    Put32(header, kFileHeaderSize + kInfoHeaderSize, 0x00FFFFFF);  // 0 white, 1 black
+    sink.Write(header);
+    Bytes row(stride);
+    for (int y = picture.height - 1; y >= 0; --y) {
+        std::fill(row.begin(), row.end(), 0);
+        picture.draw(y, row.data());
+        sink.Write(row);
     }
-    return Result::Success(std::move(out));
+    return {};
+}
+
+FormatResult<Bytes> EncodeBmp1Bit(const InkBitmap& bitmap) {
+    const InkRows rows{bitmap.width, bitmap.height, [&bitmap](int y, std::uint8_t* row) {
+                           std::copy_n(bitmap.Row(y), bitmap.stride, row);
+                       }};
+    BytesSink sink;
+    std::string error = WriteBmp1Bit(rows, sink);
+    if (!error.empty()) return FormatResult<Bytes>::Failure(std::move(error));
+    return FormatResult<Bytes>::Success(std::move(sink.bytes));
 }
 
 }  // namespace gft

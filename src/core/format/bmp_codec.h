@@ -6,6 +6,7 @@
 #include "format/format_result.h"
 #include "format/ink_bitmap.h"
 #include "format/raster.h"
+#include "support/byte_sink.h"
 #include "support/bytes.h"
 
 namespace gft {
@@ -14,6 +15,9 @@ namespace gft {
 // white and 1 black, so that the ink bits are stored as they are. Fails only
 // for an empty picture.
 FormatResult<Bytes> EncodeBmp1Bit(const InkBitmap& bitmap);
+// The same file written into the sink as the rows are drawn; an empty
+// string, or why it could not be written.
+std::string WriteBmp1Bit(const InkRows& picture, ByteSink& sink);
 
 // An uncompressed BMP of 1, 4, 8, 24 or 32 bits per pixel, bottom-up or
 // top-down, as luminance. Every offset and length is checked against the

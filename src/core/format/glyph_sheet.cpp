@@ -137,22 +137,26 @@ SheetGeometry SheetGeometryOf(const Font& font) {
     return {std::max<int>(font.MaxWidth, 1), font.FontHeight};
 }
 
-InkBitmap DrawGlyphSheet(const Font& font) {
+InkRows GlyphSheetRows(const Font& font) {
     const SheetGeometry cell = SheetGeometryOf(font);
-    InkBitmap sheet(cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows);
-    for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
-        if (!glyph.Present) continue;
-        const int stride = glyph.BytesPerRow();
-        const int rows = std::min<int>(font.FontHeight, glyph.DataSize() / stride);
-        const int visible = std::min<int>(glyph.Width, cell.cellWidth);
-        const auto left = static_cast<std::size_t>(CellLeft(code, cell.cellWidth));
-        const int top = CellTop(code, cell.cellHeight);
-        for (int y = 0; y < rows; ++y)
-            OrBits(sheet.Row(top + y), left, &glyph.Pixels[static_cast<std::size_t>(y * stride)],
-                   visible);
-    }
-    return sheet;
+    const auto draw = [&font, cell](int y, std::uint8_t* row) {
+        const int glyphRow = y % cell.cellHeight;
+        const int firstCode = y / cell.cellHeight * kSheetColumns;
+        for (int code = firstCode; code < firstCode + kSheetColumns; ++code) {
+            const CharInfo& glyph = font.Chars[code];
+            if (!glyph.Present) continue;
+            const int stride = glyph.BytesPerRow();
+            if (glyph.DataSize() < (glyphRow + 1) * stride) continue;
+            OrBits(row, static_cast<std::size_t>(CellLeft(code, cell.cellWidth)),
+                   &glyph.Pixels[static_cast<std::size_t>(glyphRow * stride)],
+                   std::min<int>(glyph.Width, cell.cellWidth));
+        }
+    };
+    return {cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows, draw};
+}
+
+InkBitmap DrawGlyphSheet(const Font& font) {
+    return Drawn(GlyphSheetRows(font));
 }
 
 std::string WidthTable(const Font& font) {

@@ -23,7 +23,9 @@ struct SheetGeometry {
 SheetGeometry SheetGeometryOf(const Font& font);
 
 // Each present glyph's visible pixels at its cell's top left; bits beyond a
-// glyph's width are not drawn.
+// glyph's width are not drawn. The rows are drawn as they are asked for, from
+// the font, which must outlive them.
+InkRows GlyphSheetRows(const Font& font);
 InkBitmap DrawGlyphSheet(const Font& font);
 
 // "CODE WIDTH\n" for every present glyph, in code order.

@@ -1,7 +1,10 @@
 #include "format/html_page.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
+#include "format/glyph_sheet.h"
 #include "format/png_codec.h"
 #include "format/text_render.h"
 #include "support/cp1250.h"
@@ -14,7 +17,8 @@ constexpr int kTargetHeight = 48;
 
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;margin:16px;background:#fff;color:#000}"
-    "img{image-rendering:crisp-edges;image-rendering:pixelated;display:block;margin:0 auto}"
+    "img,.g{image-rendering:crisp-edges;image-rendering:pixelated;display:block;margin:0 auto}"
+    ".g{background-repeat:no-repeat}"
     "table{border-collapse:collapse}"
     "td{border:1px solid #bbb;padding:3px;vertical-align:bottom;text-align:center;"
     "font:11px monospace}"
@@ -22,23 +26,79 @@ constexpr std::string_view kStyle =
     "td.sel{background:#ffd54f;outline:2px solid #d00;outline-offset:-2px}"
     ".sample{margin:16px 0}";
 
-std::string Base64(const Bytes& bytes) {
+// Passes on the Base64 form of what is written into it; Finish writes the
+// last group with its padding.
+class Base64Sink : public ByteSink {
+  public:
+    using ByteSink::Write;
+    explicit Base64Sink(ByteSink& out) : out_(out) {}
+    void Write(std::span<const std::uint8_t> bytes) override {
+        while (held_ > 0 && held_ < 3 && !bytes.empty()) {
+            group_[held_++] = bytes.front();
+            bytes = bytes.subspan(1);
+        }
+        if (held_ == 3) {
+            EncodeGroups(group_.data(), 1);
+            held_ = 0;
+        }
+        const std::size_t whole = bytes.size() / 3 * 3;
+        EncodeGroups(bytes.data(), whole / 3);
+        for (std::uint8_t byte : bytes.subspan(whole))
+            group_[held_++] = byte;
+    }
+    void Finish() {
+        if (held_ > 0) {
+            const std::uint32_t group =
+                static_cast<std::uint32_t>(group_[0]) << 16 | (held_ > 1 ? group_[1] << 8 : 0);
+            if (length_ + 4 > text_.size()) FlushText();
+            char* out = text_.data() + length_;
+            out[0] = kDigits[group >> 18];
+            out[1] = kDigits[group >> 12 & 63];
+            out[2] = held_ > 1 ? kDigits[group >> 6 & 63] : '=';
+            out[3] = '=';
+            length_ += 4;
+        }
+        held_ = 0;
+        FlushText();
+    }
+
+  private:
     static constexpr char kDigits[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        const std::size_t left = bytes.size() - i;
-        const std::uint32_t group = static_cast<std::uint32_t>(bytes[i]) << 16 |
-                                    (left > 1 ? bytes[i + 1] << 8 : 0) |
-                                    (left > 2 ? bytes[i + 2] : 0);
-        out += kDigits[group >> 18];
-        out += kDigits[group >> 12 & 63];
-        out += left > 1 ? kDigits[group >> 6 & 63] : '=';
-        out += left > 2 ? kDigits[group & 63] : '=';
+    // The two digits of every 12 bits: half the look-ups of one digit at a time.
+    static constexpr std::array<std::array<char, 2>, 4096> kPairs = [] {
+        std::array<std::array<char, 2>, 4096> pairs{};
+        for (std::size_t i = 0; i < pairs.size(); ++i)
+            pairs[i] = {kDigits[i >> 6], kDigits[i & 63]};
+        return pairs;
+    }();
+
+    void EncodeGroups(const std::uint8_t* in, std::size_t groups) {
+        while (groups > 0) {
+            if (length_ + 4 > text_.size()) FlushText();
+            const std::size_t now = std::min(groups, (text_.size() - length_) / 4);
+            char* out = text_.data() + length_;
+            for (std::size_t g = 0; g < now; ++g, in += 3, out += 4) {
+                const std::uint32_t group = static_cast<std::uint32_t>(in[0]) << 16 |
+                                            static_cast<std::uint32_t>(in[1]) << 8 | in[2];
+                std::memcpy(out, kPairs[group >> 12].data(), 2);
+                std::memcpy(out + 2, kPairs[group & 0xFFF].data(), 2);
+            }
+            length_ += now * 4;
+            groups -= now;
+        }
     }
-    return out;
-}
+    void FlushText() {
+        out_.Write(std::string_view(text_.data(), length_));
+        length_ = 0;
+    }
+
+    ByteSink& out_;
+    std::array<std::uint8_t, 3> group_{};
+    std::size_t held_ = 0;
+    std::array<char, 16 * 1024> text_{};
+    std::size_t length_ = 0;
+};
 
 std::string Escaped(std::string_view text) {
     std::string out;
@@ -63,32 +123,42 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// Draws the visible part of a glyph with its top left at (left, 0).
-void DrawGlyph(const CharInfo& glyph, int height, int left, InkBitmap& image) {
-    const int stride = glyph.BytesPerRow();
-    const int rows = std::min(height, glyph.DataSize() / stride);
-    for (int y = 0; y < rows; ++y)
-        OrBits(image.Row(y), static_cast<std::size_t>(left),
-               &glyph.Pixels[static_cast<std::size_t>(y * stride)], glyph.Width);
+std::string Px(int pixels) {
+    return std::to_string(pixels) + "px";
 }
 
-// An <img> of the picture shown at the scale, or nothing for an empty picture.
-template <class Picture>
-std::string ImageTag(const Picture& image, int scale, std::string_view alt) {
-    if (image.width < 1 || image.height < 1) return {};
-    const FormatResult<Bytes> png = EncodePng(image);
-    if (!png.ok()) return {};
-    return "<img alt=\"" + Escaped(alt) + "\" width=\"" + std::to_string(image.width * scale) +
-           "\" height=\"" + std::to_string(image.height * scale) +
-           "\" src=\"data:image/png;base64," + Base64(png.value) + "\">";
+// The picture as a PNG data URL written into the page; false when libpng
+// could not write it (the page is then broken and must not be kept).
+bool WriteDataUrl(const InkRows& picture, ByteSink& page) {
+    page.Write("data:image/png;base64,");
+    Base64Sink base64(page);
+    const bool written = WritePng(picture, base64).empty();
+    base64.Finish();
+    return written;
 }
 
-// The sample line drawn once at scale 1, stored as a 1-bit picture (an
-// eighth of the grey one) and shown scaled by the page.
-std::string SampleTag(const Font& font) {
-    const TextRender line = RenderText(font, kSpecimenSample, 1);
-    if (!line.ok()) return {};
-    return ImageTag(InkOf(line.value), SpecimenScale(font), kSpecimenSample);
+// The sample line drawn once at scale 1, a 1-bit picture shown scaled by the
+// page; nothing when no glyph of it is drawn.
+bool WriteSample(const Font& font, int scale, ByteSink& page) {
+    const FormatResult<InkRows> line = TextRows(font, kSpecimenSample);
+    if (!line.ok() || line.value.width < 1) return true;
+    page.Write("<img alt=\"" + Escaped(kSpecimenSample) + "\" width=\"" +
+               std::to_string(line.value.width * scale) + "\" height=\"" +
+               std::to_string(line.value.height * scale) + "\" src=\"");
+    const bool written = WriteDataUrl(line.value, page);
+    page.Write("\">");
+    return written;
+}
+
+// Every glyph is a window on one sheet of the whole font, shown at the scale:
+// one picture for the page instead of 256.
+bool WriteSheetStyle(const Font& font, int scale, ByteSink& page) {
+    const InkRows sheet = GlyphSheetRows(font);
+    page.Write(".g{background-size:" + Px(sheet.width * scale) + " " + Px(sheet.height * scale) +
+               ";background-image:url(");
+    const bool written = WriteDataUrl(sheet, page);
+    page.Write(")}");
+    return written;
 }
 
 std::string GlyphCell(const Font& font, int code, int scale) {
@@ -97,26 +167,30 @@ std::string GlyphCell(const Font& font, int code, int scale) {
     if (!glyph.Present) classes = "absent";
     if (font.Selected[code]) classes += classes.empty() ? "sel" : " sel";
     std::string cell = classes.empty() ? "<td>" : "<td class=\"" + classes + "\">";
-    if (glyph.Present) {
-        InkBitmap image(glyph.Width, font.FontHeight);
-        DrawGlyph(glyph, font.FontHeight, 0, image);
-        cell += ImageTag(image, scale, Cp1250ToUtf8(static_cast<std::uint8_t>(code)));
+    if (glyph.Present && glyph.Width > 0) {
+        const SheetGeometry sheet = SheetGeometryOf(font);
+        const int left = code % 16 * sheet.cellWidth * scale;
+        const int top = code / 16 * sheet.cellHeight * scale;
+        cell += "<div class=\"g\" role=\"img\" aria-label=\"" +
+                Escaped(Cp1250ToUtf8(static_cast<std::uint8_t>(code))) +
+                "\" style=\"width:" + Px(glyph.Width * scale) +
+                ";height:" + Px(font.FontHeight * scale) + ";background-position:" + Px(-left) +
+                " " + Px(-top) + "\"></div>";
     }
     cell += "<div>" + std::to_string(code) + "</div>";
     cell += glyph.Present ? "<div>w " + std::to_string(glyph.Width) + "</div>" : "<div>-</div>";
     return cell + "</td>";
 }
 
-std::string GlyphTable(const Font& font) {
-    const int scale = SpecimenScale(font);
-    std::string table = "<table>\n";
+void WriteGlyphTable(const Font& font, int scale, ByteSink& page) {
+    page.Write("<table>\n");
     for (int row = 0; row < 16; ++row) {
-        table += "<tr>";
+        std::string line = "<tr>";
         for (int column = 0; column < 16; ++column)
-            table += GlyphCell(font, row * 16 + column, scale);
-        table += "</tr>\n";
+            line += GlyphCell(font, row * 16 + column, scale);
+        page.Write(line + "</tr>\n");
     }
-    return table + "</table>\n";
+    page.Write("</table>\n");
 }
 
 }  // namespace
@@ -126,20 +200,28 @@ int SpecimenScale(const Font& font) {
     return std::clamp(kTargetHeight / font.FontHeight, kMinTextScale, kMaxTextScale);
 }
 
-std::string HtmlSpecimen(const Font& font, std::string_view fileName) {
+bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page) {
     const int present = static_cast<int>(std::count_if(
         font.Chars.begin(), font.Chars.end(), [](const CharInfo& g) { return g.Present; }));
-    std::string page = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>";
-    page += Escaped(fileName);
-    page += "</title>\n<style>";
-    page += kStyle;
-    page += "</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n";
-    page += "<p>Height " + std::to_string(font.FontHeight) + ", " + std::to_string(present) +
-            " glyphs</p>\n";
-    page += "<div class=\"sample\">" + SampleTag(font) + "</div>\n";
-    page += GlyphTable(font);
-    page += "</body></html>\n";
-    return page;
+    const int scale = SpecimenScale(font);
+    page.Write("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" +
+               Escaped(fileName) + "</title>\n<style>");
+    page.Write(kStyle);
+    const bool sheetWritten = WriteSheetStyle(font, scale, page);
+    page.Write("</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n<p>Height " +
+               std::to_string(font.FontHeight) + ", " + std::to_string(present) +
+               " glyphs</p>\n<div class=\"sample\">");
+    const bool sampleWritten = WriteSample(font, scale, page);
+    page.Write("</div>\n");
+    WriteGlyphTable(font, scale, page);
+    page.Write("</body></html>\n");
+    return sheetWritten && sampleWritten;
+}
+
+std::string HtmlSpecimen(const Font& font, std::string_view fileName) {
+    BytesSink page;
+    WriteHtmlPage(font, fileName, page);
+    return std::string(page.bytes.begin(), page.bytes.end());
 }
 
 }  // namespace gft

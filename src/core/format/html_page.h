@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "format/font_model.h"
+#include "support/byte_sink.h"
 
 namespace gft {
 
@@ -16,9 +17,12 @@ inline constexpr std::string_view kSpecimenSample =
 int SpecimenScale(const Font& font);
 
 // One self-contained HTML page showing the font: its file name, height and
-// glyph count, the 16 x 16 glyph table (every glyph an inline PNG drawn crisp
-// at SpecimenScale, its code and width under it, selected glyphs marked) and
-// the sample line drawn with the font.
+// glyph count, the sample line drawn with the font, and the 16 x 16 glyph
+// table (every glyph drawn crisp at SpecimenScale from one inline PNG sheet,
+// its code and width under it, selected glyphs marked). Written into the
+// sink as it is made; false when a picture could not be encoded.
+bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page);
+// The same page in memory.
 std::string HtmlSpecimen(const Font& font, std::string_view fileName);
 
 }  // namespace gft

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "format/raster.h"
 #include "support/bytes.h"
@@ -33,6 +34,18 @@ struct InkBitmap {
 
     bool operator==(const InkBitmap&) const = default;
 };
+
+// A black-and-white picture made a row at a time, so that an export streams
+// it to its file without holding it whole: draw(y, row) sets the ink of row y
+// in a row of (width + 7) / 8 bytes that is clear when it is called.
+struct InkRows {
+    int width = 0;
+    int height = 0;
+    std::function<void(int y, std::uint8_t* row)> draw;
+};
+
+// The whole picture in memory.
+InkBitmap Drawn(const InkRows& picture);
 
 // Ink black (0) on white (255).
 GrayImage ToGray(const InkBitmap& bitmap);

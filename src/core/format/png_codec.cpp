@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -21,7 +22,6 @@ struct PngContext {
     const std::uint8_t* input = nullptr;
     std::size_t size = 0;
     std::size_t position = 0;
-    Bytes* output = nullptr;
     char message[160] = {};
 };
 
@@ -43,20 +43,6 @@ void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
     std::memcpy(data, context.input + context.position, length);
     context.position += length;
 }
-
-// No exception may cross libpng: a failed allocation becomes a libpng error.
-void WriteBytes(png_structp png, png_bytep data, png_size_t length) {
-    Bytes& out = *ContextOf(png).output;
-    bool grown = true;
-    try {
-        out.insert(out.end(), data, data + length);
-    } catch (const std::bad_alloc&) {
-        grown = false;
-    }
-    if (!grown) png_error(png, "out of memory");
-}
-
-void Flush(png_structp) {}
 
 std::string Damaged(const PngContext& context) {
     return std::string("PNG image is damaged: ") + context.message;
@@ -111,23 +97,145 @@ void RgbaToGrey(const Bytes& rgba, GrayImage& image) {
 }
 
 // ---- writing
+//
+// The file is written here, not by libpng: the rows stream from the picture
+// into IDAT chunks with no buffer of the whole image. The data of a picture
+// that run-length deflate shrinks is deflated; any other is stored as it is,
+// in stored deflate blocks that cost no more than a copy and two checksums.
 
-struct WriteHandles {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-    ~WriteHandles() { png_destroy_write_struct(&png, info ? &info : nullptr); }
+// A grey picture's rows as the encoder takes them: 8 or 1 bits a pixel,
+// each row drawn into a clear buffer of `stride` bytes when it is written.
+struct RowSource {
+    int width = 0;
+    int height = 0;
+    int bitDepth = 8;
+    std::size_t stride = 0;
+    std::function<void(int y, std::uint8_t* row)> draw;
+};
+
+constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr int kMaxWrittenSide = 1000000;     // as libpng and most readers take
+constexpr std::size_t kStoredBlock = 65535;  // the most a stored deflate block holds
+
+void PutBigEndian(Bytes& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+// Chunks of a PNG file written into a sink, each with its length and CRC.
+class ChunkWriter {
+  public:
+    explicit ChunkWriter(ByteSink& sink) : sink_(sink) {}
+    void Write(const char (&type)[5], std::span<const std::uint8_t> data) {
+        Bytes head;
+        PutBigEndian(head, static_cast<std::uint32_t>(data.size()));
+        head.insert(head.end(), type, type + 4);
+        uLong crc = crc32(0, head.data() + 4, 4);
+        if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());  // null data resets it
+        sink_.Write(head);
+        sink_.Write(data);
+        Bytes tail;
+        PutBigEndian(tail, static_cast<std::uint32_t>(crc));
+        sink_.Write(tail);
+    }
+
+  private:
+    ByteSink& sink_;
+};
+
+// The image data as a zlib stream of stored blocks, an IDAT chunk each.
+class StoredData {
+  public:
+    explicit StoredData(ChunkWriter& chunks) : chunks_(chunks) {
+        block_.reserve(kStoredBlock);
+        const std::uint8_t header[] = {0x78, 0x01};  // deflate, 32 KiB window, no preset
+        chunk_.assign(std::begin(header), std::end(header));
+    }
+    void Put(std::span<const std::uint8_t> data) {
+        adler_ = adler32_z(adler_, data.data(), data.size());
+        while (!data.empty()) {
+            const std::size_t room = std::min(kStoredBlock - block_.size(), data.size());
+            block_.insert(block_.end(), data.begin(), data.begin() + room);
+            data = data.subspan(room);
+            if (block_.size() == kStoredBlock) Emit(false);
+        }
+    }
+    void Finish() { Emit(true); }
+
+  private:
+    void Emit(bool last) {
+        const auto size = static_cast<std::uint16_t>(block_.size());
+        const auto inverse = static_cast<std::uint16_t>(~size);
+        const std::uint8_t header[] = {
+            static_cast<std::uint8_t>(last ? 1 : 0), static_cast<std::uint8_t>(size),
+            static_cast<std::uint8_t>(size >> 8), static_cast<std::uint8_t>(inverse),
+            static_cast<std::uint8_t>(inverse >> 8)};
+        chunk_.insert(chunk_.end(), std::begin(header), std::end(header));
+        chunk_.insert(chunk_.end(), block_.begin(), block_.end());
+        if (last) PutBigEndian(chunk_, static_cast<std::uint32_t>(adler_));
+        chunks_.Write("IDAT", chunk_);
+        chunk_.clear();
+        block_.clear();
+    }
+
+    ChunkWriter& chunks_;
+    Bytes block_;
+    Bytes chunk_;
+    uLong adler_ = adler32(0, nullptr, 0);
+};
+
+// The image data deflated (quick run-length deflate), an IDAT chunk each
+// time the output buffer fills. False when zlib fails.
+class DeflatedData {
+  public:
+    explicit DeflatedData(ChunkWriter& chunks) : chunks_(chunks), out_(kOutput) {
+        ready_ = deflateInit2(&stream_, 1, Z_DEFLATED, 15, 8, Z_RLE) == Z_OK;
+    }
+    ~DeflatedData() {
+        if (ready_) deflateEnd(&stream_);
+    }
+    DeflatedData(const DeflatedData&) = delete;
+    DeflatedData& operator=(const DeflatedData&) = delete;
+
+    void Put(std::span<const std::uint8_t> data) { Run(data, Z_NO_FLUSH); }
+    bool Finish() { return Run({}, Z_FINISH) && ready_; }
+
+  private:
+    static constexpr std::size_t kOutput = 64 * 1024;
+    bool Run(std::span<const std::uint8_t> data, int flush) {
+        if (!ready_) return false;
+        stream_.next_in = const_cast<std::uint8_t*>(data.data());
+        stream_.avail_in = static_cast<uInt>(data.size());
+        for (;;) {
+            stream_.next_out = out_.data();
+            stream_.avail_out = static_cast<uInt>(out_.size());
+            const int status = deflate(&stream_, flush);
+            if (status == Z_STREAM_ERROR) return ready_ = false;
+            const std::size_t made = out_.size() - stream_.avail_out;
+            if (made > 0) chunks_.Write("IDAT", std::span(out_).first(made));
+            if (flush == Z_FINISH ? status == Z_STREAM_END : stream_.avail_out != 0) return true;
+        }
+    }
+
+    ChunkWriter& chunks_;
+    z_stream stream_{};
+    Bytes out_;
+    bool ready_ = false;
 };
 
 // A sheet of noise does not shrink, and deflating it costs many times the
 // writing of its bytes: a trial on the first rows decides whether the
-// picture is compressed (quick run-length deflate) or stored.
-bool WorthCompressing(const std::vector<png_bytep>& rows, std::size_t stride) {
+// picture is deflated or stored. The trial needs no large tables: run-length
+// deflate looks back one byte only.
+bool WorthCompressing(const RowSource& source) {
     constexpr std::size_t kTrialBytes = 32 * 1024;
-    Bytes trial;
-    for (std::size_t y = 0; y < rows.size() && trial.size() < kTrialBytes; ++y)
-        trial.insert(trial.end(), rows[y], rows[y] + stride);
+    const std::size_t rows = std::min<std::size_t>(
+        static_cast<std::size_t>(source.height), (kTrialBytes + source.stride - 1) / source.stride);
+    Bytes trial(rows * source.stride, 0);
+    for (std::size_t y = 0; y < rows; ++y)
+        source.draw(static_cast<int>(y), &trial[y * source.stride]);
     z_stream stream{};
-    if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return true;
+    if (deflateInit2(&stream, 1, Z_DEFLATED, 9, 6, Z_RLE) != Z_OK) return true;
     Bytes out(deflateBound(&stream, static_cast<uLong>(trial.size())));
     stream.next_in = trial.data();
     stream.avail_in = static_cast<uInt>(trial.size());
@@ -139,22 +247,77 @@ bool WorthCompressing(const std::vector<png_bytep>& rows, std::size_t stride) {
     return packed * 10 < trial.size() * 9;
 }
 
-bool WriteImage(png_structp png, png_infop info, int width, int bitDepth,
-                std::vector<png_bytep>& rows, bool compress) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(rows.size()),
-                 bitDepth, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    // Sheets are mostly flat paper: no filter and run-length deflate keep
-    // the export near the cost of writing its bytes.
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(png, compress ? 1 : 0);
-    png_set_compression_strategy(png, Z_RLE);
-    png_write_info(png, info);
-    if (bitDepth == 1) png_set_invert_mono(png);  // ink is 1 in memory, black is 0 in the file
-    png_write_image(png, rows.data());
-    png_write_end(png, info);
-    return true;
+// Ink is 1 in memory and black is 0 in a grey file: 1-bit rows are inverted
+// on the way out, eight bytes at a time.
+void InvertRow(std::uint8_t* row, std::size_t size) {
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, row + i, sizeof word);
+        word = ~word;
+        std::memcpy(row + i, &word, sizeof word);
+    }
+    for (; i < size; ++i)
+        row[i] = static_cast<std::uint8_t>(~row[i]);
+}
+
+Bytes HeaderChunk(const RowSource& source) {
+    Bytes header;
+    PutBigEndian(header, static_cast<std::uint32_t>(source.width));
+    PutBigEndian(header, static_cast<std::uint32_t>(source.height));
+    const std::uint8_t rest[] = {static_cast<std::uint8_t>(source.bitDepth), 0 /* grey */,
+                                 0 /* deflate */, 0 /* filters */, 0 /* not interlaced */};
+    header.insert(header.end(), std::begin(rest), std::end(rest));
+    return header;
+}
+
+// Every row with the filter byte 0 (none) in front, into the data.
+template <class Data>
+void PutRows(const RowSource& source, Data& data) {
+    Bytes row(source.stride + 1);
+    for (int y = 0; y < source.height; ++y) {
+        std::fill(row.begin(), row.end(), 0);
+        source.draw(y, row.data() + 1);
+        if (source.bitDepth == 1) InvertRow(row.data() + 1, source.stride);
+        data.Put(row);
+    }
+}
+
+std::string Encode(const RowSource& source, ByteSink& sink) {
+    if (source.width < 1 || source.height < 1) return "Image is empty";
+    if (source.width > kMaxWrittenSide || source.height > kMaxWrittenSide)
+        return "Image is too large to write";
+    sink.Write(kSignature);
+    ChunkWriter chunks(sink);
+    chunks.Write("IHDR", HeaderChunk(source));
+    if (WorthCompressing(source)) {
+        DeflatedData data(chunks);
+        PutRows(source, data);
+        if (!data.Finish()) return "PNG image could not be written: deflate failed";
+    } else {
+        StoredData data(chunks);
+        PutRows(source, data);
+        data.Finish();
+    }
+    chunks.Write("IEND", {});
+    return {};
+}
+
+// A picture already in memory, its rows copied out as they are written.
+RowSource RowsOf(int width, int height, int bitDepth, const std::uint8_t* pixels,
+                 std::size_t stride) {
+    return {width, height, bitDepth, stride, [pixels, stride](int y, std::uint8_t* row) {
+                std::memcpy(row, pixels + static_cast<std::size_t>(y) * stride, stride);
+            }};
+}
+
+FormatResult<Bytes> Encoded(const RowSource& source) {
+    BytesSink sink;
+    // Stored, the file is the rows with a filter byte each and a little more.
+    sink.bytes.reserve((source.stride + 1) * static_cast<std::size_t>(source.height) / 8 + 1024);
+    std::string error = Encode(source, sink);
+    if (!error.empty()) return FormatResult<Bytes>::Failure(std::move(error));
+    return FormatResult<Bytes>::Success(std::move(sink.bytes));
 }
 
 }  // namespace
@@ -200,41 +363,18 @@ FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes) {
     return Result::Success(std::move(image));
 }
 
-namespace {
-
-FormatResult<Bytes> Encode(int width, int height, int bitDepth, const std::uint8_t* pixels,
-                           std::size_t stride) {
-    using Result = FormatResult<Bytes>;
-    if (width < 1 || height < 1) return Result::Failure("Image is empty");
-    Bytes out;
-    PngContext context;
-    context.output = &out;
-    WriteHandles handles;
-    handles.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
-    if (!handles.png) return Result::Failure("Out of memory");
-    handles.info = png_create_info_struct(handles.png);
-    if (!handles.info) return Result::Failure("Out of memory");
-    png_set_write_fn(handles.png, &context, WriteBytes, Flush);
-    auto rows = RowPointers(const_cast<std::uint8_t*>(pixels), stride, height);
-    const bool compress = WorthCompressing(rows, stride);
-    // Stored, the file is the rows with a filter byte each and a little
-    // more; room for that up front spares the copies of a growing buffer.
-    const std::size_t rawSize = (stride + 1) * rows.size();
-    out.reserve(compress ? rawSize / 8 + 1024 : rawSize + rawSize / 1000 + 1024);
-    if (!WriteImage(handles.png, handles.info, width, bitDepth, rows, compress))
-        return Result::Failure(std::string("PNG image could not be written: ") + context.message);
-    return Result::Success(std::move(out));
-}
-
-}  // namespace
-
 FormatResult<Bytes> EncodePng(const GrayImage& image) {
-    return Encode(image.width, image.height, 8, image.pixels.data(),
-                  static_cast<std::size_t>(image.width));
+    const auto stride = static_cast<std::size_t>(image.width);
+    return Encoded(RowsOf(image.width, image.height, 8, image.pixels.data(), stride));
 }
 
 FormatResult<Bytes> EncodePng(const InkBitmap& bitmap) {
-    return Encode(bitmap.width, bitmap.height, 1, bitmap.bits.data(), bitmap.stride);
+    return Encoded(RowsOf(bitmap.width, bitmap.height, 1, bitmap.bits.data(), bitmap.stride));
+}
+
+std::string WritePng(const InkRows& picture, ByteSink& sink) {
+    const std::size_t stride = (static_cast<std::size_t>(std::max(picture.width, 0)) + 7) / 8;
+    return Encode({picture.width, picture.height, 1, stride, picture.draw}, sink);
 }
 
 }  // namespace gft

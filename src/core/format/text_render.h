@@ -5,6 +5,7 @@
 
 #include "format/font_model.h"
 #include "format/format_result.h"
+#include "format/ink_bitmap.h"
 #include "format/raster.h"
 
 namespace gft {
@@ -22,5 +23,9 @@ using TextRender = FormatResult<GrayImage>;
 // glyphs' widths times scale wide (0 when nothing is drawn) and the font
 // height times scale high.
 TextRender RenderText(const Font& font, std::string_view utf8, int scale);
+
+// The same line at scale 1 as 1-bit rows, drawn from the font (which must
+// outlive them) as they are asked for.
+FormatResult<InkRows> TextRows(const Font& font, std::string_view utf8);
 
 }  // namespace gft

@@ -35,17 +35,46 @@ class FileDescriptor {
     int fd_;
 };
 
-void WriteAll(int fd, const Bytes& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw AppError::FromErrno(errno, "WriteByteArray");
-        }
-        done += static_cast<std::size_t>(n);
+// Writes into a file descriptor through a buffer. The first failure is kept
+// and ends the writing; Finish reports it. No exception leaves Write, so a
+// producer written in C (libpng) is never unwound.
+class DescriptorSink : public ByteSink {
+  public:
+    using ByteSink::Write;
+    explicit DescriptorSink(int fd) : fd_(fd) { buffer_.reserve(kBufferSize); }
+    void Write(std::span<const std::uint8_t> bytes) override {
+        if (error_ != 0) return;
+        if (buffer_.size() + bytes.size() > kBufferSize) Flush();
+        if (bytes.size() >= kBufferSize)
+            WriteOut(bytes);
+        else
+            buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
     }
-}
+    void Finish() {
+        Flush();
+        if (error_ != 0) throw AppError::FromErrno(error_, "WriteByteArray");
+    }
+
+  private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+    void Flush() {
+        WriteOut(buffer_);
+        buffer_.clear();
+    }
+    void WriteOut(std::span<const std::uint8_t> bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size() && error_ == 0) {
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n >= 0)
+                done += static_cast<std::size_t>(n);
+            else if (errno != EINTR)
+                error_ = errno;
+        }
+    }
+    int fd_;
+    int error_ = 0;
+    Bytes buffer_;
+};
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of(kPathSeparator);
@@ -81,9 +110,17 @@ void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
-void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
+void WriteByteArray(const std::string& path, const Bytes& bytes) {
+    WriteStreamed(path, [&bytes](ByteSink& sink) { sink.Write(bytes); });
+}
+
+void WriteStreamed(const std::string& givenPath, const std::function<void(ByteSink&)>& produce) {
     const SaveTarget target = InspectSaveTarget(LinkTarget(givenPath));
-    if (target.exists && target.info.st_nlink > 1) return WriteInPlace(target, bytes);
+    if (target.exists && target.info.st_nlink > 1) {
+        BytesSink whole;
+        produce(whole);
+        return WriteInPlace(target, whole.bytes);
+    }
     const std::string& path = target.path;
     RemoveStaleTemporaryFiles(FolderOf(path));
     std::string tempName = FolderOf(path) + "/.gft-write-XXXXXX";
@@ -93,7 +130,9 @@ void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
     if (fd.get() < 0) throw AppError::FromErrno(errno, "WriteByteArray");
     tempName = pattern.data();
     try {
-        WriteAll(fd.get(), bytes);
+        DescriptorSink sink(fd.get());
+        produce(sink);
+        sink.Finish();
         KeepOwnerAndMode(fd.get(), target);
         if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");

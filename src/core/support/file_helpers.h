@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "support/byte_sink.h"
 #include "support/bytes.h"
 
 namespace gft {
@@ -25,6 +27,11 @@ void DeleteFile(const std::string& path);
 // may not write, is refused; one with several hard links is rewritten in place
 // (see WriteInPlace). Throws AppError (errno, "WriteByteArray").
 void WriteByteArray(const std::string& path, const Bytes& bytes);
+
+// The same, with the content written into the sink by `produce`, a piece at
+// a time, and streamed to the file; a failed write stops the file and throws
+// after `produce` returns.
+void WriteStreamed(const std::string& path, const std::function<void(ByteSink&)>& produce);
 
 // Reads at most maxBytes from the start of a file. Throws AppError on failure,
 // and at once for anything but a regular file (a FIFO, a device, a folder).

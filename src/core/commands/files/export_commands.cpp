@@ -1,5 +1,6 @@
 #include "commands/files/export_commands.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,20 @@ namespace {
 
 constexpr const char* kWidthsExtension = ".widths";
 
-// One file an export writes.
+// Why an export's content could not be made while it was being written.
+struct ExportFailed {
+    std::string message;
+};
+
+// One file an export writes, its content made as it is streamed to the file.
 struct OutputFile {
     std::string path;
-    Bytes bytes;
+    std::function<void(ByteSink&)> write;
 };
+
+OutputFile FileOf(std::string path, Bytes bytes) {
+    return {std::move(path), [bytes = std::move(bytes)](ByteSink& sink) { sink.Write(bytes); }};
+}
 
 // What an export makes of the font: the files, or why there are none, and
 // what its log says besides the success line.
@@ -48,29 +58,40 @@ ExportPlan Planned(std::string what, std::string path, FormatResult<Bytes> encod
     if (!encoded.ok())
         plan.error = std::move(encoded.error);
     else
-        plan.files.push_back({std::move(path), std::move(encoded.value)});
+        plan.files.push_back(FileOf(std::move(path), std::move(encoded.value)));
     return plan;
 }
 
+// A file whose content is a picture of the font, drawn row by row as it is
+// written.
+OutputFile PictureFile(std::string path, const Font& font,
+                       std::string (*write)(const InkRows&, ByteSink&)) {
+    return {std::move(path), [&font, write](ByteSink& sink) {
+                if (std::string error = write(GlyphSheetRows(font), sink); !error.empty())
+                    throw ExportFailed{std::move(error)};
+            }};
+}
+
 ExportPlan PlanBitmap(const Session& session, const std::string& path) {
-    const Font& font = session.font;
     const std::string widths = WithExtension(path, kWidthsExtension);
     ExportPlan plan;
     if (widths == path) {
         plan.error = "The picture cannot be named like its width table (" + path + ")";
         return plan;
     }
-    plan = Planned("bitmap and width table", path, EncodePng(DrawGlyphSheet(font)));
-    const std::string table = WidthTable(font);
-    plan.files.push_back({widths, Bytes(table.begin(), table.end())});
+    plan.what = "bitmap and width table";
+    plan.files.push_back(PictureFile(path, session.font, WritePng));
+    plan.files.push_back(FileOf(widths, BytesOf(WidthTable(session.font))));
     return plan;
 }
 
 ExportPlan PlanGrid(const Session& session, const std::string& path) {
     const SheetGeometry cell = SheetGeometryOf(session.font);
-    return Planned("grid bitmap (cells " + std::to_string(cell.cellWidth) + " x " +
-                       std::to_string(cell.cellHeight) + ")",
-                   path, EncodeBmp1Bit(DrawGlyphSheet(session.font)));
+    ExportPlan plan;
+    plan.what = "grid bitmap (cells " + std::to_string(cell.cellWidth) + " x " +
+                std::to_string(cell.cellHeight) + ")";
+    plan.files.push_back(PictureFile(path, session.font, WriteBmp1Bit));
+    return plan;
 }
 
 ExportPlan PlanEightBit(std::string what, const std::string& path, EightBitExport exported) {
@@ -97,9 +118,14 @@ std::string FileNameOf(const std::string& path) {
 }
 
 ExportPlan PlanHtml(const Session& session, const std::string& path) {
-    const std::string page = HtmlSpecimen(session.font, FileNameOf(session.FilePaths[kModeLoad]));
-    return Planned("html page", path,
-                   FormatResult<Bytes>::Success(Bytes(page.begin(), page.end())));
+    ExportPlan plan;
+    plan.what = "html page";
+    plan.files.push_back({path, [&session](ByteSink& sink) {
+                              const std::string name = FileNameOf(session.FilePaths[kModeLoad]);
+                              if (!WriteHtmlPage(session.font, name, sink))
+                                  throw ExportFailed{"A picture of the page could not be made"};
+                          }});
+    return plan;
 }
 
 ExportPlan PlanSelections(const Session& session, const std::string& path) {
@@ -137,10 +163,14 @@ void WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan
     BusyPointer busy(session.view);
     try {
         for (const OutputFile& file : plan.files)
-            WriteByteArray(file.path, file.bytes);
+            WriteStreamed(file.path, file.write);
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
         session.Log(AppError(error.number(), kind.operation, error.description()).LogEntry());
+        return;
+    } catch (const ExportFailed& failed) {
+        RestoreStartFolder(session.StartFolder);
+        session.Log(failed.message);
         return;
     }
     RestoreStartFolder(session.StartFolder);
