@@ -3,8 +3,8 @@
 // the picture (PNG or BMP). A picture that cannot be read is replaced by a
 // blank sheet, so that the width table is read whatever the picture.
 // Whatever comes in, a picture read is within the limits and survives the
-// encoders, and imported glyphs are sound and come back the same through an
-// export and a second import.
+// encoders, its ink read directly is the ink of its grey, and imported glyphs are sound and come
+// back the same through an export and a second import.
 #include <algorithm>
 #include <string_view>
 
@@ -40,7 +40,7 @@ void CheckPicture(const GrayImage& image) {
     Require(onePng.ok() && DecodePng(onePng.value).value == inked, "a 1-bit PNG changed the ink");
 }
 
-void CheckGlyphs(const SheetImport& read, const GrayImage& sheet) {
+void CheckGlyphs(const SheetImport& read, const InkBitmap& sheet) {
     const int cellWidth = sheet.width / 16;
     Require(read.height == sheet.height / 16, "the height is not the cell height");
     for (const CharInfo& glyph : read.chars) {
@@ -70,14 +70,14 @@ void CheckRoundTrip(const SheetImport& read) {
     font.Chars = read.chars;
     for (const CharInfo& glyph : read.chars)
         font.MaxWidth = std::max(font.MaxWidth, glyph.Width);
-    const SheetImport again = ReadGlyphSheet(ToGray(DrawGlyphSheet(font)), WidthTable(font));
+    const SheetImport again = ReadGlyphSheet(DrawGlyphSheet(font), WidthTable(font));
     Require(again.ok() && again.notes.empty(), "an exported sheet was not imported cleanly");
     Require(again.height == read.height && again.chars == read.chars,
             "export and import changed the glyphs");
 }
 
-GrayImage BlankSheet() {
-    return GrayImage(16 * 5, 16 * 4, 255);
+InkBitmap BlankSheet() {
+    return InkBitmap(16 * 5, 16 * 4);
 }
 
 }  // namespace
@@ -90,10 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const FormatResult<GrayImage> picture = DecodeImage(file);
     if (picture.ok()) CheckPicture(picture.value);
-    const GrayImage sheet = picture.ok() ? picture.value : BlankSheet();
+    const FormatResult<InkBitmap> ink = DecodeInkImage(file);
+    Require(ink.ok() == picture.ok(), "the ink of a picture read differently from its grey");
+    if (ink.ok() && picture.value.pixels.size() <= kRoundTripPixels)
+        Require(ink.value == InkOf(picture.value), "the ink read is not the grey's ink");
+    const InkBitmap sheet = ink.ok() ? ink.value : BlankSheet();
     const SheetImport read = ReadGlyphSheet(sheet, table);
     if (!read.ok()) return 0;
     CheckGlyphs(read, sheet);
-    if (sheet.pixels.size() <= kRoundTripPixels) CheckRoundTrip(read);
+    if (sheet.bits.size() * 8 <= kRoundTripPixels) CheckRoundTrip(read);
     return 0;
 }

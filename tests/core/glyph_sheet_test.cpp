@@ -11,6 +11,7 @@
 #include "format/eight_bit_font.h"
 #include "format/glyph_sheet.h"
 #include "format/html_page.h"
+#include "format/image_file.h"
 #include "format/png_codec.h"
 #include "test_support.h"
 
@@ -75,7 +76,7 @@ TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
     const InkBitmap sheet = DrawGlyphSheet(font);
     const std::string table = WidthTable(font);
     for (const Bytes& file : {EncodePng(sheet).value, EncodeBmp1Bit(sheet).value}) {
-        const auto image = LooksLikePng(file) ? DecodePng(file) : DecodeBmp(file);
+        const auto image = DecodeInkImage(file);
         ASSERT_TRUE(image.ok()) << image.error;
         const SheetImport back = ReadGlyphSheet(image.value, table);
         ASSERT_TRUE(back.ok()) << back.error;
@@ -87,7 +88,7 @@ TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
 }
 
 TEST(GlyphSheet, WidthTableJunkIsSkippedByLineAndWideGlyphsAreCut) {
-    const GrayImage sheet(16 * 4, 16 * 3, 0);  // all ink
+    const InkBitmap sheet = InkOf(GrayImage(16 * 4, 16 * 3, 0));  // all ink
     const SheetImport read = ReadGlyphSheet(
         sheet, "65 2\r\n\nA 3\n66 9\n67\n65 1\n300 1\n 68\t4 \n69 -1\n70 3 x\n71 99999999999\n");
     ASSERT_TRUE(read.ok()) << read.error;
@@ -108,13 +109,13 @@ TEST(GlyphSheet, WidthTableJunkIsSkippedByLineAndWideGlyphsAreCut) {
 
 TEST(GlyphSheet, RefusesSheetsThatAreNot16By16CellsAndEmptyTables) {
     const char* cells = "Image size must be 16 x 16 equal cells";
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(16 * 5 + 1, 16 * 2), "0 1\n").error, cells);
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(16 * 5, 16 * 2 - 1), "0 1\n").error, cells);
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(8, 16), "0 1\n").error, cells);
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(16, 16 * 256), "0 1\n").error,
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(16 * 5 + 1, 16 * 2), "0 1\n").error, cells);
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(16 * 5, 16 * 2 - 1), "0 1\n").error, cells);
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(8, 16), "0 1\n").error, cells);
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(16, 16 * 256), "0 1\n").error,
               "Cells are 256 pixels high; a font is at most 255");
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(16, 16), " \r\n\n").error, "Width table is empty");
-    EXPECT_EQ(ReadGlyphSheet(GrayImage(16, 16), "x\n").error,
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(16, 16), " \r\n\n").error, "Width table is empty");
+    EXPECT_EQ(ReadGlyphSheet(InkBitmap(16, 16), "x\n").error,
               "Width table has no line \"CODE WIDTH\"");
 }
 

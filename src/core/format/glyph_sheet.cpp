@@ -20,42 +20,16 @@ int CellTop(int code, int cellHeight) {
     return code / kSheetColumns * cellHeight;
 }
 
-// Packs 8 pixels of a grey row into a glyph byte, ink (below half, so the
-// top bit clear) as set bits, the leftmost pixel in the high bit.
-std::uint8_t PackInk8(const std::uint8_t* pixels) {
-    std::uint64_t row = 0;
-    for (int k = 0; k < 8; ++k)
-        row |= std::uint64_t{pixels[k]} << (8 * k);
-    const std::uint64_t ink = (~row & 0x8080808080808080u) >> 7;  // 1 in each inked byte
-    return static_cast<std::uint8_t>((ink * 0x8040201008040201u) >> 56);
-}
-
-std::uint8_t PackInk(const std::uint8_t* pixels, int count) {
-    if (count == 8) return PackInk8(pixels);
-    unsigned byte = 0;
-    for (int k = 0; k < count; ++k)
-        byte |= static_cast<unsigned>(pixels[k] < 128) << (7 - k);
-    return static_cast<std::uint8_t>(byte);
-}
-
-const std::uint8_t* PixelsFrom(const GrayImage& image, int x, int y) {
-    return image.pixels.data() +
-           static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-           static_cast<std::size_t>(x);
-}
-
-CharInfo ReadGlyph(const GrayImage& sheet, int left, int top, int height, int width) {
+CharInfo ReadGlyph(const InkBitmap& sheet, int left, int top, int height, int width) {
     CharInfo glyph;
     glyph.Present = true;
     glyph.Width = static_cast<std::uint8_t>(width);
     const int stride = glyph.BytesPerRow();
     glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = PixelsFrom(sheet, left, top + y);
-        std::uint8_t* out = &glyph.Pixels[static_cast<std::size_t>(y * stride)];
-        for (int x = 0; x < width; x += 8)
-            out[x / 8] = PackInk(row + x, std::min(8, width - x));
-    }
+    if (width == 0) return glyph;
+    for (int y = 0; y < height; ++y)
+        CopyBits(&glyph.Pixels[static_cast<std::size_t>(y * stride)], sheet.Row(top + y),
+                 sheet.stride, static_cast<std::size_t>(left), width);
     return glyph;
 }
 
@@ -94,7 +68,7 @@ std::optional<WidthLine> ParseWidthLine(std::string_view line) {
 }
 
 // Why a sheet and its table cannot be imported at all; empty when they can.
-std::string RefusedSheet(const GrayImage& sheet, std::string_view widthTable) {
+std::string RefusedSheet(const InkBitmap& sheet, std::string_view widthTable) {
     const int cellHeight = sheet.height / kSheetRows;
     if (sheet.width < kSheetColumns || sheet.height < kSheetRows ||
         sheet.width % kSheetColumns != 0 || sheet.height % kSheetRows != 0)
@@ -167,7 +141,7 @@ std::string WidthTable(const Font& font) {
     return table;
 }
 
-SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable) {
+SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable) {
     SheetImport result;
     result.error = RefusedSheet(sheet, widthTable);
     if (!result.ok()) return result;

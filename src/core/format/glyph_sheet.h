@@ -45,9 +45,9 @@ struct SheetImport {
 };
 
 // The glyph set a sheet and its width table describe. A code with a line is
-// present with that width (cut to the cell width) and the ink (luminance
-// below half) of its cell inside that width; bits beyond the width are 0. A code without a line is
+// present with that width (cut to the cell width) and the ink of its cell
+// inside that width; bits beyond the width are 0. A code without a line is
 // absent. The height is the cell height.
-SheetImport ReadGlyphSheet(const GrayImage& sheet, std::string_view widthTable);
+SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable);
 
 }  // namespace gft

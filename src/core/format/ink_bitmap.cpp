@@ -72,4 +72,18 @@ void OrBits(std::uint8_t* row, std::size_t at, const std::uint8_t* source, int b
         out[whole + 1] |= static_cast<std::uint8_t>(spill);
 }
 
+void CopyBits(std::uint8_t* out, const std::uint8_t* row, std::size_t rowBytes, std::size_t at,
+              int bitCount) {
+    const std::uint8_t* in = row + at / 8;
+    const std::size_t left = rowBytes - at / 8;  // bytes of the row from `in` on
+    const int shift = static_cast<int>(at % 8);
+    const int bytes = (bitCount + 7) / 8;
+    for (int i = 0; i < bytes; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const unsigned next = index + 1 < left ? in[index + 1] : 0;
+        out[i] = static_cast<std::uint8_t>(in[index] << shift | next >> (8 - shift));
+    }
+    if (const int used = bitCount % 8) out[bytes - 1] &= static_cast<std::uint8_t>(0xFF00u >> used);
+}
+
 }  // namespace gft

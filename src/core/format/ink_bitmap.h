@@ -57,4 +57,10 @@ InkBitmap InkOf(const GrayImage& image);
 // are left out.
 void OrBits(std::uint8_t* row, std::size_t at, const std::uint8_t* source, int bitCount);
 
+// The inverse: bitCount bits of a row of rowBytes bytes from bit `at` on,
+// written from the high bit of out[0]; the bits of the last byte past
+// bitCount are clear. The bits must lie inside the row.
+void CopyBits(std::uint8_t* out, const std::uint8_t* row, std::size_t rowBytes, std::size_t at,
+              int bitCount);
+
 }  // namespace gft

@@ -57,19 +57,27 @@ struct ReadHandles {
 };
 
 // Reads the header and asks libpng for 8-bit grey, or 8-bit RGBA when the
-// picture has colour or transparency. Returns false on a libpng error.
-bool ReadHeader(png_structp png, png_infop info) {
+// picture has colour or transparency; or, when `keepInk` and the picture is
+// black and white already (1-bit grey, nothing transparent), for its bits as
+// stored, inverted so that ink is 1. Returns false on a libpng error.
+bool ReadHeader(png_structp png, png_infop info, bool keepInk, bool& inkBits) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_info(png, info);
     const png_byte colourType = png_get_color_type(png, info);
     const bool alpha =
         (colourType & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
     const bool colour = colourType & PNG_COLOR_MASK_COLOR;
-    png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
-    png_set_strip_16(png);
-    if (colour || alpha) {
-        png_set_gray_to_rgb(png);
-        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    inkBits =
+        keepInk && colourType == PNG_COLOR_TYPE_GRAY && !alpha && png_get_bit_depth(png, info) == 1;
+    if (inkBits) {
+        png_set_invert_mono(png);
+    } else {
+        png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
+        png_set_strip_16(png);
+        if (colour || alpha) {
+            png_set_gray_to_rgb(png);
+            png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+        }
     }
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
@@ -326,41 +334,83 @@ bool LooksLikePng(std::span<const std::uint8_t> bytes) {
     return bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0;
 }
 
+namespace {
+
+// A PNG file opened and its header read, ready for its rows.
+struct OpenedPng {
+    PngContext context;
+    ReadHandles handles;
+    int width = 0;
+    int height = 0;
+    bool inkBits = false;  // the rows are 1-bit ink, not luminance
+
+    // An empty string, or why the picture cannot be read.
+    std::string Open(std::span<const std::uint8_t> bytes, bool keepInk) {
+        if (!LooksLikePng(bytes)) return "Not a PNG image";
+        context.input = bytes.data();
+        context.size = bytes.size();
+        handles.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
+        if (!handles.png) return "Out of memory";
+        handles.info = png_create_info_struct(handles.png);
+        if (!handles.info) return "Out of memory";
+        png_set_read_fn(handles.png, &context, ReadBytes);
+        png_set_user_limits(handles.png, kMaxImageSide, kMaxImageSide);
+        png_set_chunk_malloc_max(handles.png, 8u << 20);
+        if (!ReadHeader(handles.png, handles.info, keepInk, inkBits)) return Damaged(context);
+        const auto w = static_cast<std::int64_t>(png_get_image_width(handles.png, handles.info));
+        const auto h = static_cast<std::int64_t>(png_get_image_height(handles.png, handles.info));
+        if (std::string refused = CheckImageSize(w, h); !refused.empty()) return refused;
+        width = static_cast<int>(w);
+        height = static_cast<int>(h);
+        return {};
+    }
+
+    // Reads every row into a buffer of `stride` bytes a row.
+    std::string ReadInto(std::uint8_t* pixels, std::size_t stride) {
+        if (png_get_rowbytes(handles.png, handles.info) != stride)
+            return "PNG image is damaged: unexpected row size";
+        auto rows = RowPointers(pixels, stride, height);
+        return ReadRows(handles.png, rows) ? std::string() : Damaged(context);
+    }
+};
+
+}  // namespace
+
 FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes) {
     using Result = FormatResult<GrayImage>;
-    if (!LooksLikePng(bytes)) return Result::Failure("Not a PNG image");
-    PngContext context;
-    context.input = bytes.data();
-    context.size = bytes.size();
-    ReadHandles handles;
-    handles.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
-    if (!handles.png) return Result::Failure("Out of memory");
-    handles.info = png_create_info_struct(handles.png);
-    if (!handles.info) return Result::Failure("Out of memory");
-    png_set_read_fn(handles.png, &context, ReadBytes);
-    png_set_user_limits(handles.png, kMaxImageSide, kMaxImageSide);
-    png_set_chunk_malloc_max(handles.png, 8u << 20);
-    if (!ReadHeader(handles.png, handles.info)) return Result::Failure(Damaged(context));
-
-    const auto width = static_cast<std::int64_t>(png_get_image_width(handles.png, handles.info));
-    const auto height = static_cast<std::int64_t>(png_get_image_height(handles.png, handles.info));
-    if (std::string refused = CheckImageSize(width, height); !refused.empty())
-        return Result::Failure(refused);
-    GrayImage image(static_cast<int>(width), static_cast<int>(height));
-    const int channels = png_get_channels(handles.png, handles.info);
-    const std::size_t stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
-    if (png_get_rowbytes(handles.png, handles.info) != stride)
-        return Result::Failure("PNG image is damaged: unexpected row size");
+    OpenedPng png;
+    if (std::string error = png.Open(bytes, false); !error.empty()) return Result::Failure(error);
+    GrayImage image(png.width, png.height);
+    const int channels = png_get_channels(png.handles.png, png.handles.info);
+    const std::size_t stride =
+        static_cast<std::size_t>(png.width) * static_cast<std::size_t>(channels);
     if (channels == 1) {
-        auto rows = RowPointers(image.pixels.data(), stride, image.height);
-        if (!ReadRows(handles.png, rows)) return Result::Failure(Damaged(context));
-        return Result::Success(std::move(image));
+        std::string error = png.ReadInto(image.pixels.data(), stride);
+        return error.empty() ? Result::Success(std::move(image)) : Result::Failure(error);
     }
-    Bytes rgba(stride * static_cast<std::size_t>(height));
-    auto rows = RowPointers(rgba.data(), stride, image.height);
-    if (!ReadRows(handles.png, rows)) return Result::Failure(Damaged(context));
+    Bytes rgba(stride * static_cast<std::size_t>(png.height));
+    if (std::string error = png.ReadInto(rgba.data(), stride); !error.empty())
+        return Result::Failure(error);
     RgbaToGrey(rgba, image);
     return Result::Success(std::move(image));
+}
+
+FormatResult<InkBitmap> DecodePngInk(std::span<const std::uint8_t> bytes) {
+    using Result = FormatResult<InkBitmap>;
+    OpenedPng png;
+    if (std::string error = png.Open(bytes, true); !error.empty()) return Result::Failure(error);
+    if (!png.inkBits) {
+        FormatResult<GrayImage> grey = DecodePng(bytes);
+        return grey.ok() ? Result::Success(InkOf(grey.value)) : Result::Failure(grey.error);
+    }
+    InkBitmap bitmap(png.width, png.height);
+    if (std::string error = png.ReadInto(bitmap.bits.data(), bitmap.stride); !error.empty())
+        return Result::Failure(error);
+    // The padding bits of each row were inverted with the rest: paper again.
+    if (const int used = png.width % 8)
+        for (int y = 0; y < png.height; ++y)
+            bitmap.Row(y)[bitmap.stride - 1] &= static_cast<std::uint8_t>(0xFF00u >> used);
+    return Result::Success(std::move(bitmap));
 }
 
 FormatResult<Bytes> EncodePng(const GrayImage& image) {

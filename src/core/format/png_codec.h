@@ -25,6 +25,9 @@ std::string WritePng(const InkRows& picture, ByteSink& sink);
 // interlaced) as luminance, transparent parts laid over white. Refuses a
 // picture larger than the image limits before it allocates the pixels.
 FormatResult<GrayImage> DecodePng(std::span<const std::uint8_t> bytes);
+// The same picture's ink (luminance below half); a 1-bit grey picture is
+// read as its bits, without a byte a pixel on the way.
+FormatResult<InkBitmap> DecodePngInk(std::span<const std::uint8_t> bytes);
 
 // True when the bytes start with the PNG signature.
 bool LooksLikePng(std::span<const std::uint8_t> bytes);

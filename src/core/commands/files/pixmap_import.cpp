@@ -69,7 +69,7 @@ bool ImportPixmapFile(Session& session, const std::string& path) {
     try {
         const auto picture = ReadWhole(session, path, "Pixelmap", kMaxImageFileBytes);
         if (!picture) return false;
-        const auto decoded = DecodeImage(*picture);
+        const auto decoded = DecodeInkImage(*picture);
         if (!decoded.ok()) {
             session.Log(decoded.error + ": " + path);
             return false;
