@@ -9,17 +9,12 @@
 . "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
 program=$1 runner=$2 sample=$3
-if ! command -v xclip >/dev/null; then
-  echo "skipped: xclip is not installed"
-  exit 77
-fi
+need xclip
 cp "$sample" "$private/a.fnt"
 printf '%s\n' "new 20" "save $private/b.fnt" | "$runner" run >/dev/null
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$private"' EXIT
 # Starts the editor on FONT and sets VAR to its main window's id.
 open_window() {  # VAR FONT
   "$program" "$2" >/dev/null 2>&1 &

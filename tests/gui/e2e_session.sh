@@ -2,9 +2,9 @@
 # One editing session with the real editor on a real X server (Xvfb), driven
 # only by X input events (xdotool): menu shortcuts, clicks on tiles, menus
 # opened by their titles in the menu bar, the character editor painted with
-# the mouse, the save dialog answered by typing. Fresh account: HOME,
-# XDG_CONFIG_HOME and TMP in a private folder; the font a copy there, opened
-# by a file:// URL as a desktop passes it.
+# the mouse, the save dialog answered by typing. Fresh account (HOME and TMP
+# in a private folder); the font a copy there, opened by a file:// URL as a
+# desktop passes it.
 #
 # Every step is also run by `grindfnt run` (the same commands, from the start
 # up to that step): after each step the window title and the 256 tile bitmaps
@@ -14,6 +14,7 @@
 #
 # Pictures of the main window and the editor at several steps go to SHOTS.
 # Usage: e2e_session.sh PROGRAM RUNNER FONT SHOTS   (exit 77: tools missing)
+xvfb_screen=1024x768x24 . "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
 
 # Tile grid of the main window at its default size: 24-pixel tiles, 4 pixels
@@ -29,11 +30,6 @@ readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y
 # tell the height of an item and of a separator.
 readonly MENUS=(File Tools Edit Height View Settings Log Help)
 readonly MENU_ITEMS=(14 6 18 4 1 7 3 2) MENU_SEPARATORS=(4 3 8 1 0 2 0 1)
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
 
 # ---------------------------------------------------------------- the steps
 # Name, then the runner's commands for it (";" between commands).
@@ -58,66 +54,47 @@ step "save as (Ctrl+W, typed into the dialog)" "save @SAVED@"
 # The cells painted (left button) and erased (right button) on glyph 65.
 readonly PAINT_COL=5 PAINT_ROW=12 ERASE_COL=2 ERASE_ROW=9
 
-# ------------------------------------------------------ outside the X server
+# ---------------------------------------------------------------- the run
 main() {
   local program=$1 runner=$2 font=$3 shots=$4
-  for tool in xvfb-run xdotool xprop import convert timeout cmp; do
-    if ! command -v "$tool" > /dev/null; then
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
-  root=$(mktemp -d)
-  trap 'rm -rf "$root"' EXIT
-  mkdir -p "$root/home" "$root/config" "$root/tmp" "$root/runtime" "$root/my fonts" "$root/expected"
-  chmod 700 "$root/runtime"
-  cp "$font" "$root/my fonts/font.fnt"
-  mkdir -p "$shots"
+  need xprop import convert timeout cmp
+  mkdir -p "$private/my fonts" "$private/expected" "$shots"
+  cp "$font" "$private/my fonts/font.fnt"
   rm -f "$shots"/*.png
   expect_steps "$runner"
-  # A server number of its own, away from the ones other runs take first.
-  xvfb-run -a -n "$((200 + RANDOM % 600))" -s "-screen 0 1024x768x24" \
-    bash "$0" --on-display "$program" "$root" "$shots"
+  session "$program" "$shots"
 }
 
 # The runner's result after each step k: title in expected/k/title, tiles in
 # expected/k/tiles, its output in expected/k/out; the last step saves
 # expected/saved.fnt (and .lok).
 expect_steps() {
-  local runner=$1 script="$root/expected/script" k
-  printf 'load %s\n' "$root/expected/font.fnt" > "$script"
-  cp "$root/my fonts/font.fnt" "$root/expected/font.fnt"
-  mkdir -p "$root/expected/start"
-  "$runner" run <(cat "$script"; echo title) 2>&1 | grep '^Grind FNT Tool v' > "$root/expected/start/title" \
+  local runner=$1 script="$private/expected/script" k
+  printf 'load %s\n' "$private/expected/font.fnt" > "$script"
+  cp "$private/my fonts/font.fnt" "$private/expected/font.fnt"
+  mkdir -p "$private/expected/start"
+  "$runner" run <(cat "$script"; echo title) 2>&1 | grep '^Grind FNT Tool v' > "$private/expected/start/title" \
     || fail "grindfnt run cannot load the font"
   for k in "${!STEP_NAMES[@]}"; do
-    local commands=${STEP_COMMANDS[$k]//@SAVED@/$root/expected/saved.fnt}
+    local commands=${STEP_COMMANDS[$k]//@SAVED@/$private/expected/saved.fnt}
     tr ';' '\n' <<< "$commands" >> "$script"
-    mkdir -p "$root/expected/$k/tiles"
-    { cat "$script"; echo title; echo "dump 65"; } > "$root/expected/$k/script"
-    "$runner" run --tiles "$root/expected/$k/tiles" "$root/expected/$k/script" \
-      > "$root/expected/$k/out" 2>&1 || fail "grindfnt run for step $((k + 1)) failed: $(tail -3 "$root/expected/$k/out")"
-    grep '^Grind FNT Tool v' "$root/expected/$k/out" | tail -1 > "$root/expected/$k/title"
+    mkdir -p "$private/expected/$k/tiles"
+    { cat "$script"; echo title; echo "dump 65"; } > "$private/expected/$k/script"
+    "$runner" run --tiles "$private/expected/$k/tiles" "$private/expected/$k/script" \
+      > "$private/expected/$k/out" 2>&1 || fail "grindfnt run for step $((k + 1)) failed: $(tail -3 "$private/expected/$k/out")"
+    grep '^Grind FNT Tool v' "$private/expected/$k/out" | tail -1 > "$private/expected/$k/title"
   done
-  [ -s "$root/expected/saved.fnt" ] || fail "the runner saved no font"
+  [ -s "$private/expected/saved.fnt" ] || fail "the runner saved no font"
 }
 
-# ---------------------------------------------------------- on the X server
-on_display() {
-  local program=$1 shots=$3
-  root=$2
-  export QT_QPA_PLATFORM=xcb HOME="$root/home" XDG_CONFIG_HOME="$root/config" TMP="$root/tmp"
-  export XDG_RUNTIME_DIR="$root/runtime"
-  # Qt's own widgets and file dialog, not a desktop's, at one pixel a pixel.
-  unset TEMP TMPDIR APPDATA QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE XDG_CURRENT_DESKTOP DESKTOP_SESSION
-  unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_FONT_DPI
-  SHOTS=$shots
-  local font="$root/my fonts/font.fnt" saved="$root/my fonts/saved.fnt"
-
-  "$program" "file://${font// /%20}" > "$root/program.log" 2>&1 &
+# The editing session on the X server.
+session() {
+  local program=$1 font="$private/my fonts/font.fnt" saved="$private/my fonts/saved.fnt"
+  SHOTS=$2
+  "$program" "file://${font// /%20}" > "$private/program.log" 2>&1 &
   PID=$!
-  trap 'kill "$PID" 2> /dev/null || true' EXIT
-  MAIN=$(wait_window '^Grind FNT Tool v' 60) || fail "start: no main window ($(tail -3 "$root/program.log"))"
+  pids+=("$PID")
+  MAIN=$(wait_for_window '^Grind FNT Tool v' 60) || fail "start: no main window ($(tail -3 "$private/program.log"))"
   window_geometry "$MAIN" || fail "start: no geometry of the main window"
   MAIN_X=$X MAIN_Y=$Y MAIN_W=$W
   MENU_BAR=$((H - CLIENT_HEIGHT))
@@ -126,7 +103,7 @@ on_display() {
     fail "start: window ${W}x$H is not the default size"
   fi
   echo "main window ${W}x$H at $X,$Y: menu bar $MENU_BAR, tiles $TILE pixels"
-  check_title "start" "$(cat "$root/expected/start/title")"
+  check_title "start" "$(cat "$private/expected/start/title")"
   shot 00-loaded "$MAIN"
 
   local k
@@ -147,12 +124,12 @@ on_display() {
   [ -z "$(ls -A "$TMP")" ] || fail "close: working folder left behind: $(ls "$TMP")"
   echo "ok: Esc closed the window; the working folder is gone"
 
-  cmp "$saved" "$root/expected/saved.fnt" || fail "the saved font differs from the runner's"
-  cmp "${saved%.fnt}.lok" "$root/expected/saved.lok" || fail "the selection table differs from the runner's"
+  cmp "$saved" "$private/expected/saved.fnt" || fail "the saved font differs from the runner's"
+  cmp "${saved%.fnt}.lok" "$private/expected/saved.lok" || fail "the selection table differs from the runner's"
   echo "ok: saved.fnt and saved.lok equal the runner's byte for byte"
-  expected_settings "$font" "$saved" > "$root/expected/Settings.ini"
-  cmp "$XDG_CONFIG_HOME/Grind FNT Tool/Settings.ini" "$root/expected/Settings.ini" \
-    || { diff "$root/expected/Settings.ini" "$XDG_CONFIG_HOME/Grind FNT Tool/Settings.ini" || true
+  expected_settings "$font" "$saved" > "$private/expected/Settings.ini"
+  cmp "$settings_folder/Settings.ini" "$private/expected/Settings.ini" \
+    || { diff "$private/expected/Settings.ini" "$settings_folder/Settings.ini" || true
          fail "Settings.ini differs (above: expected, then written)"; }
   echo "ok: Settings.ini as expected"
 }
@@ -204,7 +181,7 @@ gui_step_9() {
 gui_step_10() {
   click_tile 65 2
   local editor
-  editor=$(wait_window '^Chr Editor' 30) || fail "editor: no window after a middle click on tile 65"
+  editor=$(wait_for_window '^Chr Editor' 30) || fail "editor: no window after a middle click on tile 65"
   sleep 0.5
   shot 11-editor-opened "$editor"
   editor_cells "$editor" 10
@@ -214,7 +191,7 @@ gui_step_10() {
   xdotool mousemove --window "$editor" "$APPLY_X" "$APPLY_Y" click 1
   sleep 0.5
   local caption
-  caption=$(grep '^Chr Editor' "$root/expected/10/out" | tail -1)
+  caption=$(grep '^Chr Editor' "$private/expected/10/out" | tail -1)
   [ "$(xdotool getwindowname "$editor")" = "$caption" ] \
     || fail "editor: caption '$(xdotool getwindowname "$editor")', expected '$caption'"
   # Esc hides the editor; F4 on the main window shows it again, on the
@@ -223,7 +200,7 @@ gui_step_10() {
   xdotool key --clearmodifiers Escape
   wait_gone '^Chr Editor' || fail "editor: Esc did not hide it"
   press F4
-  editor=$(wait_window '^Chr Editor' 30) || fail "editor: F4 did not show it again"
+  editor=$(wait_for_window '^Chr Editor' 30) || fail "editor: F4 did not show it again"
   sleep 0.5
   shot 11-editor-after-F4 "$editor"
   focus "$editor"
@@ -232,8 +209,8 @@ gui_step_10() {
 }
 gui_step_11() {
   press ctrl+w
-  local dialog target="$root/my fonts/saved.fnt"
-  dialog=$(wait_window '^Save as Grindlemoor FNT' 30) || fail "save: no dialog after Ctrl+W"
+  local dialog target="$private/my fonts/saved.fnt"
+  dialog=$(wait_for_window '^Save as Grindlemoor FNT' 30) || fail "save: no dialog after Ctrl+W"
   sleep 0.5
   shot 12-save-dialog "$dialog"
   focus "$dialog"
@@ -249,12 +226,12 @@ gui_step_11() {
 # After step k: the title and the tiles of the runner's session at that step.
 check_step() {
   local k=$1 name="$(($1 + 1)) (${STEP_NAMES[$1]})"
-  check_title "step $name" "$(cat "$root/expected/$k/title")"
+  check_title "step $name" "$(cat "$private/expected/$k/title")"
   local folder differ
   folder=$(find "$TMP" -maxdepth 1 -name 'GFTT*' | head -1)
   [ -n "$folder" ] || fail "step $name: no working folder in $TMP"
-  if ! wait_for 5 same_tiles "$folder" "$root/expected/$k/tiles"; then
-    differ=$(same_tiles "$folder" "$root/expected/$k/tiles" -v || true)
+  if ! wait_for 5 same_tiles "$folder" "$private/expected/$k/tiles"; then
+    differ=$(same_tiles "$folder" "$private/expected/$k/tiles" -v || true)
     fail "step $name: tiles differ from the runner's:$differ"
   fi
 }
@@ -278,22 +255,6 @@ same_tiles() {
 }
 
 # ------------------------------------------------------------ X helpers
-wait_for() {  # SECONDS COMMAND...: until the command succeeds
-  local tries=$(($1 * 10))
-  shift
-  while ! "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-
-wait_window() {  # NAME-REGEX SECONDS: the mapped window of that name
-  local id
-  id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2> /dev/null | head -1) || true
-  [ -n "$id" ] && echo "$id"
-}
-
 wait_gone() {
   wait_for 10 no_window "$1"
 }
@@ -306,15 +267,9 @@ window_geometry() {  # sets X, Y, W, H
   W=$(sed -n 's/^WIDTH=//p' <<< "$geometry") H=$(sed -n 's/^HEIGHT=//p' <<< "$geometry")
 }
 
-focus() {
-  xdotool windowfocus --sync "$1" 2> /dev/null || xdotool windowfocus "$1"
-  sleep 0.2
-}
-
 press() {  # KEY on the main window
-  focus "$MAIN"
-  xdotool key --clearmodifiers "$1"
-  sleep 0.5
+  press_key "$MAIN" "$1"
+  sleep 0.2
 }
 
 click_tile() {  # CODE BUTTON [MODIFIER]
@@ -402,7 +357,7 @@ pick_menu() {
 # columns, 8 a byte).
 editor_cells() {
   local editor=$1 k=$2 dump width rows bytes
-  dump=$(sed -n '/^Character 65 (\$41) width /,$p' "$root/expected/$((k - 1))/out")
+  dump=$(sed -n '/^Character 65 (\$41) width /,$p' "$private/expected/$((k - 1))/out")
   width=$(sed -n '1s/.* width \([0-9]*\),.*/\1/p' <<< "$dump")
   rows=$(($(wc -l <<< "$dump") - 1))
   bytes=$(((width + 7) / 8))
@@ -442,19 +397,11 @@ click_cell() {  # EDITOR COL ROW BUTTON (1-based cell)
 # BOTTOM when given) in SHOTS/NAME.png, its title written above it as there
 # is no window manager to draw a title bar.
 shot() {
-  local name=$1 bottom=${3:-} title
+  local name=$1 bottom=${3:-}
   window_geometry "$2" || return 0
   if [ -n "$bottom" ] && [ "$bottom" -gt $((Y + H)) ]; then H=$((bottom - Y)); fi
-  title=$(xdotool getwindowname "$2")
-  import -window root -crop "${W}x$H+$X+$Y" +repage "$root/shot.png"
-  convert "$root/shot.png" -background white -gravity north -splice 0x24 \
-    -fill black -pointsize 14 -annotate +0+4 "$title" "$SHOTS/$name.png"
+  photograph "$2" "$SHOTS/$name.png" "${W}x$H+$X+$Y"
   echo "screenshot: $SHOTS/$name.png"
 }
 
-if [ "${1:-}" = --on-display ]; then
-  shift
-  on_display "$@"
-else
-  main "$@"
-fi
+main "$@"

@@ -6,15 +6,11 @@
 . "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
 program=$1 font=$2 out=$3
-for tool in import convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+need import convert xprop
 mkdir -p "$(dirname "$out")"
 "$program" "$font" 2>/dev/null &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$private"' EXIT
-window=$(wait_for_window)
-[ -n "$window" ] || { echo "FAIL: no editor window"; exit 1; }
+pids+=("$!")
+window=$(wait_for_window) || fail "no editor window"
 sleep 1
 # Alt+F opens File on its first item; Export is the eleventh; Right opens it.
 press_key "$window" alt+f
@@ -27,8 +23,5 @@ popups=0
 for id in $(xdotool search --onlyvisible --classname '^grindfnttool$' 2>/dev/null); do
   xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && popups=$((popups + 1))
 done
-if [ "$popups" -ne 2 ]; then
-  echo "FAIL: $popups menus open, not File and Export"
-  exit 1
-fi
+[ "$popups" -eq 2 ] || fail "$popups menus open, not File and Export"
 echo "File and Export open"

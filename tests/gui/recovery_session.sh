@@ -15,17 +15,16 @@ printf 'load %s\nheight 0\nsave %s\n' "$sample" "$private/expected.fnt" |
 pid=$!
 window=$(wait_for_window)
 press_key "$window" ctrl+F5  # Top gap Increase (+)
-for _ in $(seq 60); do
-  ls "$settings_folder/Recovery/"*.ini >/dev/null 2>&1 && break
-  sleep 0.1
-done
+copied() { ls "$settings_folder/Recovery/"*.ini >/dev/null 2>&1; }
+wait_for 6 copied || true
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true
-ls "$settings_folder/Recovery/"*.ini >/dev/null || { echo "FAIL: no recovery copy"; exit 1; }
-cmp -s "$font" "$sample" || { echo "FAIL: the font changed without a save"; exit 1; }
+copied || fail "no recovery copy"
+cmp -s "$font" "$sample" || fail "the font changed without a save"
 
 "$program" "$font" 2>/dev/null &
 pid=$!
+pids+=("$pid")
 window=$(wait_for_window)
 # File > "&Recover unsaved changes" (a click on the title, the item's key), then Save FNT.
 # A busy machine may open the menu late: a few tries, each waiting for the
@@ -37,14 +36,11 @@ for _ in 1 2 3 4; do
   xdotool key r
   for _ in $(seq 20); do recovered && break 2; sleep 0.1; done
 done
-recovered || { echo "FAIL: title after recovery: $(xdotool getwindowname "$window")"; exit 1; }
+recovered || fail "title after recovery: $(xdotool getwindowname "$window")"
 press_key "$window" ctrl+s
-for _ in $(seq 50); do
-  cmp -s "$font" "$private/expected.fnt" && break
-  sleep 0.1
-done
+wait_for 5 cmp -s "$font" "$private/expected.fnt" || true
 kill -TERM "$pid"
 wait "$pid" 2>/dev/null || true
-cmp "$font" "$private/expected.fnt" || { echo "FAIL: the recovered font differs"; exit 1; }
-[ -z "$(ls -A "$settings_folder/Recovery")" ] || { echo "FAIL: the copy outlived the save"; exit 1; }
+cmp "$font" "$private/expected.fnt" || fail "the recovered font differs"
+[ -z "$(ls -A "$settings_folder/Recovery")" ] || fail "the copy outlived the save"
 echo "the recovered font equals the edited one byte for byte"

@@ -8,53 +8,28 @@
 #    the working folder GFTT0000 is then gone and Settings.ini holds the sections
 #    Version, Paths, Options, TextPreview in that order with Source = the font path.
 # Usage: shell_e2e.sh PROGRAM RUNNER FONT   (exit 77: tools missing, skipped)
+. "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
-# A real X server: the windows must not go to the offscreen platform of the other tests.
-export QT_QPA_PLATFORM=xcb
 program=$1 runner=$2 font=$3
-for tool in xvfb-run xdotool timeout; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
-
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-mkdir -p "$root/home" "$root/tmp" "$root/my fonts"
-cp "$font" "$root/my fonts/sample.fnt"
+need timeout
+fontpath="$private/my fonts/sample.fnt"
+mkdir "$private/my fonts"
+cp "$font" "$fontpath"
 height=$("$runner" info "$font" | awk '/^height:/ {print $2}')
 width=$("$runner" info "$font" | awk '/^max width:/ {print $3}')
 version=$("$runner" --version | awk '{print $2}')
 
-xvfb-run -a -s "-screen 0 900x600x24" bash -s "$program" "$root" "$height" "$width" "$version" <<'INNER'
-set -euo pipefail
-program=$1 root=$2 height=$3 width=$4 version=$5
-export HOME="$root/home" TMP="$root/tmp"
-unset XDG_CONFIG_HOME APPDATA TEMP TMPDIR
-fail() { echo "FAIL: $*"; exit 1; }
-
-# The window named exactly $1, once it is mapped.
-find_window() {
-  timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1 || true
-}
-press() {  # press KEY on WINDOW
-  xdotool windowfocus --sync "$2" 2>/dev/null || true
-  xdotool key --clearmodifiers "$1"
-}
-
 help_case() {  # ARGUMENT EXPECTED-STATUS
-  local out="$root/help.out" status=0
-  timeout 90 "$program" "$1" > "$out" 2>/dev/null &
+  local out="$private/help.out" status=0
+  timeout 90 "$program" "$1" >"$out" 2>/dev/null &
   local pid=$!
   local box
-  box=$(find_window '^Grind FNT Tool$')
-  [ -n "$box" ] || fail "$1: no help box"
+  box=$(wait_for_window '^Grind FNT Tool$' 60) || fail "$1: no help box"
   # The text is out before the box waits for its answer.
   head -1 "$out" | grep -qx 'Command line parameters:' || fail "$1: help text not printed before the box"
-  grep -q '^Note: if you use multiple parameters from same group last one will be used$' "$out" \
-    || fail "$1: help text incomplete"
-  press Return "$box"
+  grep -q '^Note: if you use multiple parameters from same group last one will be used$' "$out" ||
+    fail "$1: help text incomplete"
+  press_key "$box" Return
   wait "$pid" || status=$?
   [ "$status" -eq "$2" ] || fail "$1: exit status $status, expected $2"
   [ ! -e "$TMP/GFTT0000" ] || fail "$1: working folder left behind"
@@ -64,11 +39,10 @@ help_case() {  # ARGUMENT EXPECTED-STATUS
 help_case --help 0
 help_case -x 2
 
-fontpath="$root/my fonts/sample.fnt"
 "$program" "$fontpath" 2>/dev/null &
 pid=$!
-window=$(find_window '^Grind FNT Tool v')
-[ -n "$window" ] || fail "no main window"
+pids+=("$pid")
+window=$(wait_for_window '^Grind FNT Tool v' 60) || fail "no main window"
 title=$(xdotool getwindowname "$window")
 expected="Grind FNT Tool v$version (FNT loaded, HEIGHT:$height Max WIDTH:$width)"
 [ "$title" = "$expected" ] || fail "title '$title', expected '$expected'"
@@ -76,18 +50,17 @@ echo "ok: title $title"
 [ -d "$TMP/GFTT0000" ] || fail "no working folder while running"
 [ -e "$TMP/GFTT0000/41.BMP" ] || fail "no tile files while running"
 
-press Escape "$window"
+press_key "$window" Escape
 status=0
 timeout 30 tail --pid="$pid" -f /dev/null || fail "Esc did not close the clean window"
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after Esc"
 [ ! -e "$TMP/GFTT0000" ] || fail "working folder left behind"
 
-ini="$HOME/.config/Grind FNT Tool/Settings.ini"
+ini="$settings_folder/Settings.ini"
 [ -f "$ini" ] || fail "no $ini"
 sections=$(grep '^\[' "$ini" | tr -d '\r' | tr '\n' ' ')
 [ "$sections" = "[Version] [Paths] [Options] [TextPreview] " ] || fail "sections: $sections"
 source=$(sed -n 's/^Source=//p' "$ini" | tr -d '\r')
 [ "$source" = "$fontpath" ] || fail "Source=$source, expected $fontpath"
 echo "ok: closed with Esc; working folder gone; Settings.ini: $sections; Source=$source"
-INNER
