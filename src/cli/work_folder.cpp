@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "format/tile_bitmap.h"
+#include "app/work_folder_lock.h"
 #include "support/file_helpers.h"
 
 namespace gft::cli {
@@ -22,21 +22,21 @@ WorkFolder::WorkFolder(const std::string& keepIn) {
         return;
     }
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/grindfnt-XXXXXX";
+    const std::string base = tmp && *tmp ? tmp : "/tmp";
+    RemoveAbandonedWorkingFolders(base);
+    std::string pattern = base + "/grindfnt-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (::mkdtemp(name.data()) == nullptr)
         throw std::runtime_error("cannot make a working folder: " +
                                  std::string(std::strerror(errno)));
     path_ = std::string(name.data()) + "/";
+    LockWorkingFolder(path_);
     remove_ = true;
 }
 
 WorkFolder::~WorkFolder() {
-    if (!remove_) return;
-    for (int code = 0; code < 256; ++code)
-        DeleteFile(path_ + TileFileName(code));
-    ::rmdir(path_.c_str());
+    if (remove_) RemoveWorkingFolder(path_);
 }
 
 std::string ProgramFolder() {

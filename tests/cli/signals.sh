@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # grindfnt ends cleanly on SIGTERM, SIGINT, SIGHUP and SIGQUIT while it waits
 # for its next line: status 128 + the signal's number, its working folder
-# gone, and (with --settings) the unsaved changes kept as a recovery copy.
+# gone, and (with --settings) the unsaved changes kept as a recovery copy;
+# after SIGKILL, the next run removes the folder.
 #   signals.sh GRINDFNT SAMPLE_FNT
 set -euo pipefail
 set -m  # background jobs get SIGINT and SIGQUIT as a terminal would send them
@@ -45,5 +46,30 @@ for sig in TERM INT HUP QUIT; do
   printf 'recover\ntitle\n' | "$grindfnt" run --settings "settings-$sig" | grep -q 'HEIGHT:22' ||
     fail "the second change was not kept"
 done
-[ "$failures" = 0 ] && echo "all four signals end grindfnt cleanly"
+# SIGKILL cannot be caught: the folder stays, and the next run there removes
+# it, but not the folder of a runner still running.
+sig=KILL
+mkdir tmp-KILL
+mkfifo in-KILL in-live
+TMPDIR="$work/tmp-KILL" "$grindfnt" run <in-KILL >/dev/null 2>&1 &
+killed=$!
+exec 3>in-KILL
+TMPDIR="$work/tmp-KILL" "$grindfnt" run <in-live >/dev/null 2>&1 &
+live=$!
+exec 4>in-live
+printf 'load a.fnt\n' >&3
+printf 'load a.fnt\n' >&4
+for _ in $(seq 200); do
+  [ "$(compgen -G "tmp-KILL/grindfnt-*/owner.pid" | wc -l)" = 2 ] && break
+  sleep 0.1
+done
+kill -KILL "$killed"
+wait "$killed" || true
+[ "$(ls tmp-KILL | wc -l)" = 2 ] || fail "expected two working folders: $(ls tmp-KILL)"
+echo status | TMPDIR="$work/tmp-KILL" "$grindfnt" run >/dev/null
+[ "$(ls tmp-KILL | wc -l)" = 1 ] || fail "the killed runner's folder was not removed: $(ls tmp-KILL)"
+exec 3>&- 4>&-
+wait "$live"
+[ -z "$(ls -A tmp-KILL)" ] || fail "left in TMPDIR: $(ls -A tmp-KILL)"
+[ "$failures" = 0 ] && echo "all four signals end grindfnt cleanly; a killed runner's folder goes"
 exit "$failures"

@@ -2,8 +2,10 @@
 
 #include <dirent.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -15,11 +17,24 @@ namespace gft {
 
 namespace {
 
-bool IsWorkingFolderName(const std::string& name) {
-    if (name.size() != 8 || name.compare(0, 4, "GFTT") != 0) return false;
-    for (std::size_t i = 4; i < 8; ++i)
-        if (name[i] < '0' || name[i] > '9') return false;
+bool AllOf(const std::string& text, std::size_t from, int (*isClass)(int)) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (!isClass(static_cast<unsigned char>(text[i]))) return false;
     return true;
+}
+
+// The window's GFTTnnnn, or the runner's grindfnt-XXXXXX (made by mkdtemp).
+bool IsWorkingFolderName(const std::string& name) {
+    if (name.size() == 8 && name.compare(0, 4, "GFTT") == 0) return AllOf(name, 4, std::isdigit);
+    if (name.size() == 15 && name.compare(0, 9, "grindfnt-") == 0)
+        return AllOf(name, 9, std::isalnum);
+    return false;
+}
+
+bool OwnedByMe(const std::string& folder) {
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid();
 }
 
 // The process id in folder's lock file; 0 when there is none.
@@ -65,7 +80,7 @@ void RemoveAbandonedWorkingFolders(const std::string& base) {
         const std::string name = entry->d_name;
         if (!IsWorkingFolderName(name)) continue;
         const std::string folder = JoinPath(base, name);
-        if (FolderExists(folder) && ProcessEnded(LockOwner(folder))) RemoveWorkingFolder(folder);
+        if (OwnedByMe(folder) && ProcessEnded(LockOwner(folder))) RemoveWorkingFolder(folder);
     }
     ::closedir(dir);
 }

@@ -4,9 +4,10 @@
 
 namespace gft {
 
-// A working folder GFTTnnnn holds a lock file with the process id of the
-// window that uses it, so that a later start can tell the folders of ended
-// runs (killed, crashed) from those of windows still open.
+// A working folder (the window's GFTTnnnn, the runner's grindfnt-XXXXXX)
+// holds a lock file with the process id of the program that uses it, so that
+// a later start can tell the folders of ended runs (killed, crashed) from
+// those of programs still running.
 inline constexpr const char* kWorkFolderLockName = "owner.pid";
 
 // Writes this process's id into folder's lock file; a failure is ignored
@@ -17,9 +18,9 @@ void LockWorkingFolder(const std::string& folder);
 // folder and removes it; a file of someone else left in it keeps it.
 void RemoveWorkingFolder(const std::string& folder);
 
-// Removes every base/GFTTnnnn whose lock file names a process that no longer
-// runs. A folder without a lock file is left alone: it may belong to a window
-// that is starting at this moment.
+// Removes every working folder in base, of this user, whose lock file names
+// a process that no longer runs. A folder without a lock file is left alone:
+// it may belong to a program that is starting at this moment.
 void RemoveAbandonedWorkingFolders(const std::string& base);
 
 }  // namespace gft
