@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <new>
+#include <initializer_list>
 #include <vector>
 
 #include "format/image_pixels.h"
@@ -130,18 +130,26 @@ void PutBigEndian(Bytes& out, std::uint32_t value) {
         out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-// Chunks of a PNG file written into a sink, each with its length and CRC.
+// Chunks of a PNG file written into a sink, each with its length and CRC;
+// a chunk's data may come in pieces, which are not copied together.
 class ChunkWriter {
   public:
+    using Pieces = std::initializer_list<std::span<const std::uint8_t>>;
     explicit ChunkWriter(ByteSink& sink) : sink_(sink) {}
-    void Write(const char (&type)[5], std::span<const std::uint8_t> data) {
+    void Write(const char (&type)[5], Pieces data) {
+        std::size_t size = 0;
+        for (const auto& piece : data)
+            size += piece.size();
         Bytes head;
-        PutBigEndian(head, static_cast<std::uint32_t>(data.size()));
+        PutBigEndian(head, static_cast<std::uint32_t>(size));
         head.insert(head.end(), type, type + 4);
-        uLong crc = crc32(0, head.data() + 4, 4);
-        if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());  // null data resets it
         sink_.Write(head);
-        sink_.Write(data);
+        uLong crc = crc32(0, head.data() + 4, 4);
+        for (const auto& piece : data) {
+            if (piece.empty()) continue;  // null data would reset the CRC
+            crc = crc32_z(crc, piece.data(), piece.size());
+            sink_.Write(piece);
+        }
         Bytes tail;
         PutBigEndian(tail, static_cast<std::uint32_t>(crc));
         sink_.Write(tail);
@@ -154,11 +162,7 @@ class ChunkWriter {
 // The image data as a zlib stream of stored blocks, an IDAT chunk each.
 class StoredData {
   public:
-    explicit StoredData(ChunkWriter& chunks) : chunks_(chunks) {
-        block_.reserve(kStoredBlock);
-        const std::uint8_t header[] = {0x78, 0x01};  // deflate, 32 KiB window, no preset
-        chunk_.assign(std::begin(header), std::end(header));
-    }
+    explicit StoredData(ChunkWriter& chunks) : chunks_(chunks) { block_.reserve(kStoredBlock); }
     void Put(std::span<const std::uint8_t> data) {
         adler_ = adler32_z(adler_, data.data(), data.size());
         while (!data.empty()) {
@@ -172,23 +176,25 @@ class StoredData {
 
   private:
     void Emit(bool last) {
+        constexpr std::uint8_t kZlibHeader[] = {0x78, 0x01};  // deflate, 32 KiB window
         const auto size = static_cast<std::uint16_t>(block_.size());
         const auto inverse = static_cast<std::uint16_t>(~size);
         const std::uint8_t header[] = {
             static_cast<std::uint8_t>(last ? 1 : 0), static_cast<std::uint8_t>(size),
             static_cast<std::uint8_t>(size >> 8), static_cast<std::uint8_t>(inverse),
             static_cast<std::uint8_t>(inverse >> 8)};
-        chunk_.insert(chunk_.end(), std::begin(header), std::end(header));
-        chunk_.insert(chunk_.end(), block_.begin(), block_.end());
-        if (last) PutBigEndian(chunk_, static_cast<std::uint32_t>(adler_));
-        chunks_.Write("IDAT", chunk_);
-        chunk_.clear();
+        Bytes checksum;
+        if (last) PutBigEndian(checksum, static_cast<std::uint32_t>(adler_));
+        const std::span<const std::uint8_t> start =
+            first_ ? kZlibHeader : std::span<const std::uint8_t>();
+        chunks_.Write("IDAT", {start, header, block_, checksum});
+        first_ = false;
         block_.clear();
     }
 
     ChunkWriter& chunks_;
     Bytes block_;
-    Bytes chunk_;
+    bool first_ = true;
     uLong adler_ = adler32(0, nullptr, 0);
 };
 
@@ -220,7 +226,7 @@ class DeflatedData {
             const int status = deflate(&stream_, flush);
             if (status == Z_STREAM_ERROR) return ready_ = false;
             const std::size_t made = out_.size() - stream_.avail_out;
-            if (made > 0) chunks_.Write("IDAT", std::span(out_).first(made));
+            if (made > 0) chunks_.Write("IDAT", {std::span(out_).first(made)});
             if (flush == Z_FINISH ? status == Z_STREAM_END : stream_.avail_out != 0) return true;
         }
     }
@@ -297,7 +303,7 @@ std::string Encode(const RowSource& source, ByteSink& sink) {
         return "Image is too large to write";
     sink.Write(kSignature);
     ChunkWriter chunks(sink);
-    chunks.Write("IHDR", HeaderChunk(source));
+    chunks.Write("IHDR", {HeaderChunk(source)});
     if (WorthCompressing(source)) {
         DeflatedData data(chunks);
         PutRows(source, data);
@@ -321,8 +327,6 @@ RowSource RowsOf(int width, int height, int bitDepth, const std::uint8_t* pixels
 
 FormatResult<Bytes> Encoded(const RowSource& source) {
     BytesSink sink;
-    // Stored, the file is the rows with a filter byte each and a little more.
-    sink.bytes.reserve((source.stride + 1) * static_cast<std::size_t>(source.height) / 8 + 1024);
     std::string error = Encode(source, sink);
     if (!error.empty()) return FormatResult<Bytes>::Failure(std::move(error));
     return FormatResult<Bytes>::Success(std::move(sink.bytes));
