@@ -81,11 +81,24 @@ void QtView::TimeChanged(const std::string& caption) {
 
 void QtView::LoadTiles(int first, int last, const std::string& folder) {
     tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
-    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code)
-        parts_.grid->TileAt(code)->SetImage(TilePicture(code));
+    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code) {
+        // A tile already showing these very bytes keeps its picture: a full
+        // refresh mostly rebuilds bitmaps that did not change.
+        const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
+        Bytes& shown = shownTiles_[static_cast<std::size_t>(code)];
+        if (bytes != nullptr && !shown.empty() && shown == *bytes) continue;
+        parts_.grid->TileAt(code)->SetImage(bytes != nullptr ? TileImage(*bytes)
+                                                             : ReadBitmapFile(TileFile(code)));
+        if (bytes != nullptr)
+            shown = *bytes;
+        else
+            shown.clear();
+    }
 }
 
 void QtView::ShowBlankTiles() {
+    for (Bytes& shown : shownTiles_)
+        shown.clear();
     parts_.grid->ShowBlank();
 }
 
@@ -251,11 +264,6 @@ void QtView::ShowTextPreview() {
 void QtView::ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) {
     for (int code = first; code <= last; ++code)
         parts_.grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
-}
-
-QImage QtView::TilePicture(int code) const {
-    const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
-    return bytes != nullptr ? TileImage(*bytes) : ReadBitmapFile(TileFile(code));
 }
 
 }  // namespace gft::ui

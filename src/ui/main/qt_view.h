@@ -107,11 +107,13 @@ class QtView : public View {
 
   private:
     QString TileFile(int code) const;
-    QImage TilePicture(int code) const;
 
     Dialogs& dialogs_;
     WindowParts parts_;
     const TileCache* tiles_ = nullptr;
+    // Per tile the bitmap bytes its picture was made from (empty: a picture
+    // from a file or the blank one).
+    std::array<Bytes, 256> shownTiles_{};
     QString tileFolder_;
     int busyDepth_ = 0;
     bool autoScroll_ = true;
