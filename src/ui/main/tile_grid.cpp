@@ -12,12 +12,7 @@
 namespace gft::ui {
 
 const QImage& BlankTileImage() {
-    static const QImage blank = [] {
-        const Bytes bytes = BlankTileBitmap();
-        QImage image;
-        image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP");
-        return image.convertToFormat(QImage::Format_RGB32);
-    }();
+    static const QImage blank = TileImage(BlankTileBitmap());
     return blank;
 }
 
