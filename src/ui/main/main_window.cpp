@@ -80,10 +80,12 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildWindow() {
     parts_.window = this;
-    parts_.grid = new TileGrid;
-    auto* panel = new CommandPanel(session_, parts_);
-    auto* status = new StatusRow(parts_);
-    setCentralWidget(new MainArea(parts_.grid, panel, status));
+    // Made inside the window, each widget takes the controls' font once as it
+    // is made rather than again when moved into its place.
+    parts_.grid = new TileGrid(this);
+    auto* panel = new CommandPanel(session_, parts_, this);
+    auto* status = new StatusRow(parts_, this);
+    setCentralWidget(new MainArea(parts_.grid, panel, status, this));
     parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
     parts_.preview = new TextPreviewWindow(session_, this);
     // Drop targets of their own, as the window is; eventFilter loads the drop.
