@@ -43,7 +43,7 @@ bool ProcessEnded(long pid) {
 void LockWorkingFolder(const std::string& folder) {
     try {
         WriteByteArray(JoinPath(folder, kWorkFolderLockName),
-                       BytesOf(std::to_string(::getpid()) + "\n"));
+                       BytesOf(std::to_string(::getpid()) + "\n"), Sync::Later);
     } catch (const AppError&) {
     }
 }

@@ -81,7 +81,7 @@ void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
-void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
+void WriteByteArray(const std::string& givenPath, const Bytes& bytes, Sync sync) {
     const SaveTarget target = InspectSaveTarget(LinkTarget(givenPath));
     if (target.exists && target.info.st_nlink > 1) return WriteInPlace(target, bytes);
     const std::string& path = target.path;
@@ -95,7 +95,7 @@ void WriteByteArray(const std::string& givenPath, const Bytes& bytes) {
     try {
         WriteAll(fd.get(), bytes);
         KeepOwnerAndMode(fd.get(), target);
-        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+        if ((sync == Sync::Now && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
         if (::rename(tempName.c_str(), path.c_str()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
