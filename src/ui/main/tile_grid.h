@@ -10,7 +10,7 @@ namespace gft::ui {
 class TileGrid;
 
 // One tile of the grid: an image box that reports mouse presses and moves
-// with its code through its grid's signals (256 connections of its own would
+// with its code through its grid's signals (512 connections of their own would
 // cost the start-up more than they give).
 class Tile : public ImageBox {
     Q_OBJECT
