@@ -69,7 +69,7 @@ struct Fixture {
         glyph.Width = 255;
         glyph.Pixels.assign(static_cast<std::size_t>(32 * kTall), 0x5A);
         session.EditorChar = 65;
-        editor = window->findChild<gft::ui::CharEditorWindow*>(QStringLiteral("frmCharEd"));
+        editor = &window->CharEditor();
         editor->Grid()->installEventFilter(&meter);
         gft::OpenCharEditor(session);
         QCoreApplication::processEvents();

@@ -64,7 +64,7 @@ struct EditorHarness : WindowHarness {
     ui::CellGrid* grid = nullptr;
 
     EditorHarness() {
-        editor = window->findChild<ui::CharEditorWindow*>(QStringLiteral("frmCharEd"));
+        editor = &window->CharEditor();
         grid = editor->Grid();
     }
     // A middle click on a tile opens the editor on its glyph.

@@ -58,7 +58,7 @@ bool ProcessEnded(long pid) {
 void LockWorkingFolder(const std::string& folder) {
     try {
         WriteByteArray(JoinPath(folder, kWorkFolderLockName),
-                       BytesOf(std::to_string(::getpid()) + "\n"));
+                       BytesOf(std::to_string(::getpid()) + "\n"), Sync::Later);
     } catch (const AppError&) {
     }
 }

@@ -48,7 +48,7 @@ int WriteTileFile(const std::string& path, const Bytes& bytes) {
 // Writes the bytes the cache holds for code into its folder; returns the
 // write's errno, or failure when it succeeded.
 int WriteHeldTile(TileCache& cache, int code, int failure) {
-    const int err = WriteTileFile(cache.Folder() + TileFileName(code), *cache.Built(code));
+    const int err = WriteTileFile(cache.Path(code), *cache.Built(code));
     if (err != 0) return err;
     cache.MarkWritten(code);
     return failure;

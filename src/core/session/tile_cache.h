@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "format/tile_bitmap.h"
 #include "support/bytes.h"
 
 namespace gft {
@@ -22,7 +23,7 @@ class TileCache {
     }
     // Built for folder, the file not written yet (or its write failed).
     void Hold(const std::string& folder, int code, Bytes bytes) {
-        if (folder_ != folder) Forget(), folder_ = folder;
+        if (folder_ != folder) Forget(), folder_ = folder, paths_ = {};
         entries_[code] = {true, false, std::move(bytes)};
     }
     void MarkWritten(int code) { entries_[code].written = entries_[code].has; }
@@ -42,6 +43,13 @@ class TileCache {
             entry = {};
     }
     const std::string& Folder() const { return folder_; }
+    // The file of code in the folder; the name is made once a folder, as a
+    // refresh writes all 256 again and again.
+    const std::string& Path(int code) {
+        std::string& path = paths_[code];
+        if (path.empty()) path = folder_ + TileFileName(code);
+        return path;
+    }
 
   private:
     struct Entry {
@@ -51,6 +59,7 @@ class TileCache {
     };
     std::string folder_;
     std::array<Entry, 256> entries_{};
+    std::array<std::string, 256> paths_{};
     bool defer_ = false;
 };
 

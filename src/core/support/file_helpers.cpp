@@ -110,11 +110,13 @@ void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
-void WriteByteArray(const std::string& path, const Bytes& bytes) {
-    WriteStreamed(path, [&bytes](ByteSink& sink) { sink.Write(bytes); });
+void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync) {
+    WriteStreamed(
+        path, [&bytes](ByteSink& sink) { sink.Write(bytes); }, sync);
 }
 
-void WriteStreamed(const std::string& givenPath, const std::function<void(ByteSink&)>& produce) {
+void WriteStreamed(const std::string& givenPath, const std::function<void(ByteSink&)>& produce,
+                   Sync sync) {
     const SaveTarget target = InspectSaveTarget(LinkTarget(givenPath));
     if (target.exists && target.info.st_nlink > 1) {
         BytesSink whole;
@@ -134,7 +136,7 @@ void WriteStreamed(const std::string& givenPath, const std::function<void(ByteSi
         produce(sink);
         sink.Finish();
         KeepOwnerAndMode(fd.get(), target);
-        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+        if ((sync == Sync::Now && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");
         if (::rename(tempName.c_str(), path.c_str()) != 0)
             throw AppError::FromErrno(errno, "WriteByteArray");

@@ -26,12 +26,19 @@ void DeleteFile(const std::string& path);
 // permitted, its owner. A target that is not a regular file, or that this user
 // may not write, is refused; one with several hard links is rewritten in place
 // (see WriteInPlace). Throws AppError (errno, "WriteByteArray").
-void WriteByteArray(const std::string& path, const Bytes& bytes);
+//
+// Sync::Now waits until the new bytes are on the disk before the rename (a
+// font, the settings); Sync::Later leaves that to the system, for a file that
+// means nothing after a crash (the working folder's lock): waiting for the
+// disk can cost many milliseconds when other writes are pending.
+enum class Sync : bool { Later, Now };
+void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync = Sync::Now);
 
 // The same, with the content written into the sink by `produce`, a piece at
 // a time, and streamed to the file; a failed write stops the file and throws
 // after `produce` returns.
-void WriteStreamed(const std::string& path, const std::function<void(ByteSink&)>& produce);
+void WriteStreamed(const std::string& path, const std::function<void(ByteSink&)>& produce,
+                   Sync sync = Sync::Now);
 
 // Reads at most maxBytes from the start of a file. Throws AppError on failure,
 // and at once for anything but a regular file (a FIFO, a device, a folder).

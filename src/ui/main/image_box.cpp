@@ -60,13 +60,18 @@ void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if (framed_) {
-        // The one-pixel black frame as four filled strips: the same pixels
+        // The one-pixel black frame: with a picture inside, the box filled
+        // black and the picture drawn over all but its edge; the same pixels
         // as an outlined rectangle, at a fraction of its cost.
         const QColor black(0, 0, 0);
-        painter.fillRect(area.left(), area.top(), area.width(), 1, black);
-        painter.fillRect(area.left(), area.bottom(), area.width(), 1, black);
-        painter.fillRect(area.left(), area.top(), 1, area.height(), black);
-        painter.fillRect(area.right(), area.top(), 1, area.height(), black);
+        if (image_.isNull()) {
+            painter.fillRect(area.left(), area.top(), area.width(), 1, black);
+            painter.fillRect(area.left(), area.bottom(), area.width(), 1, black);
+            painter.fillRect(area.left(), area.top(), 1, area.height(), black);
+            painter.fillRect(area.right(), area.top(), 1, area.height(), black);
+            return;
+        }
+        painter.fillRect(area, black);
         area.adjust(1, 1, -1, -1);
     }
     if (image_.isNull()) return;

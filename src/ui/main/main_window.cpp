@@ -57,7 +57,9 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironmen
     setAcceptDrops(true);
     setFont(ControlFont());
     BuildWindow();
-    view_.Attach(parts_);
+    view_.Attach(
+        parts_, [this]() -> CharEditorWindow& { return CharEditor(); },
+        [this]() -> TextPreviewWindow& { return TextPreview(); });
     view_.DrawTilesFrom(session_.tileCache);
     view_.ShowToggles(session_.options.on);
     resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
@@ -80,15 +82,16 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildWindow() {
     parts_.window = this;
-    parts_.grid = new TileGrid;
-    auto* panel = new CommandPanel(session_, parts_);
-    auto* status = new StatusRow(parts_);
-    setCentralWidget(new MainArea(parts_.grid, panel, status));
-    parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
-    parts_.preview = new TextPreviewWindow(session_, this);
+    // Made inside the window, each widget takes the controls' font once as it
+    // is made rather than again when moved into its place.
+    parts_.grid = new TileGrid(this);
+    auto* panel = new CommandPanel(session_, parts_, this);
+    auto* status = new StatusRow(parts_, this);
+    setCentralWidget(new MainArea(parts_.grid, panel, status, this));
     // Drop targets of their own, as the window is; eventFilter loads the drop.
-    for (int code = 0; code < 256; ++code)
-        parts_.grid->TileAt(code)->setAcceptDrops(true);
+    // A drop on a tile goes to the grid: making each of the 256 tiles a drop
+    // target of its own cost the start-up milliseconds.
+    parts_.grid->setAcceptDrops(true);
     panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
     BuildMainMenus(*this, session_, parts_.toggles);
     parts_.undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
@@ -102,6 +105,24 @@ void MainWindow::BuildWindow() {
     });
     connect(parts_.grid, &TileGrid::TileHovered, this,
             [&session](int code) { HoverUpdate(session, code); });
+}
+
+// Made late, the editor takes up what it missed: the stay-on-top flag, the
+// caption and the glyph the core reported while there was no editor.
+CharEditorWindow& MainWindow::CharEditor() {
+    if (parts_.editor == nullptr) {
+        parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
+        parts_.editor->SetStayOnTop(session_.On(Toggle::StayOnTop));
+        parts_.editor->SetCaption(QString::fromStdString(session_.editor.Caption),
+                                  QString::fromStdString(session_.editor.CharLabel));
+        parts_.editor->Rebuild();
+    }
+    return *parts_.editor;
+}
+
+TextPreviewWindow& MainWindow::TextPreview() {
+    if (parts_.preview == nullptr) parts_.preview = new TextPreviewWindow(session_, this);
+    return *parts_.preview;
 }
 
 QSize MainWindow::DefaultClientSize() const {
@@ -143,8 +164,8 @@ void MainWindow::ShutDownOnce() {
     if (shutDown_ || startup_.action != StartupAction::Run) return;
     shutDown_ = true;
     Shutdown(session_);
-    parts_.editor->close();
-    parts_.preview->close();
+    if (parts_.editor != nullptr) parts_.editor->close();
+    if (parts_.preview != nullptr) parts_.preview->close();
 }
 
 }  // namespace gft::ui

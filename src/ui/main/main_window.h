@@ -28,6 +28,10 @@ class MainWindow : public QMainWindow {
     const WindowParts& parts() const { return parts_; }
     // The client area's size at which tiles are 24 x 24.
     QSize DefaultClientSize() const;
+    // frmCharEd and frmTextPreview, made when first asked for: most runs
+    // open neither, and making them held up the first paint.
+    CharEditorWindow& CharEditor();
+    TextPreviewWindow& TextPreview();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

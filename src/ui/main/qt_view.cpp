@@ -50,43 +50,59 @@ void QtView::LogAppended(const std::string& line) {
         new QListWidgetItem(Text(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The line exactly as logged, for the double-click.
     item->setData(Qt::UserRole, QByteArray::fromStdString(line));
-    parts_.log->addItem(item);
+    parts_->log->addItem(item);
 }
 
-void QtView::Attach(const WindowParts& parts) {
-    parts_ = parts;
+void QtView::Attach(WindowParts& parts, std::function<CharEditorWindow&()> editor,
+                    std::function<TextPreviewWindow&()> preview) {
+    parts_ = &parts;
+    editor_ = std::move(editor);
+    preview_ = std::move(preview);
     // With auto scroll on, the newest line stays in view whenever the list
     // grows or its height changes.
-    QScrollBar* bar = parts_.log->verticalScrollBar();
-    QObject::connect(bar, &QScrollBar::rangeChanged, parts_.log, [this, bar](int, int maximum) {
+    QScrollBar* bar = parts_->log->verticalScrollBar();
+    QObject::connect(bar, &QScrollBar::rangeChanged, parts_->log, [this, bar](int, int maximum) {
         if (autoScroll_) bar->setValue(maximum);
     });
 }
 
 void QtView::LogCleared() {
-    parts_.log->clear();
+    parts_->log->clear();
 }
 
 void QtView::StatusChanged(const std::string& text) {
-    parts_.status->setText(Text(text));
+    parts_->status->setText(Text(text));
 }
 
 void QtView::TitleChanged(const std::string& title) {
-    parts_.window->setWindowTitle(Text(title));
+    parts_->window->setWindowTitle(Text(title));
 }
 
 void QtView::TimeChanged(const std::string& caption) {
-    parts_.time->setText(Text(caption));
+    parts_->time->setText(Text(caption));
 }
 
 void QtView::LoadTiles(int first, int last, const std::string& folder) {
     tileFolder_ = QFile::decodeName(QByteArray::fromStdString(folder));
-    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code)
-        parts_.grid->TileAt(code)->SetImage(TilePicture(code));
+    for (int code = std::max(first, 0); code <= std::min(last, 255); ++code) {
+        // A tile already showing these very bytes keeps its picture: a full
+        // refresh mostly rebuilds bitmaps that did not change.
+        const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
+        Bytes& shown = shownTiles_[static_cast<std::size_t>(code)];
+        if (bytes != nullptr && !shown.empty() && shown == *bytes) continue;
+        parts_->grid->TileAt(code)->SetImage(bytes != nullptr ? TileImage(*bytes)
+                                                              : ReadBitmapFile(TileFile(code)));
+        if (bytes != nullptr)
+            shown = *bytes;
+        else
+            shown.clear();
+    }
 }
 
 void QtView::ShowBlankTiles() {
-    parts_.grid->ShowBlank();
+    for (Bytes& shown : shownTiles_)
+        shown.clear();
+    parts_->grid->ShowBlank();
 }
 
 void QtView::SetBusy(bool busy) {
@@ -110,12 +126,12 @@ std::optional<BaseFont> QtView::AskFont(const BaseFont& current) {
 }
 
 void QtView::BaseFontChanged(const BaseFont& font) {
-    parts_.hover->SetBaseFont(font);
-    parts_.editor->SetBaseFont(font);
+    parts_->hover->SetBaseFont(font);
+    if (parts_->editor != nullptr) parts_->editor->SetBaseFont(font);
 }
 
 void QtView::ToggleChanged(Toggle toggle, bool on) {
-    const ToggleControls& controls = parts_.toggles[static_cast<std::size_t>(toggle)];
+    const ToggleControls& controls = parts_->toggles[static_cast<std::size_t>(toggle)];
     if (controls.box) {
         const QSignalBlocker blocker(controls.box);
         controls.box->setChecked(on);
@@ -125,22 +141,22 @@ void QtView::ToggleChanged(Toggle toggle, bool on) {
         controls.mark->setChecked(on);
     }
     if (toggle == Toggle::Frames) {
-        parts_.grid->SetFrames(on);
-        parts_.hover->SetFrames(on);
+        parts_->grid->SetFrames(on);
+        parts_->hover->SetFrames(on);
     } else if (toggle == Toggle::KeepProportions) {
-        parts_.grid->SetKeepProportions(on);
+        parts_->grid->SetKeepProportions(on);
     } else if (toggle == Toggle::StayOnTop) {
-        parts_.editor->SetStayOnTop(on);
+        if (parts_->editor != nullptr) parts_->editor->SetStayOnTop(on);
     } else if (toggle == Toggle::LogAutoScroll) {
         autoScroll_ = on;
-        if (on) parts_.log->scrollToBottom();
+        if (on) parts_->log->scrollToBottom();
     } else if (toggle == Toggle::ShowCompared) {
-        parts_.editor->Grid()->update();
+        if (parts_->editor != nullptr) parts_->editor->Grid()->update();
     }
 }
 
 void QtView::ComparedFontChanged(bool kept) {
-    parts_.editor->SetComparedAvailable(kept);
+    if (parts_->editor != nullptr) parts_->editor->SetComparedAvailable(kept);
 }
 
 void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
@@ -150,22 +166,24 @@ void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
 
 void QtView::PickUpChanged(int code, const std::string& label) {
     const bool pickedUp = code >= 0 && code < 256;
-    parts_.hover->ShowPickUp(Text(label), pickedUp ? parts_.grid->TileAt(code)->Image() : QImage());
-    parts_.grid->SetPickUpCursor(pickedUp);
+    parts_->hover->ShowPickUp(Text(label),
+                              pickedUp ? parts_->grid->TileAt(code)->Image() : QImage());
+    parts_->grid->SetPickUpCursor(pickedUp);
 }
 
 void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
-    parts_.hover->ShowHover(Text(label), parts_.grid->TileAt(code)->Image(), zoomWidth, zoomHeight);
+    parts_->hover->ShowHover(Text(label), parts_->grid->TileAt(code)->Image(), zoomWidth,
+                             zoomHeight);
 }
 
 void QtView::RecoveryChanged(bool available) {
-    for (QAction* item : {parts_.recover, parts_.discardRecovery})
+    for (QAction* item : {parts_->recover, parts_->discardRecovery})
         if (item != nullptr) item->setEnabled(available);
 }
 
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
-    ShowHistoryItem(parts_.undo, QStringLiteral("Undo"), undoName);
-    ShowHistoryItem(parts_.redo, QStringLiteral("Redo"), redoName);
+    ShowHistoryItem(parts_->undo, QStringLiteral("Undo"), undoName);
+    ShowHistoryItem(parts_->redo, QStringLiteral("Redo"), redoName);
 }
 
 std::optional<int> QtView::AskHeight(int suggested) {
@@ -173,35 +191,35 @@ std::optional<int> QtView::AskHeight(int suggested) {
 }
 
 void QtView::ShowEditor() {
-    parts_.editor->ShowWindow();
+    editor_().ShowWindow();
 }
 
 void QtView::HideEditor() {
-    parts_.editor->HideWindow();
+    if (parts_->editor != nullptr) parts_->editor->HideWindow();
 }
 
 void QtView::EditorChanged() {
-    parts_.editor->Rebuild();
+    if (parts_->editor != nullptr) parts_->editor->Rebuild();
 }
 
 void QtView::EditorScrollReset() {
-    parts_.editor->ResetScroll();
+    if (parts_->editor != nullptr) parts_->editor->ResetScroll();
 }
 
 void QtView::EditorCaptionChanged(const std::string& caption, const std::string& label) {
-    parts_.editor->SetCaption(Text(caption), Text(label));
+    if (parts_->editor != nullptr) parts_->editor->SetCaption(Text(caption), Text(label));
 }
 
 void QtView::EditorCellChanged(int col, int row) {
-    parts_.editor->CellChanged(col, row);
+    if (parts_->editor != nullptr) parts_->editor->CellChanged(col, row);
 }
 
 void QtView::EditorReportChanged(const std::string& text) {
-    parts_.editor->SetReport(Text(text));
+    if (parts_->editor != nullptr) parts_->editor->SetReport(Text(text));
 }
 
 void QtView::CloseRequested() {
-    parts_.window->close();
+    parts_->window->close();
 }
 
 void QtView::PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) {
@@ -217,7 +235,7 @@ void QtView::OpenUrl(const std::string& url) {
 }
 
 std::optional<std::string> QtView::SelectedLogLine() {
-    const QListWidgetItem* item = parts_.log->currentItem();
+    const QListWidgetItem* item = parts_->log->currentItem();
     if (item == nullptr || !item->isSelected()) return std::nullopt;
     return item->data(Qt::UserRole).toByteArray().toStdString();
 }
@@ -241,21 +259,16 @@ std::optional<int> QtView::AskNumber(const std::string& title, const std::string
 }
 
 void QtView::FontChanged() {
-    if (parts_.preview != nullptr) parts_.preview->FontChanged();
+    if (parts_->preview != nullptr) parts_->preview->FontChanged();
 }
 
 void QtView::ShowTextPreview() {
-    if (parts_.preview != nullptr) parts_.preview->ShowWindow();
+    preview_().ShowWindow();
 }
 
 void QtView::ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) {
     for (int code = first; code <= last; ++code)
-        parts_.grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
-}
-
-QImage QtView::TilePicture(int code) const {
-    const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
-    return bytes != nullptr ? TileImage(*bytes) : ReadBitmapFile(TileFile(code));
+        parts_->grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
 }
 
 }  // namespace gft::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "session/tile_cache.h"
 #include "session/view.h"
@@ -50,7 +51,11 @@ struct WindowParts {
 class QtView : public View {
   public:
     explicit QtView(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void Attach(const WindowParts& parts);
+    // The view writes to these parts as the window holds them; the character
+    // editor and the text preview are made by the given functions when first
+    // shown, and until then what the core reports for them is left out.
+    void Attach(WindowParts& parts, std::function<CharEditorWindow&()> editor,
+                std::function<TextPreviewWindow&()> preview);
 
     void LogAppended(const std::string& line) override;
     void LogCleared() override;
@@ -107,11 +112,15 @@ class QtView : public View {
 
   private:
     QString TileFile(int code) const;
-    QImage TilePicture(int code) const;
 
     Dialogs& dialogs_;
-    WindowParts parts_;
+    WindowParts* parts_ = nullptr;
+    std::function<CharEditorWindow&()> editor_;
+    std::function<TextPreviewWindow&()> preview_;
     const TileCache* tiles_ = nullptr;
+    // Per tile the bitmap bytes its picture was made from (empty: a picture
+    // from a file or the blank one).
+    std::array<Bytes, 256> shownTiles_{};
     QString tileFolder_;
     int busyDepth_ = 0;
     bool autoScroll_ = true;

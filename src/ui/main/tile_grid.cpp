@@ -12,39 +12,30 @@
 namespace gft::ui {
 
 const QImage& BlankTileImage() {
-    static const QImage blank = [] {
-        const Bytes bytes = BlankTileBitmap();
-        QImage image;
-        image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP");
-        return image.convertToFormat(QImage::Format_RGB32);
-    }();
+    static const QImage blank = TileImage(BlankTileBitmap());
     return blank;
 }
 
-Tile::Tile(int code, QWidget* parent) : ImageBox(parent), code_(code) {
+Tile::Tile(int code, TileGrid* grid) : ImageBox(grid), grid_(grid), code_(code) {
     setObjectName(QStringLiteral("imgChar_%1").arg(code));
     setMouseTracking(true);
 }
 
 void Tile::mousePressEvent(QMouseEvent* event) {
     const int button = ButtonMask(event->button());
-    if (button != 0) emit Pressed(code_, button, ModifierMask(event->modifiers()));
+    if (button != 0) emit grid_->TilePressed(code_, button, ModifierMask(event->modifiers()));
     event->accept();
 }
 
 void Tile::mouseMoveEvent(QMouseEvent* event) {
-    emit Hovered(code_);
+    emit grid_->TileHovered(code_);
     event->accept();
 }
 
 TileGrid::TileGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tileGrid"));
-    for (int code = 0; code < 256; ++code) {
-        Tile* tile = new Tile(code, this);
-        connect(tile, &Tile::Pressed, this, &TileGrid::TilePressed);
-        connect(tile, &Tile::Hovered, this, &TileGrid::TileHovered);
-        tiles_[static_cast<std::size_t>(code)] = tile;
-    }
+    for (int code = 0; code < 256; ++code)
+        tiles_[static_cast<std::size_t>(code)] = new Tile(code, this);
     ShowBlank();
 }
 

@@ -7,23 +7,21 @@
 
 namespace gft::ui {
 
+class TileGrid;
+
 // One tile of the grid: an image box that reports mouse presses and moves
-// with its code.
+// with its code through its grid's signals (512 connections of their own would
+// cost the start-up more than they give).
 class Tile : public ImageBox {
     Q_OBJECT
 
   public:
-    Tile(int code, QWidget* parent);
+    Tile(int code, TileGrid* grid);
     int Code() const { return code_; }
     // The change mark in the top right corner: the glyph differs from the
     // last loaded or saved state.
     void SetChanged(bool changed);
     bool Changed() const { return changed_; }
-
-  signals:
-    // button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
-    void Pressed(int code, int button, int shift);
-    void Hovered(int code);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -31,6 +29,7 @@ class Tile : public ImageBox {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    TileGrid* grid_;
     int code_;
     bool changed_ = false;
 };
@@ -58,6 +57,7 @@ class TileGrid : public QWidget {
     static int SideFor(int tileSize) { return 16 * tileSize + 2 * kMargin; }
 
   signals:
+    // button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
     void TilePressed(int code, int button, int shift);
     void TileHovered(int code);
 
