@@ -165,7 +165,7 @@ TEST(HtmlSpecimen, ShowsTheFontAndMarksTheSelection) {
     const std::string page = HtmlSpecimen(font, "a<b>.fnt");
     EXPECT_NE(page.find("<h1>a&lt;b&gt;.fnt</h1>"), std::string::npos);
     EXPECT_NE(page.find("<p>Height 2, 2 glyphs</p>"), std::string::npos);
-    EXPECT_NE(page.find("alt=\"Zażółć gęślą jaźń. The quick"), std::string::npos);
+    EXPECT_NE(page.find("aria-label=\"Zażółć gęślą jaźń. The quick"), std::string::npos);
     // 'w' (code 119, column 7, row 7 of a sheet of 3 x 2 cells) at scale 8.
     EXPECT_NE(page.find("<td class=\"sel\"><div class=\"g\" role=\"img\" aria-label=\"w\" "
                         "style=\"width:24px;height:16px;background-position:-168px -112px\">"),

@@ -17,14 +17,18 @@ constexpr int kTargetHeight = 48;
 
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;margin:16px;background:#fff;color:#000}"
-    "img,.g{image-rendering:crisp-edges;image-rendering:pixelated;display:block;margin:0 auto}"
-    ".g{background-repeat:no-repeat}"
+    ".g{image-rendering:crisp-edges;image-rendering:pixelated;display:block;margin:0 auto;"
+    "background-repeat:no-repeat}"
     "table{border-collapse:collapse}"
     "td{border:1px solid #bbb;padding:3px;vertical-align:bottom;text-align:center;"
     "font:11px monospace}"
     "td.absent{color:#aaa}"
     "td.sel{background:#ffd54f;outline:2px solid #d00;outline-offset:-2px}"
-    ".sample{margin:16px 0}";
+    // Centred by auto margins, which give way when the line is wider than
+    // the page, so that its start can still be scrolled to.
+    ".sample{display:flex;margin:16px 0}"
+    ".sample .g{margin:0}.sample .g:first-child{margin-left:auto}"
+    ".sample .g:last-child{margin-right:auto}";
 
 // Passes on the Base64 form of what is written into it; Finish writes the
 // last group with its padding.
@@ -137,21 +141,8 @@ bool WriteDataUrl(const InkRows& picture, ByteSink& page) {
     return written;
 }
 
-// The sample line drawn once at scale 1, a 1-bit picture shown scaled by the
-// page; nothing when no glyph of it is drawn.
-bool WriteSample(const Font& font, int scale, ByteSink& page) {
-    const FormatResult<InkRows> line = TextRows(font, kSpecimenSample);
-    if (!line.ok() || line.value.width < 1) return true;
-    page.Write("<img alt=\"" + Escaped(kSpecimenSample) + "\" width=\"" +
-               std::to_string(line.value.width * scale) + "\" height=\"" +
-               std::to_string(line.value.height * scale) + "\" src=\"");
-    const bool written = WriteDataUrl(line.value, page);
-    page.Write("\">");
-    return written;
-}
-
-// Every glyph is a window on one sheet of the whole font, shown at the scale:
-// one picture for the page instead of 256.
+// Every glyph, in the table and in the sample line, is a window on one sheet
+// of the whole font shown at the scale: one picture for the whole page.
 bool WriteSheetStyle(const Font& font, int scale, ByteSink& page) {
     const InkRows sheet = GlyphSheetRows(font);
     page.Write(".g{background-size:" + Px(sheet.width * scale) + " " + Px(sheet.height * scale) +
@@ -161,22 +152,35 @@ bool WriteSheetStyle(const Font& font, int scale, ByteSink& page) {
     return written;
 }
 
+// The glyph's window on the sheet; `label` names it for screen readers.
+std::string GlyphWindow(const Font& font, int code, int scale, std::string_view label) {
+    const SheetGeometry sheet = SheetGeometryOf(font);
+    const int left = code % 16 * sheet.cellWidth * scale;
+    const int top = code / 16 * sheet.cellHeight * scale;
+    std::string window = "<div class=\"g\"";
+    if (!label.empty()) window += " role=\"img\" aria-label=\"" + Escaped(label) + "\"";
+    return window + " style=\"width:" + Px(font.Chars[code].Width * scale) +
+           ";height:" + Px(font.FontHeight * scale) + ";background-position:" + Px(-left) + " " +
+           Px(-top) + "\"></div>";
+}
+
+// The sample line drawn with the font, glyph by glyph as the game draws text.
+std::string SampleLine(const Font& font, int scale) {
+    std::string line =
+        "<div class=\"sample\" role=\"img\" aria-label=\"" + Escaped(kSpecimenSample) + "\">";
+    for (std::uint8_t code : LineCodes(font, kSpecimenSample))
+        line += GlyphWindow(font, code, scale, {});
+    return line + "</div>\n";
+}
+
 std::string GlyphCell(const Font& font, int code, int scale) {
     const CharInfo& glyph = font.Chars[code];
     std::string classes;
     if (!glyph.Present) classes = "absent";
     if (font.Selected[code]) classes += classes.empty() ? "sel" : " sel";
     std::string cell = classes.empty() ? "<td>" : "<td class=\"" + classes + "\">";
-    if (glyph.Present && glyph.Width > 0) {
-        const SheetGeometry sheet = SheetGeometryOf(font);
-        const int left = code % 16 * sheet.cellWidth * scale;
-        const int top = code / 16 * sheet.cellHeight * scale;
-        cell += "<div class=\"g\" role=\"img\" aria-label=\"" +
-                Escaped(Cp1250ToUtf8(static_cast<std::uint8_t>(code))) +
-                "\" style=\"width:" + Px(glyph.Width * scale) +
-                ";height:" + Px(font.FontHeight * scale) + ";background-position:" + Px(-left) +
-                " " + Px(-top) + "\"></div>";
-    }
+    if (glyph.Present && glyph.Width > 0)
+        cell += GlyphWindow(font, code, scale, Cp1250ToUtf8(static_cast<std::uint8_t>(code)));
     cell += "<div>" + std::to_string(code) + "</div>";
     cell += glyph.Present ? "<div>w " + std::to_string(glyph.Width) + "</div>" : "<div>-</div>";
     return cell + "</td>";
@@ -209,13 +213,11 @@ bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page) 
     page.Write(kStyle);
     const bool sheetWritten = WriteSheetStyle(font, scale, page);
     page.Write("</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n<p>Height " +
-               std::to_string(font.FontHeight) + ", " + std::to_string(present) +
-               " glyphs</p>\n<div class=\"sample\">");
-    const bool sampleWritten = WriteSample(font, scale, page);
-    page.Write("</div>\n");
+               std::to_string(font.FontHeight) + ", " + std::to_string(present) + " glyphs</p>\n");
+    page.Write(SampleLine(font, scale));
     WriteGlyphTable(font, scale, page);
     page.Write("</body></html>\n");
-    return sheetWritten && sampleWritten;
+    return sheetWritten;
 }
 
 std::string HtmlSpecimen(const Font& font, std::string_view fileName) {

@@ -40,55 +40,30 @@ void DrawFontRow(const std::vector<const CharInfo*>& glyphs, int row, int scale,
 
 }  // namespace
 
-namespace {
-
-// The glyphs a line draws, left to right, and their widths' sum.
-struct Line {
-    std::vector<const CharInfo*> glyphs;
-    long width = 0;
-};
-
-FormatResult<Line> LayOut(const Font& font, std::string_view utf8, int scale) {
-    using Result = FormatResult<Line>;
-    const int height = font.FontHeight;
-    if (!font.FontLoaded || height < 1) return Result::Failure("No font loaded");
-    if (scale < kMinTextScale || scale > kMaxTextScale)
-        return Result::Failure("Scale must be 1 to 8, not " + std::to_string(scale));
-    Line line;
-    for (std::uint8_t code : Cp1250BytesOf(utf8)) {
-        if (!Drawn(font.Chars[code], height)) continue;
-        line.glyphs.push_back(&font.Chars[code]);
-        line.width += font.Chars[code].Width;
-    }
-    if (line.width * scale * height * scale > kMaxPixels)
-        return Result::Failure("Text too long to draw");
-    return Result::Success(std::move(line));
+std::vector<std::uint8_t> LineCodes(const Font& font, std::string_view utf8) {
+    std::vector<std::uint8_t> codes;
+    for (std::uint8_t code : Cp1250BytesOf(utf8))
+        if (Drawn(font.Chars[code], font.FontHeight)) codes.push_back(code);
+    return codes;
 }
-
-}  // namespace
 
 TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
-    const FormatResult<Line> line = LayOut(font, utf8, scale);
-    if (!line.ok()) return TextRender::Failure(line.error);
     const int height = font.FontHeight;
-    GrayImage image(static_cast<int>(line.value.width * scale), height * scale);
-    for (int row = 0; row < height && !line.value.glyphs.empty(); ++row)
-        DrawFontRow(line.value.glyphs, row, scale, image);
+    if (!font.FontLoaded || height < 1) return TextRender::Failure("No font loaded");
+    if (scale < kMinTextScale || scale > kMaxTextScale)
+        return TextRender::Failure("Scale must be 1 to 8, not " + std::to_string(scale));
+    std::vector<const CharInfo*> glyphs;
+    long width = 0;
+    for (std::uint8_t code : LineCodes(font, utf8)) {
+        glyphs.push_back(&font.Chars[code]);
+        width += font.Chars[code].Width;
+    }
+    if (width * scale * height * scale > kMaxPixels)
+        return TextRender::Failure("Text too long to draw");
+    GrayImage image(static_cast<int>(width * scale), height * scale);
+    for (int row = 0; row < height && !glyphs.empty(); ++row)
+        DrawFontRow(glyphs, row, scale, image);
     return TextRender::Success(std::move(image));
-}
-
-FormatResult<InkRows> TextRows(const Font& font, std::string_view utf8) {
-    FormatResult<Line> line = LayOut(font, utf8, 1);
-    if (!line.ok()) return FormatResult<InkRows>::Failure(line.error);
-    const auto draw = [glyphs = std::move(line.value.glyphs)](int y, std::uint8_t* row) {
-        std::size_t left = 0;
-        for (const CharInfo* glyph : glyphs) {
-            OrBits(row, left, glyph->Pixels.data() + y * glyph->BytesPerRow(), glyph->Width);
-            left += glyph->Width;
-        }
-    };
-    return FormatResult<InkRows>::Success(
-        {static_cast<int>(line.value.width), font.FontHeight, draw});
 }
 
 }  // namespace gft

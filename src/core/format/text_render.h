@@ -2,10 +2,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "format/font_model.h"
 #include "format/format_result.h"
-#include "format/ink_bitmap.h"
 #include "format/raster.h"
 
 namespace gft {
@@ -24,8 +24,7 @@ using TextRender = FormatResult<GrayImage>;
 // height times scale high.
 TextRender RenderText(const Font& font, std::string_view utf8, int scale);
 
-// The same line at scale 1 as 1-bit rows, drawn from the font (which must
-// outlive them) as they are asked for.
-FormatResult<InkRows> TextRows(const Font& font, std::string_view utf8);
+// The codes of the glyphs such a line draws, left to right.
+std::vector<std::uint8_t> LineCodes(const Font& font, std::string_view utf8);
 
 }  // namespace gft
