@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "format/glyph_sheet.h"
@@ -82,7 +83,19 @@ class Base64Sink : public ByteSink {
             if (length_ + 4 > text_.size()) FlushText();
             const std::size_t now = std::min(groups, (text_.size() - length_) / 4);
             char* out = text_.data() + length_;
-            for (std::size_t g = 0; g < now; ++g, in += 3, out += 4) {
+            std::size_t g = 0;
+            // Two groups at a time from one 8-byte load while 8 bytes are there.
+            for (; g + 3 <= now; g += 2, in += 6, out += 8) {
+                std::uint64_t bits;
+                std::memcpy(&bits, in, sizeof bits);
+                if constexpr (std::endian::native == std::endian::little)
+                    bits = __builtin_bswap64(bits);
+                std::memcpy(out, kPairs[bits >> 52].data(), 2);
+                std::memcpy(out + 2, kPairs[bits >> 40 & 0xFFF].data(), 2);
+                std::memcpy(out + 4, kPairs[bits >> 28 & 0xFFF].data(), 2);
+                std::memcpy(out + 6, kPairs[bits >> 16 & 0xFFF].data(), 2);
+            }
+            for (; g < now; ++g, in += 3, out += 4) {
                 const std::uint32_t group = static_cast<std::uint32_t>(in[0]) << 16 |
                                             static_cast<std::uint32_t>(in[1]) << 8 | in[2];
                 std::memcpy(out, kPairs[group >> 12].data(), 2);
