@@ -56,7 +56,9 @@ class DescriptorSink : public ByteSink {
     }
 
   private:
-    static constexpr std::size_t kBufferSize = 64 * 1024;
+    // Large, because an export of a large font is a few megabytes and each
+    // write call has its cost; only the part of the buffer in use is touched.
+    static constexpr std::size_t kBufferSize = 1024 * 1024;
     void Flush() {
         WriteOut(buffer_);
         buffer_.clear();
