@@ -8,17 +8,7 @@ namespace gft {
 
 namespace {
 
-constexpr int kSheetColumns = 16;
-constexpr int kSheetRows = 16;
 constexpr int kMaxSide = 255;  // the most rows of a font, the most pixels of a glyph row
-
-int CellLeft(int code, int cellWidth) {
-    return code % kSheetColumns * cellWidth;
-}
-
-int CellTop(int code, int cellHeight) {
-    return code / kSheetColumns * cellHeight;
-}
 
 CharInfo ReadGlyph(const InkBitmap& sheet, int left, int top, int height, int width) {
     CharInfo glyph;
@@ -121,7 +111,7 @@ InkRows GlyphSheetRows(const Font& font) {
             if (!glyph.Present) continue;
             const int stride = glyph.BytesPerRow();
             if (glyph.DataSize() < (glyphRow + 1) * stride) continue;
-            OrBits(row, static_cast<std::size_t>(CellLeft(code, cell.cellWidth)),
+            OrBits(row, static_cast<std::size_t>(cell.Left(code)),
                    &glyph.Pixels[static_cast<std::size_t>(glyphRow * stride)],
                    std::min<int>(glyph.Width, cell.cellWidth));
         }
@@ -147,6 +137,7 @@ SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable) 
     if (!result.ok()) return result;
     const int cellWidth = sheet.width / kSheetColumns;
     const int cellHeight = sheet.height / kSheetRows;
+    const SheetGeometry cell{cellWidth, cellHeight};
     const Widths widths = ParseWidthTable(widthTable, cellWidth, result.notes);
     if (std::none_of(widths.begin(), widths.end(), [](const auto& w) { return w.has_value(); })) {
         result.error = "Width table has no line \"CODE WIDTH\"";
@@ -155,8 +146,8 @@ SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable) 
     result.height = static_cast<std::uint8_t>(cellHeight);
     for (int code = 0; code < kGlyphCount; ++code) {
         if (widths[code])
-            result.chars[code] = ReadGlyph(sheet, CellLeft(code, cellWidth),
-                                           CellTop(code, cellHeight), cellHeight, *widths[code]);
+            result.chars[code] =
+                ReadGlyph(sheet, cell.Left(code), cell.Top(code), cellHeight, *widths[code]);
         else
             MakeAbsent(result.chars[code], cellHeight);
     }

@@ -14,9 +14,15 @@ namespace gft {
 
 // A font drawn as 16 x 16 cells, code c at column c mod 16, row c div 16.
 // Every cell is cellWidth x cellHeight pixels.
+inline constexpr int kSheetColumns = 16;
+inline constexpr int kSheetRows = 16;
+
 struct SheetGeometry {
     int cellWidth = 0;
     int cellHeight = 0;
+
+    int Left(int code) const { return code % kSheetColumns * cellWidth; }
+    int Top(int code) const { return code / kSheetColumns * cellHeight; }
 };
 
 // The cells of a font's sheet: the widest glyph (at least 1) by the height.

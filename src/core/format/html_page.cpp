@@ -144,8 +144,8 @@ std::string Px(int pixels) {
     return std::to_string(pixels) + "px";
 }
 
-// The picture as a PNG data URL written into the page; false when libpng
-// could not write it (the page is then broken and must not be kept).
+// The picture as a PNG data URL written into the page; false when it could
+// not be encoded (the page is then broken and must not be kept).
 bool WriteDataUrl(const InkRows& picture, ByteSink& page) {
     page.Write("data:image/png;base64,");
     Base64Sink base64(page);
@@ -168,8 +168,8 @@ bool WriteSheetStyle(const Font& font, int scale, ByteSink& page) {
 // The glyph's window on the sheet; `label` names it for screen readers.
 std::string GlyphWindow(const Font& font, int code, int scale, std::string_view label) {
     const SheetGeometry sheet = SheetGeometryOf(font);
-    const int left = code % 16 * sheet.cellWidth * scale;
-    const int top = code / 16 * sheet.cellHeight * scale;
+    const int left = sheet.Left(code) * scale;
+    const int top = sheet.Top(code) * scale;
     std::string window = "<div class=\"g\"";
     if (!label.empty()) window += " role=\"img\" aria-label=\"" + Escaped(label) + "\"";
     return window + " style=\"width:" + Px(font.Chars[code].Width * scale) +
