@@ -8,7 +8,6 @@
 
 #include "format/font_model.h"
 #include "format/ink_bitmap.h"
-#include "format/raster.h"
 
 namespace gft {
 
