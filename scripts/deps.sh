@@ -3,7 +3,7 @@
 #   deps.sh          everything: the editor, the tests, benchmarks and fuzzing
 #   deps.sh editor   only what building and running the editor needs
 set -euo pipefail
-packages=(g++ cmake make qt6-base-dev libpng-dev libfreetype-dev)
+packages=(g++ cmake make pkg-config qt6-base-dev libpng-dev libdeflate-dev libfreetype-dev)
 if [ "${1:-}" != editor ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip imagemagick clang libclang-rt-14-dev clang-format
              # fonts the typeface import is tested and fuzzed with, and the BDF checker

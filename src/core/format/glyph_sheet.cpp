@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "format/bit_row_writer.h"
+
 namespace gft {
 
 namespace {
@@ -106,15 +108,18 @@ InkRows GlyphSheetRows(const Font& font) {
     const auto draw = [&font, cell](int y, std::uint8_t* row) {
         const int glyphRow = y % cell.cellHeight;
         const int firstCode = y / cell.cellHeight * kSheetColumns;
+        BitRowWriter line(row, (static_cast<std::size_t>(cell.cellWidth) * kSheetColumns + 7) / 8);
         for (int code = firstCode; code < firstCode + kSheetColumns; ++code) {
             const CharInfo& glyph = font.Chars[code];
-            if (!glyph.Present) continue;
-            const int stride = glyph.BytesPerRow();
-            if (glyph.DataSize() < (glyphRow + 1) * stride) continue;
-            OrBits(row, static_cast<std::size_t>(cell.Left(code)),
-                   &glyph.Pixels[static_cast<std::size_t>(glyphRow * stride)],
-                   std::min<int>(glyph.Width, cell.cellWidth));
+            const int start = glyphRow * glyph.BytesPerRow();
+            const bool drawn = glyph.Present && glyph.DataSize() >= start + glyph.BytesPerRow();
+            const int width = drawn ? std::min<int>(glyph.Width, cell.cellWidth) : 0;
+            if (width > 0)
+                line.Put(&glyph.Pixels[static_cast<std::size_t>(start)],
+                         static_cast<std::size_t>(glyph.DataSize() - start), width);
+            line.Skip(cell.cellWidth - width);
         }
+        line.Finish();
     };
     return {cell.cellWidth * kSheetColumns, cell.cellHeight * kSheetRows, draw};
 }

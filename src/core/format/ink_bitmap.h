@@ -52,12 +52,7 @@ GrayImage ToGray(const InkBitmap& bitmap);
 // Ink where the luminance is below half.
 InkBitmap InkOf(const GrayImage& image);
 
-// Sets bitCount bits of the row from bit `at` on (at may be anywhere in a
-// byte) where the packed source has ink; bits of the source past bitCount
-// are left out.
-void OrBits(std::uint8_t* row, std::size_t at, const std::uint8_t* source, int bitCount);
-
-// The inverse: bitCount bits of a row of rowBytes bytes from bit `at` on,
+// bitCount bits of a row of rowBytes bytes from bit `at` on,
 // written from the high bit of out[0]; the bits of the last byte past
 // bitCount are clear. The bits must lie inside the row.
 void CopyBits(std::uint8_t* out, const std::uint8_t* row, std::size_t rowBytes, std::size_t at,

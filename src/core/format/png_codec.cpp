@@ -1,5 +1,6 @@
 #include "format/png_codec.h"
 
+#include <libdeflate.h>
 #include <png.h>
 #include <zlib.h>
 
@@ -144,14 +145,14 @@ class ChunkWriter {
         PutBigEndian(head, static_cast<std::uint32_t>(size));
         head.insert(head.end(), type, type + 4);
         sink_.Write(head);
-        uLong crc = crc32(0, head.data() + 4, 4);
+        std::uint32_t crc = libdeflate_crc32(0, head.data() + 4, 4);
         for (const auto& piece : data) {
             if (piece.empty()) continue;  // null data would reset the CRC
-            crc = crc32_z(crc, piece.data(), piece.size());
+            crc = libdeflate_crc32(crc, piece.data(), piece.size());
             sink_.Write(piece);
         }
         Bytes tail;
-        PutBigEndian(tail, static_cast<std::uint32_t>(crc));
+        PutBigEndian(tail, crc);
         sink_.Write(tail);
     }
 
@@ -164,7 +165,7 @@ class StoredData {
   public:
     explicit StoredData(ChunkWriter& chunks) : chunks_(chunks) { block_.reserve(kStoredBlock); }
     void Put(std::span<const std::uint8_t> data) {
-        adler_ = adler32_z(adler_, data.data(), data.size());
+        adler_ = libdeflate_adler32(adler_, data.data(), data.size());
         while (!data.empty()) {
             const std::size_t room = std::min(kStoredBlock - block_.size(), data.size());
             block_.insert(block_.end(), data.begin(), data.begin() + room);
@@ -184,7 +185,7 @@ class StoredData {
             static_cast<std::uint8_t>(size >> 8), static_cast<std::uint8_t>(inverse),
             static_cast<std::uint8_t>(inverse >> 8)};
         Bytes checksum;
-        if (last) PutBigEndian(checksum, static_cast<std::uint32_t>(adler_));
+        if (last) PutBigEndian(checksum, adler_);
         const std::span<const std::uint8_t> start =
             first_ ? kZlibHeader : std::span<const std::uint8_t>();
         chunks_.Write("IDAT", {start, header, block_, checksum});
@@ -195,7 +196,7 @@ class StoredData {
     ChunkWriter& chunks_;
     Bytes block_;
     bool first_ = true;
-    uLong adler_ = adler32(0, nullptr, 0);
+    std::uint32_t adler_ = 1;  // the Adler-32 of nothing
 };
 
 // The image data deflated (quick run-length deflate), an IDAT chunk each
@@ -239,8 +240,8 @@ class DeflatedData {
 
 // A sheet of noise does not shrink, and deflating it costs many times the
 // writing of its bytes: a trial on the first rows decides whether the
-// picture is deflated or stored. The trial needs no large tables: run-length
-// deflate looks back one byte only.
+// picture is deflated or stored. The trial has the data's own window: with a
+// smaller one, zlib slides its tables every few hundred bytes.
 bool WorthCompressing(const RowSource& source) {
     constexpr std::size_t kTrialBytes = 32 * 1024;
     const std::size_t rows = std::min<std::size_t>(
@@ -249,7 +250,7 @@ bool WorthCompressing(const RowSource& source) {
     for (std::size_t y = 0; y < rows; ++y)
         source.draw(static_cast<int>(y), &trial[y * source.stride]);
     z_stream stream{};
-    if (deflateInit2(&stream, 1, Z_DEFLATED, 9, 6, Z_RLE) != Z_OK) return true;
+    if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return true;
     Bytes out(deflateBound(&stream, static_cast<uLong>(trial.size())));
     stream.next_in = trial.data();
     stream.avail_in = static_cast<uInt>(trial.size());
