@@ -71,19 +71,23 @@ TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
     EXPECT_EQ(DrawGlyphSheet(BlankFont(1)).width, 16);  // no glyph: cells 1 wide
 }
 
+// Narrow glyphs share the sheet's words; wide ones span several whole words
+// at every bit offset.
 TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
-    const Font font = RandomFont(13, 19, 7);
-    const InkBitmap sheet = DrawGlyphSheet(font);
-    const std::string table = WidthTable(font);
-    for (const Bytes& file : {EncodePng(sheet).value, EncodeBmp1Bit(sheet).value}) {
-        const auto image = DecodeInkImage(file);
-        ASSERT_TRUE(image.ok()) << image.error;
-        const SheetImport back = ReadGlyphSheet(image.value, table);
-        ASSERT_TRUE(back.ok()) << back.error;
-        EXPECT_TRUE(back.notes.empty());
-        EXPECT_EQ(back.height, 13);
-        for (int code = 0; code < kGlyphCount; ++code)
-            EXPECT_EQ(back.chars[code], VisiblePart(font.Chars[code])) << code;
+    for (const auto& [height, maxWidth] : {std::pair{13, 19}, std::pair{3, 255}}) {
+        const Font font = RandomFont(height, maxWidth, 7);
+        const InkBitmap sheet = DrawGlyphSheet(font);
+        const std::string table = WidthTable(font);
+        for (const Bytes& file : {EncodePng(sheet).value, EncodeBmp1Bit(sheet).value}) {
+            const auto image = DecodeInkImage(file);
+            ASSERT_TRUE(image.ok()) << image.error;
+            const SheetImport back = ReadGlyphSheet(image.value, table);
+            ASSERT_TRUE(back.ok()) << back.error;
+            EXPECT_TRUE(back.notes.empty());
+            EXPECT_EQ(back.height, height);
+            for (int code = 0; code < kGlyphCount; ++code)
+                EXPECT_EQ(back.chars[code], VisiblePart(font.Chars[code])) << code;
+        }
     }
 }
 
