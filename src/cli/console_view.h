@@ -19,6 +19,12 @@ class ConsoleView : public View {
         : out_(out), prefix_(std::move(linePrefix)) {}
 
     void AnswerNextDialog(std::string path) { answer_ = std::move(path); }
+    // Takes back an answer no dialog asked for; true when there was one.
+    bool WithdrawDialogAnswer() {
+        const bool unused = answer_.has_value();
+        answer_.reset();
+        return unused;
+    }
     void AnswerNextHeight(int height) { height_ = height; }
     void SetQuiet(bool quiet) { quiet_ = quiet; }
     // Log lines for which skip is true are not printed.

@@ -101,8 +101,8 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
         }
         if (context.stop) break;
     }
-    const bool failed =
-        session.refusedFiles != refusedBefore || view.ErrorEntries() != errorsBefore;
+    const bool failed = session.refusedFiles != refusedBefore ||
+                        view.ErrorEntries() != errorsBefore || context.notDone > 0;
     return failed ? 1 : 0;
 }
 

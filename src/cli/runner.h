@@ -26,6 +26,7 @@ struct RunContext {
     ConsoleView& view;
     std::ostream& out;
     bool stop = false;  // the window closed: the script ends here
+    int notDone = 0;    // commands given a file that never asked for it
 };
 
 using Args = std::vector<std::string>;
@@ -63,7 +64,8 @@ std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string
 // window or a termination signal. Returns the exit status: 2 after the first
 // bad line (reported on err as "error: line N: ..."); otherwise 1 when a
 // command logged an "Error #" entry (a failed save or export) or a load,
-// merge, compare or import refused its file, else 0.
+// merge, compare or import refused its file, or a command given a file did
+// nothing (no font loaded), else 0.
 int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
               std::ostream& err);
 

@@ -13,6 +13,17 @@ namespace gft::cli {
 
 namespace {
 
+// The window silently ignores, say, an export while no font is loaded; a
+// script that named a file for it is told that the file was not touched.
+void RunWithPath(RunContext& run, const CommandSpec& command, const std::string& path) {
+    run.view.AnswerNextDialog(path);
+    RunCommand(run.session, command);
+    if (!run.view.WithdrawDialogAnswer()) return;
+    ++run.notDone;
+    run.out << "Not done: " << command.runnerWord << " " << path
+            << (run.session.font.FontLoaded ? "" : " (no font is loaded)") << '\n';
+}
+
 void Run(RunContext& run, const CommandSpec& command, const Args& args) {
     switch (command.argument) {
         case RunnerArgument::Typeface:
@@ -20,10 +31,8 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
             break;
         case RunnerArgument::PathAndNumber: {
             const auto [path, number] = SplitTrailingNumber(args[0]);
-            run.view.AnswerNextDialog(path);
             run.view.AnswerNextNumber(number);
-            RunCommand(run.session, command);
-            run.view.AnswerNextDialog({});
+            RunWithPath(run, command, path);
             run.view.AnswerNextNumber(std::nullopt);
             return;
         }
@@ -31,10 +40,7 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
             run.view.AnswerNextNumber(ParseNumber(args[0], 0, 8, "a spacing 0..8"));
             break;
         case RunnerArgument::Path:
-            run.view.AnswerNextDialog(args[0]);
-            RunCommand(run.session, command);
-            run.view.AnswerNextDialog({});
-            return;
+            return RunWithPath(run, command, args[0]);
         case RunnerArgument::Height:
             run.view.AnswerNextHeight(ParseNumber(args[0], 1, 255, "a font height 1..255"));
             break;
