@@ -92,6 +92,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
                  QString("Load FNT (use Button / Drag and Drop / Command Line)"));
         QCOMPARE(h.Text("lblTime"), QString("(0,000 sec)"));
         QCOMPARE(h.TileAt(255)->Image(), ui::BlankTileImage());
+        QVERIFY(!h.Find<QAction>("mnuExportBmp")->isEnabled());  // nothing to export yet
         folder = h.session().TempFolder;
         QVERIFY(std::filesystem::is_directory(folder));
         h.window.reset();  // gone without a close: the run still ends
@@ -102,6 +103,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
     WindowHarness h;
     QCOMPARE(h.window->windowTitle(),
              QString::fromStdString(ProgramCaption() + " (FNT loaded, HEIGHT:8 Max WIDTH:17)"));
+    QVERIFY(h.Find<QAction>("mnuExportBmp")->isEnabled());
     // Tile 65: width 5, ink in the first four columns, dark grey beside it.
     const QImage& a = h.TileAt(65)->Image();
     QCOMPARE(a.size(), QSize(5, 8));

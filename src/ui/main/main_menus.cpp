@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "commands/command_table.h"
 #include "commands/window/option_commands.h"
@@ -27,17 +29,14 @@ QAction* AddItem(QMenu* menu, Session& session, const CommandSpec& command,
     action->setEnabled(IsEnabled(session, command));
     QObject::connect(action, &QAction::triggered, action,
                      [&session, &command] { RunCommand(session, command); });
-    if (command.enabled != nullptr)
-        QObject::connect(menu, &QMenu::aboutToShow, action, [&session, &command, action] {
-            action->setEnabled(IsEnabled(session, command));
-        });
     return action;
 }
 
 }  // namespace
 
-void BuildMainMenus(QMainWindow& window, Session& session,
-                    std::array<ToggleControls, kToggleCount>& toggles) {
+std::function<void()> BuildMainMenus(QMainWindow& window, Session& session,
+                                     std::array<ToggleControls, kToggleCount>& toggles) {
+    std::vector<std::pair<QAction*, const CommandSpec*>> ruled;
     std::map<Menu, QMenu*> menus;
     const auto make = [&menus](QMenu* created, const MenuSpec& menuEntry) {
         created->setObjectName(QString::fromLatin1(menuEntry.control));
@@ -56,8 +55,17 @@ void BuildMainMenus(QMainWindow& window, Session& session,
             if (menuEntry->separatorBefore) parent->addSeparator();
             make(parent->addMenu(QString::fromUtf8(menuEntry->caption)), *menuEntry);
         }
-        AddItem(menus.at(command.menu), session, command, toggles);
+        QAction* item = AddItem(menus.at(command.menu), session, command, toggles);
+        if (command.enabled != nullptr) ruled.emplace_back(item, &command);
     }
+    const auto refresh = [&session, ruled] {
+        for (const auto& [item, command] : ruled)
+            item->setEnabled(IsEnabled(session, *command));
+    };
+    // Also as a menu opens: some rules follow more than the font (undo, recovery).
+    for (const auto& [kind, menu] : menus)
+        QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
+    return refresh;
 }
 
 }  // namespace gft::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "ui/main/qt_view.h"
 
@@ -15,8 +16,9 @@ namespace gft::ui {
 // The menu bar of the main window, built from the command table: every item
 // carries its control name as objectName (items of a control array add "_"
 // and the index: mnuSelect(0) is mnuSelect_0) and runs its command; option
-// items are recorded in toggles for the view.
-void BuildMainMenus(QMainWindow& window, Session& session,
-                    std::array<ToggleControls, kToggleCount>& toggles);
+// items are recorded in toggles for the view. Returns what sets the enabled
+// state of every item that has a rule for it, as the session stands.
+std::function<void()> BuildMainMenus(QMainWindow& window, Session& session,
+                                     std::array<ToggleControls, kToggleCount>& toggles);
 
 }  // namespace gft::ui

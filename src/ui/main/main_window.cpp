@@ -93,7 +93,7 @@ void MainWindow::BuildWindow() {
     // target of its own cost the start-up milliseconds.
     parts_.grid->setAcceptDrops(true);
     panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
-    BuildMainMenus(*this, session_, parts_.toggles);
+    parts_.refreshItemStates = BuildMainMenus(*this, session_, parts_.toggles);
     parts_.undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
     parts_.redo = menuBar()->findChild<QAction*>(QStringLiteral("mnuRedo"));
     parts_.recover = menuBar()->findChild<QAction*>(QStringLiteral("mnuRecover"));

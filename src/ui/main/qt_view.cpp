@@ -76,6 +76,9 @@ void QtView::StatusChanged(const std::string& text) {
 
 void QtView::TitleChanged(const std::string& title) {
     parts_->window->setWindowTitle(Text(title));
+    // The title tells whether a font is loaded, which is what most items
+    // depend on; their keys must work without the menu opened first.
+    if (parts_->refreshItemStates) parts_->refreshItemStates();
 }
 
 void QtView::TimeChanged(const std::string& caption) {

@@ -44,6 +44,8 @@ struct WindowParts {
     QAction* recover = nullptr;
     QAction* discardRecovery = nullptr;
     TextPreviewWindow* preview = nullptr;
+    // Asks the core again which menu items are enabled (after a load, say).
+    std::function<void()> refreshItemStates;
 };
 
 // Shows what the core reports on the main window's widgets. It holds no rule:
