@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "session/view.h"
 
@@ -20,11 +21,7 @@ class ConsoleView : public View {
 
     void AnswerNextDialog(std::string path) { answer_ = std::move(path); }
     // Takes back an answer no dialog asked for; true when there was one.
-    bool WithdrawDialogAnswer() {
-        const bool unused = answer_.has_value();
-        answer_.reset();
-        return unused;
-    }
+    bool WithdrawDialogAnswer() { return std::exchange(answer_, std::nullopt).has_value(); }
     void AnswerNextHeight(int height) { height_ = height; }
     void SetQuiet(bool quiet) { quiet_ = quiet; }
     // Log lines for which skip is true are not printed.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <numeric>
 #include <random>
 
 #include "format/bmp_codec.h"
@@ -53,6 +55,11 @@ CharInfo VisiblePart(CharInfo glyph) {
     return glyph;
 }
 
+int InkCount(const Bytes& bits) {
+    return std::accumulate(bits.begin(), bits.end(), 0,
+                           [](int sum, std::uint8_t byte) { return sum + std::popcount(byte); });
+}
+
 TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
     Font font = BlankFont(2);
     SetGlyph(font, 0, 1, Bytes{0xFF, 0x00});  // one ink pixel, the rest invisible
@@ -88,6 +95,12 @@ TEST(GlyphSheet, ComesBackThroughPngAndBmpWithoutTheInvisibleBits) {
             for (int code = 0; code < kGlyphCount; ++code)
                 EXPECT_EQ(back.chars[code], VisiblePart(font.Chars[code])) << code;
         }
+        // Nothing beyond a glyph's width reaches the sheet, not even outside its cell.
+        EXPECT_EQ(InkCount(sheet.bits),
+                  std::accumulate(font.Chars.begin(), font.Chars.end(), 0,
+                                  [](int sum, const CharInfo& glyph) {
+                                      return sum + InkCount(VisiblePart(glyph).Pixels);
+                                  }));
     }
 }
 

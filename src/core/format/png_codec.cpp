@@ -240,8 +240,8 @@ class DeflatedData {
 
 // A sheet of noise does not shrink, and deflating it costs many times the
 // writing of its bytes: a trial on the first rows decides whether the
-// picture is deflated or stored. The trial has the data's own window: with a
-// smaller one, zlib slides its tables every few hundred bytes.
+// picture is deflated or stored. The trial has a window as large as itself:
+// with a smaller one, zlib slides its tables every few hundred bytes.
 bool WorthCompressing(const RowSource& source) {
     constexpr std::size_t kTrialBytes = 32 * 1024;
     const std::size_t rows = std::min<std::size_t>(
