@@ -6,6 +6,7 @@
 // encoders, its ink read directly is the ink of its grey, and imported glyphs are sound and come
 // back the same through an export and a second import.
 #include <algorithm>
+#include <bit>
 #include <string_view>
 
 #include "format/bmp_codec.h"
@@ -63,14 +64,32 @@ void CheckGlyphs(const SheetImport& read, const InkBitmap& sheet) {
     }
 }
 
+int InkCount(const Bytes& bits) {
+    int count = 0;
+    for (const std::uint8_t byte : bits)
+        count += std::popcount(byte);
+    return count;
+}
+
+// The glyphs are exported with every bit beyond their widths set, which the
+// sheet must leave out.
 void CheckRoundTrip(const SheetImport& read) {
     Font font;
     font.FontLoaded = true;
     font.FontHeight = read.height;
     font.Chars = read.chars;
-    for (const CharInfo& glyph : read.chars)
+    int ink = 0;
+    for (CharInfo& glyph : font.Chars) {
         font.MaxWidth = std::max(font.MaxWidth, glyph.Width);
-    const SheetImport again = ReadGlyphSheet(DrawGlyphSheet(font), WidthTable(font));
+        ink += InkCount(glyph.Pixels);
+        const int spare = glyph.BytesPerRow() * 8 - glyph.Width;
+        for (int y = 0; y < read.height && glyph.Present && spare > 0; ++y)
+            glyph.Pixels[static_cast<std::size_t>((y + 1) * glyph.BytesPerRow() - 1)] |=
+                static_cast<std::uint8_t>((1 << spare) - 1);
+    }
+    const InkBitmap sheet = DrawGlyphSheet(font);
+    Require(InkCount(sheet.bits) == ink, "ink beyond a glyph's width reached the sheet");
+    const SheetImport again = ReadGlyphSheet(sheet, WidthTable(font));
     Require(again.ok() && again.notes.empty(), "an exported sheet was not imported cleanly");
     Require(again.height == read.height && again.chars == read.chars,
             "export and import changed the glyphs");
