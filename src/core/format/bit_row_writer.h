@@ -1,10 +1,10 @@
 #pragma once
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+
+#include "support/big_endian.h"
 
 namespace gft {
 
@@ -23,11 +23,11 @@ class BitRowWriter {
     void Put(const std::uint8_t* source, std::size_t available, int bitCount) {
         std::size_t at = 0;
         for (; bitCount >= 64 && at + 8 <= available; at += 8, bitCount -= 64)
-            AppendWord(LoadBigEndian(source + at, 8));
+            AppendWord(LoadBigEndian64(source + at));
         if (bitCount <= 0) return;
         if (at < available) {
             const int count = std::min(bitCount, 64);
-            Append(HighBits(LoadBigEndian(source + at, available - at), count), count);
+            Append(HighBits(LoadBigEndian64(source + at, available - at), count), count);
             bitCount -= count;
         }
         Skip(bitCount);  // a source shorter than its bit count
@@ -47,16 +47,6 @@ class BitRowWriter {
     }
 
   private:
-    // Up to eight bytes as one big-endian word, the missing low bytes clear.
-    static std::uint64_t LoadBigEndian(const std::uint8_t* bytes, std::size_t count) {
-        std::uint64_t value = 0;
-        if (count >= sizeof value)
-            std::memcpy(&value, bytes, sizeof value);
-        else
-            std::memcpy(&value, bytes, count);
-        return std::endian::native == std::endian::little ? __builtin_bswap64(value) : value;
-    }
-
     // The first `count` bits of a word, the rest cleared.
     static std::uint64_t HighBits(std::uint64_t bits, int count) {
         return count >= 64 ? bits : bits & ~(~std::uint64_t{0} >> count);
@@ -80,11 +70,7 @@ class BitRowWriter {
 
     void Store(std::uint64_t word, std::size_t bytes) {
         bytes = std::min(bytes, static_cast<std::size_t>(end_ - out_));
-        if (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
-        if (bytes == sizeof word)
-            std::memcpy(out_, &word, sizeof word);
-        else
-            std::memcpy(out_, &word, bytes);
+        StoreBigEndian64(out_, word, bytes);
         out_ += bytes;
     }
 

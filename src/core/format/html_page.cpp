@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 
 #include "format/glyph_sheet.h"
 #include "format/png_codec.h"
 #include "format/text_render.h"
+#include "support/big_endian.h"
 #include "support/cp1250.h"
 
 namespace gft {
@@ -86,10 +86,7 @@ class Base64Sink : public ByteSink {
             std::size_t g = 0;
             // Two groups at a time from one 8-byte load while 8 bytes are there.
             for (; g + 3 <= now; g += 2, in += 6, out += 8) {
-                std::uint64_t bits;
-                std::memcpy(&bits, in, sizeof bits);
-                if constexpr (std::endian::native == std::endian::little)
-                    bits = __builtin_bswap64(bits);
+                const std::uint64_t bits = LoadBigEndian64(in);
                 std::memcpy(out, kPairs[bits >> 52].data(), 2);
                 std::memcpy(out + 2, kPairs[bits >> 40 & 0xFFF].data(), 2);
                 std::memcpy(out + 4, kPairs[bits >> 28 & 0xFFF].data(), 2);

@@ -58,14 +58,11 @@ std::function<void()> BuildMainMenus(QMainWindow& window, Session& session,
         QAction* item = AddItem(menus.at(command.menu), session, command, toggles);
         if (command.enabled != nullptr) ruled.emplace_back(item, &command);
     }
-    const auto refresh = [&session, ruled] {
+    // Undo, redo and the recovery items also follow notices of their own.
+    return [&session, ruled] {
         for (const auto& [item, command] : ruled)
             item->setEnabled(IsEnabled(session, *command));
     };
-    // Also as a menu opens: some rules follow more than the font (undo, recovery).
-    for (const auto& [kind, menu] : menus)
-        QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
-    return refresh;
 }
 
 }  // namespace gft::ui
