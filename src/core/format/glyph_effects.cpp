@@ -1,10 +1,14 @@
-// The effects work on whole rows of bytes: a row moved right by k columns is
-// a shift across its bytes, so a glyph of 255 x 255 costs some thousand byte
-// operations per effect rather than 65025 single-pixel reads and writes.
+// The effects work on whole rows held as 64-bit words: a row moved right by k
+// columns is a shift across a few words, so a glyph of 255 x 255 costs a few
+// thousand word operations per effect rather than 65025 single-pixel reads
+// and writes.
 #include "format/glyph_effects.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
+
+#include "support/big_endian.h"
 
 namespace gft {
 
@@ -12,73 +16,47 @@ namespace {
 
 constexpr int kMaxWidth = 255;
 
-// The bits of byte j of a row that lie inside width.
-std::uint8_t InsideMask(int width, int j) {
-    const int left = width - 8 * j;
-    if (left >= 8) return 0xFF;
+// A row of N 64-bit words, column 0 the top bit of word 0. Eight words hold
+// the widest row an effect makes, 255 + 254 columns (italic by step 1 on 255
+// rows); each glyph is worked on with as few words as its rows need, the
+// number fixed at compile time so that every row operation is a handful of
+// straight word instructions.
+constexpr std::size_t kMaxWords = 8;
+template <std::size_t N>
+using Row = std::array<std::uint64_t, N>;
+
+// The bits of word i of a row that lie inside width.
+std::uint64_t InsideMask(int width, int i) {
+    const int left = width - 64 * i;
+    if (left >= 64) return ~std::uint64_t{0};
     if (left <= 0) return 0;
-    return static_cast<std::uint8_t>(0xFF << (8 - left));
+    return ~std::uint64_t{0} << (64 - left);
 }
 
-// Rows of a fixed number of bytes, top row first, all clear to begin with.
-class Rows {
-  public:
-    Rows(int height, int bytesPerRow)
-        : bytesPerRow_(bytesPerRow), bytes_(static_cast<std::size_t>(height * bytesPerRow), 0) {}
-    int BytesPerRow() const { return bytesPerRow_; }
-    int Height() const { return static_cast<int>(bytes_.size()) / bytesPerRow_; }
-    std::uint8_t* Row(int r) {
-        return bytes_.data() + static_cast<std::ptrdiff_t>(r) * bytesPerRow_;
-    }
-    const std::uint8_t* Row(int r) const {
-        return bytes_.data() + static_cast<std::ptrdiff_t>(r) * bytesPerRow_;
-    }
-    bool Any() const {
-        return std::any_of(bytes_.begin(), bytes_.end(), [](std::uint8_t b) { return b != 0; });
-    }
-
-  private:
-    int bytesPerRow_;
-    Bytes bytes_;
-};
-
-// The glyph's ink I(r, c) in rows of bytesPerRow bytes (at least its own),
-// every bit beyond its width clear; rows the glyph lacks are blank.
-Rows InkOf(const CharInfo& glyph, int height, int bytesPerRow) {
-    Rows ink(height, bytesPerRow);
-    const int own = glyph.BytesPerRow();
-    const int rows = std::min(height, glyph.DataSize() / own);
-    for (int r = 0; r < rows; ++r)
-        for (int j = 0; j < own; ++j)
-            ink.Row(r)[j] =
-                glyph.Pixels[static_cast<std::size_t>(r * own + j)] & InsideMask(glyph.Width, j);
-    return ink;
+template <std::size_t N>
+Row<N> InsideMasks(int width) {
+    Row<N> masks{};
+    for (std::size_t i = 0; i < N; ++i)
+        masks[i] = InsideMask(width, static_cast<int>(i));
+    return masks;
 }
 
-// out |= row moved right by shift columns; what passes the end is lost.
-void OrShiftedRight(const std::uint8_t* row, std::uint8_t* out, int bytes, int shift) {
-    const int whole = shift / 8;
-    const int bits = shift % 8;
-    for (int j = bytes - 1; j >= whole; --j) {
-        unsigned value = row[j - whole] >> bits;
-        if (bits != 0 && j - whole > 0)
-            value |= static_cast<unsigned>(row[j - whole - 1]) << (8 - bits);
-        out[j] |= static_cast<std::uint8_t>(value);
-    }
+// Word i of a row moved right by one column, and left by one.
+template <std::size_t N>
+std::uint64_t RightByOne(const Row<N>& row, std::size_t i) {
+    return row[i] >> 1 | (i > 0 ? row[i - 1] << 63 : 0);
 }
 
-// out |= row moved left by one column.
-void OrShiftedLeftByOne(const std::uint8_t* row, std::uint8_t* out, int bytes) {
-    for (int j = 0; j < bytes; ++j) {
-        unsigned value = static_cast<unsigned>(row[j]) << 1;
-        if (j + 1 < bytes) value |= row[j + 1] >> 7;
-        out[j] |= static_cast<std::uint8_t>(value);
-    }
+template <std::size_t N>
+std::uint64_t LeftByOne(const Row<N>& row, std::size_t i) {
+    return row[i] << 1 | (i + 1 < N ? row[i + 1] >> 63 : 0);
 }
 
-void OrRow(const std::uint8_t* row, std::uint8_t* out, int bytes) {
-    for (int j = 0; j < bytes; ++j)
-        out[j] |= row[j];
+// Word i of a row moved right by 64 x whole + bits columns (bits 1..63).
+template <std::size_t N>
+std::uint64_t RightBy(const Row<N>& row, std::size_t i, std::size_t whole, int bits) {
+    if (i < whole) return 0;
+    return row[i - whole] >> bits | (i > whole ? row[i - whole - 1] << (64 - bits) : 0);
 }
 
 // How many columns an effect adds to the width.
@@ -97,80 +75,177 @@ int Growth(GlyphEffect effect, int height, int italicStep) {
     return 0;
 }
 
-Rows Bold(const Rows& ink) {
-    Rows out = ink;
-    for (int r = 0; r < ink.Height(); ++r)
-        OrShiftedRight(ink.Row(r), out.Row(r), ink.BytesPerRow(), 1);
-    return out;
+// Reads a glyph's ink row by row and lays out the rows an effect makes as
+// glyph rows of width min(width, 255), noting the ink it read and the ink
+// it cut beyond column 254.
+template <std::size_t N>
+class RowFrame {
+  public:
+    RowFrame(const CharInfo& glyph, int height, int width)
+        : glyph_(glyph),
+          kept_(std::min(width, kMaxWidth)),
+          fromBytes_(static_cast<std::size_t>(glyph.BytesPerRow())),
+          toBytes_(static_cast<std::size_t>(CharInfo::BytesPerRowFor(kept_))),
+          rowsHeld_(std::min<std::size_t>(static_cast<std::size_t>(height),
+                                          glyph.Pixels.size() / fromBytes_)),
+          inkMasks_(InsideMasks<N>(glyph.Width)),
+          keptMasks_(InsideMasks<N>(kept_)),
+          pixels_(toBytes_ * static_cast<std::size_t>(height)) {}
+
+    // I(r, .): blank for a row the glyph lacks.
+    Row<N> Ink(int r) {
+        Row<N> row{};
+        if (static_cast<std::size_t>(r) >= rowsHeld_) return row;
+        const std::uint8_t* bytes = glyph_.Pixels.data() + static_cast<std::size_t>(r) * fromBytes_;
+        for (std::size_t i = 0; i < N && 8 * i < fromBytes_; ++i) {
+            row[i] = LoadBigEndian64(bytes + 8 * i, std::min<std::size_t>(8, fromBytes_ - 8 * i)) &
+                     inkMasks_[i];
+            inked_ |= row[i];
+        }
+        return row;
+    }
+    std::uint64_t InkMask(std::size_t i) const { return inkMasks_[i]; }
+
+    // Row r of the result, its words made one by one by word(i).
+    template <class Word>
+    void Put(int r, Word word) {
+        std::uint8_t* bytes = pixels_.data() + static_cast<std::size_t>(r) * toBytes_;
+        for (std::size_t i = 0; i < N; ++i) {
+            const std::uint64_t value = word(i);
+            cut_ |= value & ~keptMasks_[i];
+            if (8 * i < toBytes_)
+                StoreBigEndian64(bytes + 8 * i, value & keptMasks_[i],
+                                 std::min<std::size_t>(8, toBytes_ - 8 * i));
+        }
+    }
+
+    bool InkRead() const { return inked_ != 0; }
+    // Gives the glyph the rows; true when ink was cut.
+    bool StoreInto(CharInfo& glyph) {
+        glyph.Width = static_cast<std::uint8_t>(kept_);
+        glyph.Pixels = std::move(pixels_);
+        return cut_ != 0;
+    }
+
+  private:
+    const CharInfo& glyph_;
+    int kept_;
+    std::size_t fromBytes_;
+    std::size_t toBytes_;
+    std::size_t rowsHeld_;
+    Row<N> inkMasks_;
+    Row<N> keptMasks_;
+    Bytes pixels_;
+    std::uint64_t inked_ = 0;
+    std::uint64_t cut_ = 0;
+};
+
+template <std::size_t N>
+void Bold(RowFrame<N>& frame, int height) {
+    for (int r = 0; r < height; ++r) {
+        const Row<N> ink = frame.Ink(r);
+        frame.Put(r, [&](std::size_t i) { return ink[i] | RightByOne(ink, i); });
+    }
 }
 
-Rows Shadow(const Rows& ink) {
-    Rows out = ink;
-    for (int r = 1; r < ink.Height(); ++r)
-        OrShiftedRight(ink.Row(r - 1), out.Row(r), ink.BytesPerRow(), 1);
-    return out;
+template <std::size_t N>
+void Italic(RowFrame<N>& frame, int height, int step) {
+    for (int r = 0; r < height; ++r) {
+        const Row<N> ink = frame.Ink(r);
+        const int shift = (height - 1 - r) / step;
+        const auto whole = static_cast<std::size_t>(shift / 64);
+        const int bits = shift % 64;
+        if (bits == 0)
+            frame.Put(r, [&](std::size_t i) { return i < whole ? 0 : ink[i - whole]; });
+        else
+            frame.Put(r, [&](std::size_t i) { return RightBy(ink, i, whole, bits); });
+    }
 }
 
-Rows Italic(const Rows& ink, int step) {
-    Rows out(ink.Height(), ink.BytesPerRow());
-    for (int r = 0; r < ink.Height(); ++r)
-        OrShiftedRight(ink.Row(r), out.Row(r), ink.BytesPerRow(), (ink.Height() - 1 - r) / step);
-    return out;
+template <std::size_t N>
+void Shadow(RowFrame<N>& frame, int height) {
+    Row<N> above{};
+    for (int r = 0; r < height; ++r) {
+        const Row<N> ink = frame.Ink(r);
+        frame.Put(r, [&](std::size_t i) { return ink[i] | RightByOne(above, i); });
+        above = ink;
+    }
 }
 
-Rows Invert(const Rows& ink, int width) {
-    Rows out = ink;
-    for (int r = 0; r < ink.Height(); ++r)
-        for (int j = 0; j < ink.BytesPerRow(); ++j)
-            out.Row(r)[j] = static_cast<std::uint8_t>(~out.Row(r)[j]) & InsideMask(width, j);
-    return out;
+template <std::size_t N>
+void Invert(RowFrame<N>& frame, int height) {
+    for (int r = 0; r < height; ++r) {
+        const Row<N> ink = frame.Ink(r);
+        frame.Put(r, [&](std::size_t i) { return ~ink[i] & frame.InkMask(i); });
+    }
 }
 
 // J, the ink moved right by one column; each J row spread to its left and
-// right neighbours; then the spread rows above, at and below a row, less J.
-Rows Outline(const Rows& ink) {
-    const int height = ink.Height();
-    const int bytes = ink.BytesPerRow();
-    Rows moved(height, bytes);
-    Rows spread(height, bytes);
+// right neighbours; a row's ring is the spread rows above, at and below it,
+// less J. Three rows of each are kept at a time.
+template <std::size_t N>
+void Outline(RowFrame<N>& frame, int height) {
+    const auto moved = [&frame](int r) {
+        const Row<N> ink = frame.Ink(r);  // blank past the last row
+        Row<N> j{};
+        for (std::size_t i = 0; i < N; ++i)
+            j[i] = RightByOne(ink, i);
+        return j;
+    };
+    const auto spread = [](const Row<N>& j) {
+        Row<N> s{};
+        for (std::size_t i = 0; i < N; ++i)
+            s[i] = j[i] | RightByOne(j, i) | LeftByOne(j, i);
+        return s;
+    };
+    Row<N> here = moved(0);
+    Row<N> spreadAbove{};
+    Row<N> spreadHere = spread(here);
     for (int r = 0; r < height; ++r) {
-        OrShiftedRight(ink.Row(r), moved.Row(r), bytes, 1);
-        OrRow(moved.Row(r), spread.Row(r), bytes);
-        OrShiftedRight(moved.Row(r), spread.Row(r), bytes, 1);
-        OrShiftedLeftByOne(moved.Row(r), spread.Row(r), bytes);
+        const Row<N> below = moved(r + 1);
+        const Row<N> spreadBelow = spread(below);
+        frame.Put(r, [&](std::size_t i) {
+            return (spreadAbove[i] | spreadHere[i] | spreadBelow[i]) & ~here[i];
+        });
+        spreadAbove = spreadHere;
+        spreadHere = spreadBelow;
+        here = below;
     }
-    Rows out(height, bytes);
-    for (int r = 0; r < height; ++r) {
-        for (int near = std::max(r - 1, 0); near <= std::min(r + 1, height - 1); ++near)
-            OrRow(spread.Row(near), out.Row(r), bytes);
-        for (int j = 0; j < bytes; ++j)
-            out.Row(r)[j] &= static_cast<std::uint8_t>(~moved.Row(r)[j]);
-    }
-    return out;
 }
 
-// Gives the glyph the rows at width min(width, 255); true when ink beyond
-// column 254 was cut.
-bool Store(CharInfo& glyph, const Rows& rows, int width) {
-    const int kept = std::min(width, kMaxWidth);
-    const int bytesPerRow = CharInfo::BytesPerRowFor(kept);
-    Bytes pixels(static_cast<std::size_t>(bytesPerRow * rows.Height()));
-    bool cut = false;
-    for (int r = 0; r < rows.Height(); ++r) {
-        for (int j = 0; j < rows.BytesPerRow(); ++j) {
-            const std::uint8_t byte = rows.Row(r)[j];
-            const std::uint8_t inside = InsideMask(kept, j);
-            if ((byte & ~inside) != 0) cut = true;
-            if (j < bytesPerRow)
-                pixels[static_cast<std::size_t>(r * bytesPerRow + j)] = byte & inside;
-        }
+template <std::size_t N>
+EffectOutcome ApplyWithWords(CharInfo& glyph, int height, GlyphEffect effect, int italicStep,
+                             int width) {
+    RowFrame<N> frame(glyph, height, width);
+    switch (effect) {
+        case GlyphEffect::Bold:
+            Bold(frame, height);
+            break;
+        case GlyphEffect::Italic:
+            Italic(frame, height, italicStep);
+            break;
+        case GlyphEffect::Outline:
+            Outline(frame, height);
+            break;
+        case GlyphEffect::Shadow:
+            Shadow(frame, height);
+            break;
+        case GlyphEffect::Invert:
+            Invert(frame, height);
+            break;
     }
-    glyph.Width = static_cast<std::uint8_t>(kept);
-    glyph.Pixels = std::move(pixels);
-    return cut;
+    if (effect != GlyphEffect::Invert && !frame.InkRead()) return {};
+    return {true, frame.StoreInto(glyph)};
 }
 
-// Each byte of a row spread factor times wider, as a number of factor bytes.
+// ApplyWithWords<1> .. ApplyWithWords<8>, by the number of words less one.
+template <std::size_t... Less>
+constexpr auto ApplyByWords(std::index_sequence<Less...>) {
+    return std::array{&ApplyWithWords<Less + 1>...};
+}
+constexpr auto kApplyWithWords = ApplyByWords(std::make_index_sequence<kMaxWords>());
+
+// Each byte spread factor times wider, as a number of factor bytes.
 const std::array<std::uint32_t, 256>& SpreadBytes(int factor) {
     static const auto tables = [] {
         std::array<std::array<std::uint32_t, 256>, 4> all{};
@@ -188,47 +263,38 @@ const std::array<std::uint32_t, 256>& SpreadBytes(int factor) {
 
 EffectOutcome ApplyEffect(CharInfo& glyph, int height, GlyphEffect effect, int italicStep) {
     if (glyph.Width == 0 || height < 1) return {};
-    if (italicStep < 1) italicStep = 1;
+    italicStep = std::max(italicStep, 1);
     const int width = glyph.Width + Growth(effect, height, italicStep);
-    const Rows ink = InkOf(glyph, height, CharInfo::BytesPerRowFor(width));
-    if (effect != GlyphEffect::Invert && !ink.Any()) return {};
-    Rows out = [&] {
-        switch (effect) {
-            case GlyphEffect::Bold:
-                return Bold(ink);
-            case GlyphEffect::Italic:
-                return Italic(ink, italicStep);
-            case GlyphEffect::Outline:
-                return Outline(ink);
-            case GlyphEffect::Shadow:
-                return Shadow(ink);
-            case GlyphEffect::Invert:
-                break;
-        }
-        return Invert(ink, glyph.Width);
-    }();
-    return {true, Store(glyph, out, width)};
+    const auto words = static_cast<std::size_t>(std::clamp((width + 63) / 64, 1, int{kMaxWords}));
+    return kApplyWithWords[words - 1](glyph, height, effect, italicStep, width);
 }
 
 void ScaleGlyph(CharInfo& glyph, int height, int factor) {
+    if (factor < 1 || factor > 3) return;
     if (!glyph.Present) return MakeAbsent(glyph, height * factor);
-    const int from = glyph.BytesPerRow();
-    const int width = glyph.Width * factor;
-    const int to = CharInfo::BytesPerRowFor(width);
-    const Rows ink = InkOf(glyph, height, from);
+    const auto from = static_cast<std::size_t>(glyph.BytesPerRow());
+    const std::size_t rowsHeld =
+        std::min(static_cast<std::size_t>(height), glyph.Pixels.size() / from);
+    const int width = std::min(glyph.Width * factor, kMaxWidth);
+    const auto to = static_cast<std::size_t>(CharInfo::BytesPerRowFor(width));
     const auto& spread = SpreadBytes(factor);
-    Rows out(height * factor, to);
-    for (int r = 0; r < height; ++r) {
-        std::uint8_t* row = out.Row(r * factor);
-        for (int j = 0; j < from; ++j) {
-            const std::uint32_t wide = spread[ink.Row(r)[j]];
-            for (int k = 0; k < factor && j * factor + k < to; ++k)
-                row[j * factor + k] = static_cast<std::uint8_t>(wide >> (8 * (factor - 1 - k)));
+    Bytes pixels(to * static_cast<std::size_t>(height * factor));
+    for (std::size_t r = 0; r < rowsHeld; ++r) {
+        const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(to * r) * factor;
+        for (std::size_t j = 0; j < from; ++j) {
+            const auto inside = static_cast<std::uint8_t>(
+                InsideMask(glyph.Width - 8 * static_cast<int>(j), 0) >> 56);
+            const std::uint32_t wide = spread[glyph.Pixels[r * from + j] & inside];
+            for (std::size_t k = 0; k < static_cast<std::size_t>(factor) && j * factor + k < to;
+                 ++k)
+                row[static_cast<std::ptrdiff_t>(j * factor + k)] =
+                    static_cast<std::uint8_t>(wide >> (8 * (factor - 1 - static_cast<int>(k))));
         }
         for (int k = 1; k < factor; ++k)
-            std::copy_n(row, to, out.Row(r * factor + k));
+            std::copy_n(row, to, row + static_cast<std::ptrdiff_t>(to) * k);
     }
-    Store(glyph, out, width);
+    glyph.Width = static_cast<std::uint8_t>(width);
+    glyph.Pixels = std::move(pixels);
 }
 
 }  // namespace gft
