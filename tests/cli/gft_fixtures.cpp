@@ -386,6 +386,8 @@ bool WriteScriptSeeds(Corpus& corpus) {
                           "delete-selected\nstatus\n"));
     script("settings", Text("option show-frames off\nsave-settings\noption show-frames on\n"
                             "load-settings\nlog-dblclick Character 65\nclear-log\nesc\n"));
+    script("transforms", Text("load b.fnt\nselect all\nbold\nitalic 1\noutline\nshadow\n"
+                              "invert\nscale 2\nundo\nredo\nscale 3\n"));
     return script.ok;
 }
 
