@@ -76,7 +76,7 @@ void ApplyGlyphEffect(Session& session, GlyphEffect effect, int italicStep) {
 void AskItalic(Session& session) {
     if (!ReadyForSelection(session)) return;
     const auto step = session.view.AskNumber(
-        "Italic", "Step (1..8): rows per pixel of slant:", kDefaultItalicStep, 1, kMaxItalicStep);
+        "Italic", "Rows per column of slant (1..8):", kDefaultItalicStep, 1, kMaxItalicStep);
     if (step && *step >= 1 && *step <= kMaxItalicStep)
         ApplyGlyphEffect(session, GlyphEffect::Italic, *step);
 }
