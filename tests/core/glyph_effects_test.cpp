@@ -122,9 +122,11 @@ TEST(GlyphEffects, FollowTheirRulesOnRandomGlyphs) {
                 for (int c = 255; c < wide; ++c)
                     inkCut |= rule.pixel(r, c);
             cut += inkCut;
+            const CharInfo expected = Draw(before, std::min(wide, 255), height, rule.pixel);
             EXPECT_TRUE(outcome.applied);
+            EXPECT_EQ(outcome.changed, expected != before);
             EXPECT_EQ(outcome.inkCut, inkCut);
-            EXPECT_EQ(glyph, Draw(before, std::min(wide, 255), height, rule.pixel));
+            EXPECT_EQ(glyph, expected);
         }
     }
     EXPECT_GT(cut, 10) << "too few glyphs reached the width cap";

@@ -120,11 +120,12 @@ class RowFrame {
     }
 
     bool InkRead() const { return inked_ != 0; }
-    // Gives the glyph the rows; true when ink was cut.
-    bool StoreInto(CharInfo& glyph) {
+    // Gives the glyph the rows.
+    EffectOutcome StoreInto(CharInfo& glyph) {
+        const bool changed = glyph.Width != kept_ || glyph.Pixels != pixels_;
         glyph.Width = static_cast<std::uint8_t>(kept_);
         glyph.Pixels = std::move(pixels_);
-        return cut_ != 0;
+        return {true, changed, cut_ != 0};
     }
 
   private:
@@ -235,7 +236,7 @@ EffectOutcome ApplyWithWords(CharInfo& glyph, int height, GlyphEffect effect, in
             break;
     }
     if (effect != GlyphEffect::Invert && !frame.InkRead()) return {};
-    return {true, frame.StoreInto(glyph)};
+    return frame.StoreInto(glyph);
 }
 
 // ApplyWithWords<1> .. ApplyWithWords<8>, by the number of words less one.

@@ -19,6 +19,7 @@ inline constexpr int kMaxItalicStep = 8;
 
 struct EffectOutcome {
     bool applied = false;  // false: the glyph was left as it was
+    bool changed = false;  // its width or bytes differ now (italic on one row may not)
     bool inkCut = false;   // ink that fell beyond width 255 was dropped
 };
 

@@ -53,15 +53,17 @@ void ApplyGlyphEffect(Session& session, GlyphEffect effect, int italicStep) {
     if (!ReadyForSelection(session)) return;
     Font& font = session.font;
     int applied = 0;
+    int changed = 0;
     int cut = 0;
     for (std::size_t code = 0; code < kGlyphCount; ++code) {
         CharInfo& glyph = font.Chars[code];
         if (font.Selected[code] == 0 || !glyph.Present) continue;
         const EffectOutcome outcome = ApplyEffect(glyph, font.FontHeight, effect, italicStep);
         applied += outcome.applied;
+        changed += outcome.changed;
         cut += outcome.inkCut;
     }
-    if (applied > 0) {
+    if (changed > 0) {
         font.MaxWidth = WidestGlyph(font);
         RedrawTiles(session, 0, 255);
         session.SetEditStatus(2);
