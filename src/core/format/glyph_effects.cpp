@@ -41,15 +41,10 @@ Row<N> InsideMasks(int width) {
     return masks;
 }
 
-// Word i of a row moved right by one column, and left by one.
+// Word i of a row moved right by one column.
 template <std::size_t N>
 std::uint64_t RightByOne(const Row<N>& row, std::size_t i) {
     return row[i] >> 1 | (i > 0 ? row[i - 1] << 63 : 0);
-}
-
-template <std::size_t N>
-std::uint64_t LeftByOne(const Row<N>& row, std::size_t i) {
-    return row[i] << 1 | (i + 1 < N ? row[i + 1] >> 63 : 0);
 }
 
 // Word i of a row moved right by 64 x whole + bits columns (bits 1..63).
@@ -151,15 +146,22 @@ void Bold(RowFrame<N>& frame, int height) {
 
 template <std::size_t N>
 void Italic(RowFrame<N>& frame, int height, int step) {
+    // Row r moves by (height - 1 - r) / step: the shift falls by one each
+    // step rows, counted rather than divided.
+    int shift = (height - 1) / step;
+    int rowsLeft = (height - 1) % step + 1;  // rows at this shift, from row 0
     for (int r = 0; r < height; ++r) {
         const Row<N> ink = frame.Ink(r);
-        const int shift = (height - 1 - r) / step;
         const auto whole = static_cast<std::size_t>(shift / 64);
         const int bits = shift % 64;
         if (bits == 0)
             frame.Put(r, [&](std::size_t i) { return i < whole ? 0 : ink[i - whole]; });
         else
             frame.Put(r, [&](std::size_t i) { return RightBy(ink, i, whole, bits); });
+        if (--rowsLeft == 0) {
+            --shift;
+            rowsLeft = step;
+        }
     }
 }
 
@@ -181,35 +183,33 @@ void Invert(RowFrame<N>& frame, int height) {
     }
 }
 
-// J, the ink moved right by one column; each J row spread to its left and
-// right neighbours; a row's ring is the spread rows above, at and below it,
-// less J. Three rows of each are kept at a time.
+// J, the ink moved right by one column. A row's ring is every cell next to
+// J in the rows above, at and below it, less J: the spread of J over
+// columns c - 1 .. c + 1 is the ink's over c - 2 .. c, I | I >> 1 | I >> 2,
+// and three rows of it are kept at a time.
 template <std::size_t N>
 void Outline(RowFrame<N>& frame, int height) {
-    const auto moved = [&frame](int r) {
-        const Row<N> ink = frame.Ink(r);  // blank past the last row
-        Row<N> j{};
-        for (std::size_t i = 0; i < N; ++i)
-            j[i] = RightByOne(ink, i);
-        return j;
+    struct Spread {
+        Row<N> moved{};   // J
+        Row<N> spread{};  // J over columns c - 1 .. c + 1
     };
-    const auto spread = [](const Row<N>& j) {
-        Row<N> s{};
+    const auto spreadOf = [&frame](int r) {
+        const Row<N> ink = frame.Ink(r);  // blank past the last row
+        Spread s;
         for (std::size_t i = 0; i < N; ++i)
-            s[i] = j[i] | RightByOne(j, i) | LeftByOne(j, i);
+            s.moved[i] = RightByOne(ink, i);
+        for (std::size_t i = 0; i < N; ++i)
+            s.spread[i] = ink[i] | s.moved[i] | RightByOne(s.moved, i);
         return s;
     };
-    Row<N> here = moved(0);
-    Row<N> spreadAbove{};
-    Row<N> spreadHere = spread(here);
+    Row<N> above{};
+    Spread here = spreadOf(0);
     for (int r = 0; r < height; ++r) {
-        const Row<N> below = moved(r + 1);
-        const Row<N> spreadBelow = spread(below);
+        const Spread below = spreadOf(r + 1);
         frame.Put(r, [&](std::size_t i) {
-            return (spreadAbove[i] | spreadHere[i] | spreadBelow[i]) & ~here[i];
+            return (above[i] | here.spread[i] | below.spread[i]) & ~here.moved[i];
         });
-        spreadAbove = spreadHere;
-        spreadHere = spreadBelow;
+        above = here.spread;
         here = below;
     }
 }
