@@ -24,6 +24,16 @@ void RunWithPath(RunContext& run, const CommandSpec& command, const std::string&
             << (run.session.font.FontLoaded ? "" : " (no font is loaded)") << '\n';
 }
 
+// Game-font effects: the italic's step and the scale's factor answer the
+// command's question; an answer it did not ask for is not kept for the next.
+void RunWithEffectNumber(RunContext& run, const CommandSpec& command, const std::string& text) {
+    const bool italic = command.argument == RunnerArgument::ItalicStep;
+    run.view.AnswerNextNumber(italic ? ParseNumber(text, 1, 8, "an italic step 1..8")
+                                     : ParseNumber(text, 2, 3, "a scale 2 or 3"));
+    RunCommand(run.session, command);
+    run.view.AnswerNextNumber(std::nullopt);
+}
+
 void Run(RunContext& run, const CommandSpec& command, const Args& args) {
     switch (command.argument) {
         case RunnerArgument::Typeface:
@@ -44,6 +54,9 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
         case RunnerArgument::Height:
             run.view.AnswerNextHeight(ParseNumber(args[0], 1, 255, "a font height 1..255"));
             break;
+        case RunnerArgument::ItalicStep:
+        case RunnerArgument::ScaleFactor:
+            return RunWithEffectNumber(run, command, args[0]);
         case RunnerArgument::None:
             break;
     }
@@ -59,6 +72,8 @@ Command Single(const CommandSpec& command) {
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::Height:
         case RunnerArgument::Spacing:
+        case RunnerArgument::ItalicStep:
+        case RunnerArgument::ScaleFactor:
             return {1, 1,
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::None:

@@ -67,6 +67,14 @@ const Drawn kWide = Draw({"##################..", "#..................#", "#....
                           "##################..", "....................", "....................",
                           "....................", "...................."});
 
+// A row of width columns, inked at the columns given.
+std::string Row(int width, std::initializer_list<int> inked) {
+    std::string row(static_cast<std::size_t>(width), '.');
+    for (const int col : inked)
+        row[static_cast<std::size_t>(col)] = '#';
+    return row;
+}
+
 // The clean font most scripts start from: height 8, a space, A, B, a copy of A
 // at 'a' (one shared copy when duplicates are stored as one), attribute bytes.
 FntBuilder CleanFont() {
@@ -209,6 +217,28 @@ void WriteGoldenFixtures(Writer& write) {
     FntBuilder tallest(255);
     tallest.Set(65, 255, 0).glyphs[65].pixels.back() = 0x01;
     write("tallest.fnt", tallest.Build());
+
+    // The transforms' glyphs, 5 high: a space with bits only past its width
+    // (32), a '#' sign with bits past its width (65), ink in the last column
+    // of width 255 (66) and in the last but one of width 254 (68), a present
+    // glyph of width 0 (67); and a font 1 high.
+    FntBuilder effects(5);
+    Put(effects, 32, Draw({"...+,+,+", "...,,,,,", "...,,,,,", "...,,,,,", "...,,,,+"}));
+    Put(effects, 65, Draw({".#.#.+,+", "#####,,,", ".#.#.,,,", "#####,+,", ".#.#.,,,"}));
+    const std::string blank = Row(255, {});
+    Put(effects, 66,
+        Draw({Row(255, {254}).c_str(), blank.c_str(), blank.c_str(), blank.c_str(),
+              Row(255, {0, 253}).c_str()}));
+    Put(effects, 67, Draw({"+,,,,,,+", ",,,,,,,,", ",,,,,,,,", ",,,,,,,,", "+,,,,,,+"}));
+    const std::string blank254 = Row(254, {});
+    Put(effects, 68,
+        Draw({blank254.c_str(), blank254.c_str(), blank254.c_str(), Row(254, {0}).c_str(),
+              Row(254, {253}).c_str()}));
+    write("effects.fnt", effects.Build());
+    FntBuilder flat(1);
+    Put(flat, 65, Draw({"#.#,+,,,"}));
+    Put(flat, 66, Draw({Row(255, {0, 254}).c_str()}));
+    write("flat.fnt", flat.Build());
 
     // Files the reader rejects.
     write("empty.fnt", {});
@@ -356,6 +386,8 @@ bool WriteScriptSeeds(Corpus& corpus) {
                           "delete-selected\nstatus\n"));
     script("settings", Text("option show-frames off\nsave-settings\noption show-frames on\n"
                             "load-settings\nlog-dblclick Character 65\nclear-log\nesc\n"));
+    script("transforms", Text("load b.fnt\nselect all\nbold\nitalic 1\noutline\nshadow\n"
+                              "invert\nscale 2\nundo\nredo\nscale 3\n"));
     return script.ok;
 }
 

@@ -29,7 +29,7 @@ readonly FRAME_W=512 FRAME_H=267 SCROLL_AT=51 SCROLL_MAX=101 APPLY_X=204 APPLY_Y
 # Items and separators of each menu, in menu bar order: the menus' heights
 # tell the height of an item and of a separator.
 readonly MENUS=(File Tools Edit Height View Settings Log Help)
-readonly MENU_ITEMS=(14 6 18 4 1 7 3 2) MENU_SEPARATORS=(4 3 8 1 0 2 0 1)
+readonly MENU_ITEMS=(14 6 19 4 1 7 3 2) MENU_SEPARATORS=(4 3 9 1 0 2 0 1)
 
 # ---------------------------------------------------------------- the steps
 # Name, then the runner's commands for it (";" between commands).

@@ -22,9 +22,11 @@
 #include "commands/files/typeface_commands.h"
 #include "commands/glyphs/block_copy.h"
 #include "commands/glyphs/clipboard_commands.h"
+#include "commands/glyphs/font_scale.h"
 #include "commands/glyphs/glyph_tools.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
+#include "commands/glyphs/transforms.h"
 #include "commands/window/about.h"
 #include "commands/window/copy_line.h"
 #include "commands/window/history_commands.h"
@@ -59,6 +61,8 @@ const MenuSpec kMenus[] = {
     {Menu::FileImport, Menu::File, "mnuImport", "Import (over loaded FNT)", true},
     {Menu::FileExport, Menu::File, "mnuExport", "Export"},
     {Menu::EditSelectMore, Menu::Edit, "mnuSelectSpec", "Select more", true},
+    // Game-font effects
+    {Menu::EditTransform, Menu::Edit, "mnuTransform", "Transform", true},
 };
 
 template <CodeBlock block>
@@ -441,6 +445,52 @@ const CommandSpec kCommands[] = {
      .runnerWord = "fit-width",
      .argument = R::Spacing,
      .run = AskFitWidthToInk,
+     .enabled = FontIsLoaded},
+    // Game-font effects (Edit > Transform)
+    {.control = "mnuBold",
+     .menu = Menu::EditTransform,
+     .caption = "Bold",
+     .undoName = "Bold",
+     .runnerWord = "bold",
+     .run = [](Session& s) { ApplyGlyphEffect(s, GlyphEffect::Bold); },
+     .enabled = FontIsLoaded},
+    {.control = "mnuItalic",
+     .menu = Menu::EditTransform,
+     .caption = "Italic...",
+     .undoName = "Italic",
+     .runnerWord = "italic",
+     .argument = R::ItalicStep,
+     .run = AskItalic,
+     .enabled = FontIsLoaded},
+    {.control = "mnuOutline",
+     .menu = Menu::EditTransform,
+     .caption = "Outline",
+     .undoName = "Outline",
+     .runnerWord = "outline",
+     .run = [](Session& s) { ApplyGlyphEffect(s, GlyphEffect::Outline); },
+     .enabled = FontIsLoaded},
+    {.control = "mnuShadow",
+     .menu = Menu::EditTransform,
+     .caption = "Shadow",
+     .undoName = "Shadow",
+     .runnerWord = "shadow",
+     .run = [](Session& s) { ApplyGlyphEffect(s, GlyphEffect::Shadow); },
+     .enabled = FontIsLoaded},
+    {.control = "mnuInvert",
+     .menu = Menu::EditTransform,
+     .caption = "Invert",
+     .undoName = "Invert",
+     .runnerWord = "invert",
+     .run = [](Session& s) { ApplyGlyphEffect(s, GlyphEffect::Invert); },
+     .enabled = FontIsLoaded},
+    {.control = "mnuScaleFont",
+     .menu = Menu::EditTransform,
+     .separatorBefore = true,
+     .caption = "Scale font...",
+     .undoName = "Scale font",
+     .runnerWord = "scale",
+     .argument = R::ScaleFactor,
+     .run = AskScaleFont,
      .enabled = FontIsLoaded},
 
     // Height

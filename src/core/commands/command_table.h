@@ -11,7 +11,7 @@ namespace gft {
 
 class Session;
 
-// The menus of the main window; the last three are submenus.
+// The menus of the main window; the last ones are submenus.
 enum class Menu : std::uint8_t {
     None,  // a button or key of a window, not in the menu bar
     File,
@@ -25,6 +25,8 @@ enum class Menu : std::uint8_t {
     FileImport,
     FileExport,
     EditSelectMore,
+    // Game-font effects:
+    EditTransform,
 };
 
 struct MenuSpec {
@@ -44,6 +46,9 @@ enum class RunnerArgument : std::uint8_t {
     Typeface,       // PATH SIZE [cp1250|cp1252|iso8859-2] answer the typeface dialog
     PathAndNumber,  // PATH [NUMBER]: the file dialog, then the number (default: suggested)
     Spacing,        // 0..8 answers the command's question
+    // Game-font effects:
+    ItalicStep,   // 1..8 answers the italic's question
+    ScaleFactor,  // 2 or 3 answers the scale's question
 };
 
 // One command the user can give: a menu item, a button or both. Its control

@@ -26,6 +26,16 @@ int Donor(const Font& font, int code) {
 
 }  // namespace
 
+std::size_t DataBlockLength(const Font& font, bool shareDuplicates) {
+    std::size_t length = 1;
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const CharInfo& glyph = font.Chars[code];
+        if (glyph.Present && !(shareDuplicates && Donor(font, code) != code))
+            length += glyph.Pixels.size();
+    }
+    return length;
+}
+
 Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
     Bytes block;
     Bytes widths;

@@ -12,4 +12,8 @@ namespace gft {
 // Throws AppError 6 "Overflow" when the data block would pass 32767 bytes.
 Bytes BuildFntImage(const Font& font, bool shareDuplicates);
 
+// The length of the data block that image would have (its place-holder byte
+// and every glyph stored), counted without building it.
+std::size_t DataBlockLength(const Font& font, bool shareDuplicates);
+
 }  // namespace gft

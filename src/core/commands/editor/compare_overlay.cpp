@@ -9,13 +9,6 @@ namespace {
 
 constexpr int kMarkInset = 4;  // pixels between the cell's edge and the mark
 
-// The hover display's mark follows the compared font at once.
-void ShowHoverAgain(Session& session) {
-    const int hovered = session.HoverChar;
-    session.HoverChar = kNoHoverChar;
-    HoverUpdate(session, hovered);
-}
-
 }  // namespace
 
 void KeepComparedFont(Session& session, const std::array<CharInfo, kGlyphCount>& chars) {

@@ -48,6 +48,12 @@ void HoverUpdate(Session& session, int code) {
     session.view.HoverChanged(code, label, zoomWidth, zoomHeight);
 }
 
+void ShowHoverAgain(Session& session) {
+    const int hovered = session.HoverChar;
+    session.HoverChar = kNoHoverChar;
+    HoverUpdate(session, hovered);
+}
+
 void RedrawGlyph(Session& session, int index) {
     RedrawTiles(session, index, index);
     session.HoverChar = kNoHoverChar;

@@ -21,6 +21,9 @@ std::string HoverLabelText(const Font& font, int code);
 // and its label, unless it is already shown.
 void HoverUpdate(Session& session, int code);
 
+// Shows the glyph under the mouse again, after it may have changed.
+void ShowHoverAgain(Session& session);
+
 // Redraws one glyph and shows it in the hover display.
 void RedrawGlyph(Session& session, int index);
 

@@ -39,9 +39,7 @@ void ShowRestored(Session& session, const Font& before, const std::string& line)
         session.editor.EditChr = session.font.Chars[session.EditorChar];
         LoadEditorGlyph(session);
     }
-    const int hovered = session.HoverChar;
-    session.HoverChar = kNoHoverChar;
-    HoverUpdate(session, hovered);
+    ShowHoverAgain(session);
     session.Log(line);
     ShowHistory(session);
 }

@@ -12,9 +12,7 @@ void Refresh(Session& session) {
     RedrawTiles(session, 0, 255);
     session.setMaxWidth();
     session.SetEditStatus(session.font.EditStatus);
-    const int hovered = session.HoverChar;
-    session.HoverChar = kNoHoverChar;
-    HoverUpdate(session, hovered);
+    ShowHoverAgain(session);
 }
 
 void RequestExit(Session& session) {
