@@ -51,7 +51,8 @@ std::string AttributeBytes(const Font& font) {
     for (const auto byte : font.AttrSection) {
         char hex[4];
         std::snprintf(hex, sizeof hex, "%02X", byte);
-        text += (text.empty() ? "" : " ") + std::string(hex);
+        if (!text.empty()) text += ' ';
+        text += hex;
     }
     return text;
 }
