@@ -2,15 +2,25 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 #   deps.sh          everything: the editor, the tests, benchmarks and fuzzing
 #   deps.sh editor   only what building and running the editor needs
+#   deps.sh package  that, and what scripts/package.sh builds and checks the .deb with
 set -euo pipefail
 packages=(g++ cmake make pkg-config qt6-base-dev libpng-dev libdeflate-dev libfreetype-dev)
-if [ "${1:-}" != editor ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip imagemagick clang libclang-rt-14-dev clang-format
-             # fonts the typeface import is tested and fuzzed with, and the BDF checker
-             fonts-dejavu-core xfonts-75dpi xfonts-utils
-             # a real browser for the HTML specimen page
-             chromium)
-fi
+# The Debian package: dpkg-shlibdeps, rsvg-convert for the PNG icons (librsvg
+# is the SVG renderer of the desktops' icon loaders, and already on a
+# desktop), the validators of its files, and Xvfb to start the packaged editor.
+packaging=(dpkg-dev librsvg2-bin lintian desktop-file-utils appstream man-db file xvfb xauth)
+case "${1:-}" in
+  editor) ;;
+  package) packages+=("${packaging[@]}") ;;
+  *)
+    packages+=("${packaging[@]}" libgtest-dev libbenchmark-dev xdotool xclip imagemagick clang libclang-rt-14-dev
+               clang-format git
+               # fonts the typeface import is tested and fuzzed with, and the BDF checker
+               fonts-dejavu-core xfonts-75dpi xfonts-utils
+               # a real browser for the HTML specimen page
+               chromium)
+    ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

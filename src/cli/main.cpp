@@ -10,6 +10,7 @@
 #include "commands/files/read_font.h"
 #include "commands/files/recovery.h"
 #include "commands/window/settings.h"
+#include "format/font_diff.h"
 #include "format/glyph_dump.h"
 #include "interruptible_input.h"
 #include "runner.h"
@@ -28,7 +29,9 @@ using namespace gft::cli;
 constexpr const char* kUsage =
     "usage: grindfnt check FILE...         check fonts as the editor reads them\n"
     "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
-    "       grindfnt dump FILE [CODE...]   glyphs as text\n"
+    "       grindfnt dump [--no-selection] FILE [CODE...]\n"
+    "                                      glyphs as text\n"
+    "       grindfnt diff FONT1 FONT2      the glyphs that differ, side by side\n"
     "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html or lok\n"
     "       grindfnt run [--tiles DIR] [--settings DIR] [--clipboard FILE] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
@@ -104,9 +107,21 @@ int Info(const std::string& file) {
     return 0;
 }
 
-int Dump(const std::string& file, const std::vector<std::string>& codes) {
-    const auto editor = LoadQuietly(file);
+// A font's text for git's textconv must not depend on the selection table
+// beside the file, which git's copy of an older version lacks.
+constexpr const char* kNoSelection = "--no-selection";
+
+int Dump(std::vector<std::string> args) {
+    const bool withSelection = args.front() != kNoSelection;
+    if (!withSelection) args.erase(args.begin());
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::vector<std::string> codes(args.begin() + 1, args.end());
+    const auto editor = LoadQuietly(args.front());
     if (!editor) return 1;
+    if (!withSelection) editor->session.font.Selected.fill(0);
     try {
         if (codes.empty())
             for (int code = 0; code < 256; ++code)
@@ -118,6 +133,25 @@ int Dump(const std::string& file, const std::vector<std::string>& codes) {
         return 2;
     }
     return 0;
+}
+
+// Two fonts glyph by glyph, their selections left aside; the status as
+// diff(1) gives it: 0 the same, 1 different, 2 a font could not be read.
+int Diff(const std::string& firstFile, const std::string& secondFile) {
+    const auto first = LoadQuietly(firstFile);
+    const auto second = LoadQuietly(secondFile);
+    if (!first || !second) return 2;
+    Font& a = first->session.font;
+    Font& b = second->session.font;
+    a.Selected.fill(0);
+    b.Selected.fill(0);
+    const std::string head = FontHeadDifferences(a, b);
+    const std::vector<int> codes = DifferingCodes(a, b);
+    std::cout << head;
+    for (const int code : codes)
+        std::cout << GlyphsSideBySide(a, b, code);
+    std::cout << codes.size() << " characters differ\n";
+    return head.empty() && codes.empty() ? 0 : 1;
 }
 
 // The export command of each format word of "grindfnt export".
@@ -211,8 +245,8 @@ int Main(const std::vector<std::string>& args) {
     }
     if (verb == "check" && !rest.empty()) return Check(rest);
     if (verb == "info" && rest.size() == 1) return Info(rest[0]);
-    if (verb == "dump" && !rest.empty())
-        return Dump(rest[0], std::vector<std::string>(rest.begin() + 1, rest.end()));
+    if (verb == "dump" && !rest.empty()) return Dump(rest);
+    if (verb == "diff" && rest.size() == 2) return Diff(rest[0], rest[1]);
     if (verb == "export" && rest.size() == 3) return Export(rest[0], rest[1], rest[2]);
     if (verb == "run") return Run(rest);
     if (verb == "import-font") return ImportFontVerb(rest);

@@ -50,7 +50,7 @@ if grep -vnE '^(#.*|\[Desktop Entry\]|[A-Za-z0-9-]+(\[[A-Za-z_@.]+\])?=.*|)$' "$
 fi
 value() { sed -n "s/^$1=//p" "$desktop"; }
 for entry in "Type=Application" "Name=Grind FNT Tool" "Exec=grindfnttool %f" "Icon=grindfnttool" \
-  "MimeType=application/x-grindlemoor-fnt;" "Categories=Graphics;Development;" "Terminal=false"; do
+  "MimeType=application/x-grindlemoor-fnt;" "Categories=Graphics;2DGraphics;RasterGraphics;" "Terminal=false"; do
   [ "$(grep -c "^${entry%%=*}=" "$desktop")" = 1 ] || fail "key ${entry%%=*} missing or repeated"
   [ "${entry%%=*}=$(value "${entry%%=*}")" = "$entry" ] || fail "expected $entry, found $(grep "^${entry%%=*}=" "$desktop")"
 done

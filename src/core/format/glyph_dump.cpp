@@ -43,13 +43,18 @@ std::string FontInfo(const Font& font) {
     text += "absent: " + std::to_string(kGlyphCount - present) + "\n";
     text += "errors: " + std::to_string(errors) + "\n";
     text += "selected: " + std::to_string(selected) + "\n";
-    text += "attributes:";
-    for (auto byte : font.AttrSection) {
+    return text + "attributes: " + AttributeBytes(font) + "\n";
+}
+
+std::string AttributeBytes(const Font& font) {
+    std::string text;
+    for (const auto byte : font.AttrSection) {
         char hex[4];
-        std::snprintf(hex, sizeof hex, " %02X", byte);
+        std::snprintf(hex, sizeof hex, "%02X", byte);
+        if (!text.empty()) text += ' ';
         text += hex;
     }
-    return text + "\n";
+    return text;
 }
 
 }  // namespace gft

@@ -17,4 +17,8 @@ std::optional<Toggle> ToggleFromName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view ToggleName(Toggle toggle) {
+    return kNames[static_cast<std::size_t>(toggle)];
+}
+
 }  // namespace gft

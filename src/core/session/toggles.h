@@ -52,5 +52,7 @@ struct Options {
 
 // The option of a runner's name ("use-source-path", ...).
 std::optional<Toggle> ToggleFromName(std::string_view name);
+// The runner's name of an option.
+std::string_view ToggleName(Toggle toggle);
 
 }  // namespace gft
