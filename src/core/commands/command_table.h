@@ -44,6 +44,9 @@ enum class RunnerArgument : std::uint8_t {
     Typeface,       // PATH SIZE [cp1250|cp1252|iso8859-2] answer the typeface dialog
     PathAndNumber,  // PATH [NUMBER]: the file dialog, then the number (default: suggested)
     Spacing,        // 0..8 answers the command's question
+    // PATH [ASCENT] [cp1250|cp1252|iso8859-2]: the file dialog, then the
+    // TrueType export's questions (the rest as suggested)
+    TrueType,
 };
 
 // One command the user can give: a menu item, a button or both. Its control

@@ -184,6 +184,7 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
     result.notes = builder.TakeNotes();
 
     FontSummary summary;
+    summary.made = options.made;
     summary.unit = kTrueTypeUnit;
     summary.unitsPerEm = height * kTrueTypeUnit;
     summary.ascender = options.ascent * kTrueTypeUnit;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@ inline constexpr int kTrueTypeUnit = 64;
 struct TrueTypeOptions {
     int ascent = 0;  // rows above the baseline, 0..height
     CodePage codePage = CodePage::Windows1250;
-    std::string family;  // UTF-8; see FamilyName
+    std::string family;     // UTF-8; see FamilyName
+    std::int64_t made = 0;  // when, in seconds since 1970 (UTC)
 };
 
 // A font as a TrueType file, or the message saying why it cannot be made.

@@ -90,10 +90,10 @@ Bytes HeadTable(const FontSummary& summary) {
     // Baseline at y = 0, left side bearing point at x = 0, whole pixel sizes.
     out.U16(0x0001 | 0x0002 | 0x0008);
     out.U16(summary.unitsPerEm);
-    // Created and modified: left at the epoch, so that a font exports to
-    // the same bytes every time.
-    out.U64(0);
-    out.U64(0);
+    // Created and modified, in seconds since 1904.
+    constexpr std::int64_t k1970 = 2082844800;
+    out.U64(static_cast<std::uint64_t>(summary.made + k1970));
+    out.U64(static_cast<std::uint64_t>(summary.made + k1970));
     out.S16(summary.bounds.xMin);
     out.S16(summary.bounds.yMin);
     out.S16(summary.bounds.xMax);

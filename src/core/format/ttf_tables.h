@@ -12,7 +12,8 @@ namespace gft {
 
 // What the summary tables of a TrueType font say of all its glyphs.
 struct FontSummary {
-    int unit = 1;  // font units per pixel
+    std::int64_t made = 0;  // seconds since 1970
+    int unit = 1;           // font units per pixel
     int unitsPerEm = 0;
     int ascender = 0;   // font units above the baseline
     int descender = 0;  // font units below it, positive
