@@ -21,6 +21,9 @@ class InkGrid {
         const int bit = col + 1;
         return (Row(row + 1)[bit / 64] >> (63 - bit % 64)) & 1;
     }
+    // The kWords words of a row (-1..Height()): column c at bit c + 1, the
+    // highest bit of the first word first.
+    const std::uint64_t* PaddedRow(int row) const { return Row(row + 1); }
 
     // Per vertex row (the pixel corners between rows r - 1 and r, r in
     // 0..Height()): the corners where an outline turns, one bit a vertex,
@@ -34,6 +37,8 @@ class InkGrid {
         Words saddles;
     };
     Corners CornersOfVertexRow(int r) const;
+    // The words of a row that can hold ink or a corner.
+    int UsedWords() const { return (width_ + 1) / 64 + 1; }
 
   private:
     const std::uint64_t* Row(int paddedRow) const {

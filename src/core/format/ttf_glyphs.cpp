@@ -21,18 +21,20 @@ constexpr std::uint8_t kYSameOrPositive = 0x20;
 constexpr unsigned kArgsAreXYValues = 0x0002;
 constexpr unsigned kMoreComponents = 0x0020;
 
-// One coordinate's change from the point before: no bytes when it stays,
-// one byte and a sign flag up to 255 units, else two bytes.
-void AppendDelta(int delta, std::uint8_t shortFlag, std::uint8_t sameOrPositive,
-                 std::uint8_t& flags, Bytes& coordinates) {
-    if (delta == 0) {
-        flags |= sameOrPositive;
-    } else if (std::abs(delta) <= 255) {
-        flags |= shortFlag | (delta > 0 ? sameOrPositive : 0);
-        coordinates.push_back(static_cast<std::uint8_t>(std::abs(delta)));
-    } else {
-        BigEndianWriter(coordinates).S16(delta);
-    }
+// Writes one coordinate's change from the point before: no bytes when it
+// stays, one byte and a sign flag up to 255 units, else two bytes; returns
+// where the next goes. Without branches: in a noisy glyph the changes come
+// at random.
+std::uint8_t* PutDelta(int delta, std::uint8_t shortFlag, std::uint8_t sameOrPositive,
+                       std::uint8_t& flags, std::uint8_t* out) {
+    const auto magnitude = static_cast<unsigned>(std::abs(delta));
+    const bool stays = delta == 0;
+    const bool isShort = magnitude - 1 < 255;  // 1..255
+    flags |= (isShort ? shortFlag : 0) | (stays || (isShort && delta > 0) ? sameOrPositive : 0);
+    const auto word = static_cast<std::uint16_t>(delta);
+    out[0] = static_cast<std::uint8_t>(isShort ? magnitude : word >> 8);
+    out[1] = static_cast<std::uint8_t>(word & 0xFF);
+    return out + (stays ? 0 : isShort ? 1 : 2);
 }
 
 void WriteBox(BigEndianWriter& out, const FontBox& box) {
@@ -57,39 +59,45 @@ GlyphData SimpleGlyph(const PixelOutline& outline, int first, int end, OutlineSc
     const std::uint32_t endPoint = outline.ContourStart(end);
     glyph.contours = end - first;
     glyph.points = static_cast<int>(endPoint - firstPoint);
+    const auto points = static_cast<std::size_t>(glyph.points);
 
-    Bytes flags, xs, ys;
-    flags.reserve(static_cast<std::size_t>(glyph.points));
-    xs.reserve(static_cast<std::size_t>(glyph.points));
-    ys.reserve(static_cast<std::size_t>(glyph.points));
-    FontBox box{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
-                std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    // The flags, then the x and the y changes, each at most two bytes a point.
+    const std::size_t head = 10 + 2 * static_cast<std::size_t>(glyph.contours) + 2;
+    Bytes& bytes = glyph.bytes;
+    bytes.resize(head + points + 2 * points + 1);
+    Bytes ys(2 * points + 1);
+    std::uint8_t* flags = bytes.data() + head;
+    std::uint8_t* x = flags + points;
+    std::uint8_t* y = ys.data();
+    FontBox& box = glyph.box;
+    box = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+           std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
     int lastX = 0, lastY = 0;
     for (std::uint32_t k = firstPoint; k < endPoint; ++k) {
-        const int x = outline.points[k].x * scale.unit;
-        const int y = (scale.ascent - outline.points[k].y) * scale.unit;
-        box.Include({x, y, x, y});
+        const int pointX = outline.points[k].x * scale.unit;
+        const int pointY = (scale.ascent - outline.points[k].y) * scale.unit;
+        box.xMin = std::min(box.xMin, pointX);
+        box.yMin = std::min(box.yMin, pointY);
+        box.xMax = std::max(box.xMax, pointX);
+        box.yMax = std::max(box.yMax, pointY);
         std::uint8_t flag = kOnCurve;
-        AppendDelta(x - lastX, kXShort, kXSameOrPositive, flag, xs);
-        AppendDelta(y - lastY, kYShort, kYSameOrPositive, flag, ys);
-        flags.push_back(flag);
-        lastX = x;
-        lastY = y;
+        x = PutDelta(pointX - lastX, kXShort, kXSameOrPositive, flag, x);
+        y = PutDelta(pointY - lastY, kYShort, kYSameOrPositive, flag, y);
+        *flags++ = flag;
+        lastX = pointX;
+        lastY = pointY;
     }
-    glyph.box = box;
+    bytes.resize(static_cast<std::size_t>(x - bytes.data()));
+    bytes.insert(bytes.end(), ys.data(), y);
 
-    Bytes& bytes = glyph.bytes;
-    bytes.reserve(10 + 2 * static_cast<std::size_t>(glyph.contours) + 2 + flags.size() + xs.size() +
-                  ys.size() + 1);
-    BigEndianWriter out(bytes);
+    Bytes start;
+    BigEndianWriter out(start);
     out.S16(glyph.contours);
     WriteBox(out, box);
     for (int c = first; c < end; ++c)
         out.U16(outline.ContourStart(c + 1) - 1 - firstPoint);
     out.U16(0);  // no instructions
-    bytes.insert(bytes.end(), flags.begin(), flags.end());
-    bytes.insert(bytes.end(), xs.begin(), xs.end());
-    bytes.insert(bytes.end(), ys.begin(), ys.end());
+    std::copy(start.begin(), start.end(), bytes.begin());
     return glyph;
 }
 

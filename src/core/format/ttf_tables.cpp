@@ -32,12 +32,18 @@ constexpr UnicodeRange kUnicodeRanges[] = {
     {0xE000, 0xF8FF, 60},  // Private Use Area
 };
 
+// The sum of the bytes as big-endian 32-bit words, the last one padded with
+// zeros.
 std::uint32_t Checksum(const std::uint8_t* bytes, std::size_t size) {
-    std::uint32_t sum = 0;
-    for (std::size_t at = 0; at < size; at += 4)
-        sum += static_cast<std::uint32_t>(
-            LoadBigEndian64(bytes + at, std::min<std::size_t>(4, size - at)) >> 32);
-    return sum;
+    std::uint64_t sum = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+        const std::uint64_t two = LoadBigEndian64(bytes + at);
+        sum += (two >> 32) + (two & 0xFFFFFFFF);
+    }
+    for (; at < size; at += 4)
+        sum += LoadBigEndian64(bytes + at, std::min<std::size_t>(4, size - at)) >> 32;
+    return static_cast<std::uint32_t>(sum);
 }
 
 std::size_t Padded(std::size_t size) {
