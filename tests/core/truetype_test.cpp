@@ -97,7 +97,8 @@ TEST(TrueTypeExport, GeneratedFontsAtTheEdgesOfTheFormat) {
     };
     for (const int height : {1, 2, 19, 255}) {
         Font font = BlankFont(height);
-        int code = 32;
+        // Control codes, or codes around those Windows-1250 leaves unassigned.
+        int code = height < 19 ? 0 : 120;
         for (const auto& [name, ink] : patterns)
             for (const int width : {0, 1, 2, 21, 255}) {
                 // A 255 x 255 glyph of more points than a glyph may hold is
@@ -110,17 +111,38 @@ TEST(TrueTypeExport, GeneratedFontsAtTheEdgesOfTheFormat) {
     }
 }
 
-// FreeType's view of a glyph before it is scaled or its components merged.
-bool IsComposite(const Bytes& ttf, char32_t character) {
+// FreeType's view of a glyph's outline before it is scaled: whether it is a
+// composite, and its contours (a composite's components merged).
+struct Shape {
+    bool composite = false;
+    int contours = 0;
+};
+Shape ShapeOf(const Bytes& ttf, char32_t character) {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     FT_Init_FreeType(&library);
     FT_New_Memory_Face(library, ttf.data(), static_cast<FT_Long>(ttf.size()), 0, &face);
+    Shape shape;
     FT_Load_Char(face, character, FT_LOAD_NO_SCALE | FT_LOAD_NO_RECURSE);
-    const bool composite = face->glyph->format == FT_GLYPH_FORMAT_COMPOSITE;
+    shape.composite = face->glyph->format == FT_GLYPH_FORMAT_COMPOSITE;
+    FT_Load_Char(face, character, FT_LOAD_NO_SCALE);
+    shape.contours = face->glyph->outline.n_contours;
     FT_Done_Face(face);
     FT_Done_FreeType(library);
-    return composite;
+    return shape;
+}
+
+TEST(TrueTypeExport, PixelsTouchingAtACornerAreContoursOfTheirOwn) {
+    Font font = BlankFont(3);
+    Draw(font, 'a', 3, [](int row, int col) { return row == col; });
+    // A ring whose hole touches the outside only at a corner: one contour,
+    // through that corner twice.
+    Draw(font, 'b', 3, [](int row, int col) { return row != 1 || col != 1; });
+    font.Chars['b'].Pixels[0] &= 0x7F;  // top left pixel blank
+    const TrueTypeExport exported = ExportTrueType(font, {3, CodePage::Windows1250, "Corners"});
+    EXPECT_EQ(TrueTypeRoundTripDifference(font, exported, 3, CodePage::Windows1250), "");
+    EXPECT_EQ(ShapeOf(exported.bytes, 'a').contours, 3);
+    EXPECT_EQ(ShapeOf(exported.bytes, 'b').contours, 1);
 }
 
 TEST(TrueTypeExport, GlyphsBeyondWhatOneOutlineHolds) {
@@ -148,11 +170,12 @@ TEST(TrueTypeExport, GlyphsBeyondWhatOneOutlineHolds) {
                                   "Character 71 is too complex for TrueType (32760 points) - "
                                   "exported empty"}));
     EXPECT_EQ(TrueTypeRoundTripDifference(font, exported, 200, CodePage::Windows1250), "");
-    EXPECT_TRUE(IsComposite(exported.bytes, 'A'));
-    EXPECT_FALSE(IsComposite(exported.bytes, 'B'));
-    EXPECT_FALSE(IsComposite(exported.bytes, 'D'));
-    EXPECT_TRUE(IsComposite(exported.bytes, 'E'));
-    EXPECT_TRUE(IsComposite(exported.bytes, 'F'));
+    EXPECT_TRUE(ShapeOf(exported.bytes, 'A').composite);
+    EXPECT_EQ(ShapeOf(exported.bytes, 'A').contours, 7200);
+    EXPECT_FALSE(ShapeOf(exported.bytes, 'B').composite);
+    EXPECT_FALSE(ShapeOf(exported.bytes, 'D').composite);
+    EXPECT_TRUE(ShapeOf(exported.bytes, 'E').composite);
+    EXPECT_TRUE(ShapeOf(exported.bytes, 'F').composite);
 }
 
 TEST(GlyphAnalysis, BaselineEstimateIsTheCommonestFootOfDigitsAndCapitals) {
