@@ -53,6 +53,11 @@ ROWS = [
     ("Block copy, whole command (with redraw and log)",
      "bench_commands", "BM_BlockCopyCommand",
      "`memcpy` of the bytes copied (212 KB)", "BM_MemcpyBlock"),
+    ("TrueType export, letters: the largest font the writer saves (56 rows, 32312-byte data "
+     "block), as the menu runs it", "bench_truetype", "BM_ExportTrueType/0",
+     "the atomic save of the same bytes", "BM_AtomicWrite/0", 2),
+    ("TrueType export, noise of the same widths and height", "bench_truetype",
+     "BM_ExportTrueType/1", "the atomic save of the same bytes", "BM_AtomicWrite/1", 2),
     ("Character editor: full `DrawTable` (Inverse on a 255 x 255 glyph)",
      "bench_editor", "DrawTable",
      "one-cell repaint (a pixel edit) on the same glyph", "PixelEdit"),

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs fuzz targets one after another, niced, each for SECONDS (default 1800):
-#   fuzz/fuzz.sh [SECONDS] [TARGET...]      (all nine targets without TARGET)
+#   fuzz/fuzz.sh [SECONDS] [TARGET...]      (all ten targets without TARGET)
 # Needs the build-fuzz folder of the README. New inputs go to
 # build-fuzz/corpus/TARGET, crashes to build-fuzz/artifacts-TARGET, and each
 # run's last lines (exec count, coverage) to build-fuzz/logs/TARGET.log.
@@ -9,12 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-fuzz
 seconds=${1:-1800}
 [ $# -gt 0 ] && shift
-targets=${*:-fuzz_fnt_reader fuzz_glyph_sheet fuzz_typeface_import fuzz_glyph_clipboard \
+targets=${*:-fuzz_fnt_reader fuzz_glyph_sheet fuzz_typeface_import fuzz_glyph_clipboard fuzz_truetype_export \
     fuzz_run_script fuzz_settings fuzz_command_line fuzz_eight_bit_import fuzz_selection_table}
 
 max_len() {
     case $1 in
-    fuzz_fnt_reader | fuzz_eight_bit_import | fuzz_glyph_clipboard) echo 40000 ;;
+    fuzz_fnt_reader | fuzz_eight_bit_import | fuzz_glyph_clipboard | fuzz_truetype_export) echo 40000 ;;
     fuzz_glyph_sheet | fuzz_typeface_import) echo 400000 ;;
     *) echo 4096 ;;
     esac
@@ -26,6 +26,10 @@ for target in $targets; do
     if [ "$target" = fuzz_typeface_import ]; then
         seeds=$out/seeds-typeface
         "$root/fuzz/typeface_seeds.sh" "$seeds"
+    fi
+    # The TrueType export starts from the reader's seeds: FNT files.
+    if [ "$target" = fuzz_truetype_export ]; then
+        seeds=$root/fuzz/corpus/fuzz_fnt_reader
     fi
     mkdir -p "$out/corpus/$target" "$out/artifacts-$target"
     # Every input writes tile bitmaps: a folder in memory runs several times faster.

@@ -18,7 +18,9 @@ case "${1:-}" in
                # fonts the typeface import is tested and fuzzed with, and the BDF checker
                fonts-dejavu-core xfonts-75dpi xfonts-utils
                # a real browser for the HTML specimen page
-               chromium)
+               chromium
+               # readers the TrueType export is checked with
+               python3-fonttools fontconfig)
     ;;
 esac
 missing=()

@@ -14,6 +14,13 @@ namespace gft::cli {
 // entry of several lines, such as an "Error #" entry, as one printed line
 // each), a message box as lines prefixed "message: ". File dialogs are answered with
 // the path the running command gave; with none, a dialog counts as cancelled.
+// The TrueType export's questions as a script answers them: what it does
+// not give stays as suggested.
+struct TrueTypeAnswer {
+    std::optional<int> ascent;
+    std::optional<CodePage> codePage;
+};
+
 class ConsoleView : public View {
   public:
     explicit ConsoleView(std::ostream& out, std::string linePrefix = "")
@@ -39,14 +46,23 @@ class ConsoleView : public View {
     void MessageBox(const std::string& text) override;
 
     // Typefaces and glyph tools: the typeface dialog is answered with the
-    // request given; a number question with the number given, or with its
-    // suggestion when none was (OK pressed at once).
+    // request given; a number question and the TrueType export's questions
+    // with what was given, or with their suggestions (OK pressed at once).
     void AnswerNextTypeface(TypefaceRequest request) { typeface_ = std::move(request); }
     void AnswerNextNumber(std::optional<int> number) { number_ = number; }
     std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) override {
         auto answer = std::move(typeface_);
         typeface_.reset();
         return answer;
+    }
+    void AnswerNextTrueType(TrueTypeAnswer answer) { trueType_ = answer; }
+    std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& suggested,
+                                               int /*height*/) override {
+        TrueTypeOptions options = suggested;
+        options.ascent = trueType_.ascent.value_or(suggested.ascent);
+        options.codePage = trueType_.codePage.value_or(suggested.codePage);
+        trueType_ = {};
+        return options;
     }
     std::optional<int> AskNumber(const std::string& /*title*/, const std::string& /*prompt*/,
                                  int suggested, int /*min*/, int /*max*/) override {
@@ -93,6 +109,7 @@ class ConsoleView : public View {
     bool closeRequested_ = false;
     std::optional<TypefaceRequest> typeface_;
     std::optional<int> number_;
+    TrueTypeAnswer trueType_;
     std::string clipboardFile_;
     std::optional<std::string> clipboard_;
 };

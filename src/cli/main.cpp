@@ -28,11 +28,13 @@ using namespace gft::cli;
 
 constexpr const char* kUsage =
     "usage: grindfnt check FILE...         check fonts as the editor reads them\n"
-    "       grindfnt info FILE             height, widths, glyph counts, attribute bytes\n"
+    "       grindfnt info FILE             height, baseline, widths, glyph counts, attribute "
+    "bytes\n"
     "       grindfnt dump [--no-selection] FILE [CODE...]\n"
     "                                      glyphs as text\n"
     "       grindfnt diff FONT1 FONT2      the glyphs that differ, side by side\n"
-    "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html or lok\n"
+    "       grindfnt export FORMAT FONT OUT  write FONT as bitmap, grid, atari, 8bit, html, lok\n"
+    "                                      or ttf\n"
     "       grindfnt run [--tiles DIR] [--settings DIR] [--clipboard FILE] [SCRIPT]\n"
     "                                      editor commands, one a line (stdin without SCRIPT)\n"
     "       grindfnt import-font FONTFILE SIZE OUT.fnt\n"
@@ -159,6 +161,7 @@ const char* ExportControl(const std::string& format) {
     static const std::pair<const char*, const char*> kFormats[] = {
         {"bitmap", "mnuExportBmp"}, {"grid", "mnuExportFony"},    {"atari", "mnuExportAtari"},
         {"8bit", "mnuExport8bit"},  {"html", "mnuHtmlGenerator"}, {"lok", "mnuExportLok"},
+        {"ttf", "mnuExportTtf"},
     };
     for (const auto& [word, control] : kFormats)
         if (format == word) return control;

@@ -59,6 +59,9 @@ bool ParseOnOff(const std::string& text);
 TypefaceRequest ParseTypefaceArguments(const std::string& line);
 // "PATH [NUMBER]": the path, and the number when the last word is one.
 std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line);
+// "PATH [ASCENT] [cp1250|cp1252|iso8859-2]": the path, and the TrueType
+// export's answers given after it.
+std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string& line);
 
 // Runs a script, one command a line, until its end, an Esc that closes the
 // window or a termination signal. Returns the exit status: 2 after the first

@@ -46,6 +46,13 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
             run.view.AnswerNextNumber(std::nullopt);
             return;
         }
+        case RunnerArgument::TrueType: {
+            const auto [path, answer] = ParseTrueTypeArguments(args[0]);
+            run.view.AnswerNextTrueType(answer);
+            RunWithPath(run, command, path);
+            run.view.AnswerNextTrueType({});
+            return;
+        }
         case RunnerArgument::Spacing:
             run.view.AnswerNextNumber(ParseNumber(args[0], 0, 8, "a spacing 0..8"));
             break;
@@ -68,6 +75,7 @@ Command Single(const CommandSpec& command) {
         case RunnerArgument::Path:
         case RunnerArgument::Typeface:
         case RunnerArgument::PathAndNumber:
+        case RunnerArgument::TrueType:
             return {1, -1,
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::Height:

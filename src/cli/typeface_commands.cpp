@@ -1,5 +1,5 @@
 // Script words of change marks: "changed", "revert CODE"; and the argument
-// forms of "import-font" and "export-bdf".
+// forms of "import-font", "export-bdf" and "export-ttf".
 #include <sstream>
 #include <vector>
 
@@ -71,6 +71,20 @@ std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string
     } catch (const UsageError&) {
         return {line, std::nullopt};
     }
+}
+
+std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string& line) {
+    const std::vector<std::string> words = Words(line);
+    TrueTypeAnswer answer;
+    std::string rest = line;
+    if (words.size() > 1)
+        if (const auto page = CodePageNamed(words.back())) {
+            answer.codePage = *page;
+            rest = FirstWords(line, words.size() - 1);
+        }
+    auto [path, ascent] = SplitTrailingNumber(rest);
+    answer.ascent = ascent;
+    return {path, answer};
 }
 
 void AddTypefaceCommands(CommandTable& table) {

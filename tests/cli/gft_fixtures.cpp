@@ -177,6 +177,32 @@ Bytes LowNibbleFont() {
     return file;
 }
 
+// A glyph of a 255 rows high font, `width` wide, with ink where ink(row, col).
+Bytes Drawn255(int width, bool (*ink)(int row, int col)) {
+    const int bytesPerRow = gft::CharInfo::BytesPerRowFor(width);
+    Bytes pixels(static_cast<std::size_t>(bytesPerRow * 255), 0);
+    for (int row = 0; row < 255; ++row)
+        for (int col = 0; col < width; ++col)
+            if (ink(row, col))
+                pixels[static_cast<std::size_t>(row * bytesPerRow + col / 8)] |=
+                    static_cast<std::uint8_t>(0x80 >> (col % 8));
+    return pixels;
+}
+
+// Glyphs beyond what one TrueType outline holds: three 120 x 120
+// checkerboards of 7200 contours each, a full 255 x 255 glyph and a
+// 255 x 255 checkerboard of 130052 points.
+Bytes ComplexFont() {
+    FntBuilder font(255);
+    const auto checker = [](int row, int col) { return (row + col) % 2 == 0; };
+    const auto small = [](int row, int col) { return row < 120 && (row + col) % 2 == 0; };
+    for (const int code : {'A', 'D', 'E'})
+        font.SetPixels(code, 120, Drawn255(120, small));
+    font.SetPixels('B', 255, Drawn255(255, [](int, int) { return true; }));
+    font.SetPixels('C', 255, Drawn255(255, checker));
+    return font.Build();
+}
+
 class Writer {
   public:
     explicit Writer(std::string folder) : folder_(std::move(folder)) {}
@@ -217,6 +243,7 @@ void WriteGoldenFixtures(Writer& write) {
     FntBuilder tallest(255);
     tallest.Set(65, 255, 0).glyphs[65].pixels.back() = 0x01;
     write("tallest.fnt", tallest.Build());
+    write("complex.fnt", ComplexFont());
 
     // The transforms' glyphs, 5 high: a space with bits only past its width
     // (32), a '#' sign with bits past its width (65), ink in the last column

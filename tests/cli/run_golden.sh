@@ -10,8 +10,9 @@
 # is one, is copied into the folder and also fed on stdin. Recorded: stdout,
 # stderr (after "[stderr]"), the exit status, the output of the shell commands
 # in NAME.after (run in the folder afterwards, with $GRINDFNT naming the
-# runner), and anything grindfnt left in TMPDIR. Times "(0.012 sec)" read
-# "(T sec)", a date and time "DATE", a carriage return reads "\r".
+# runner and $GOLDEN the folder of the golden cases), and anything grindfnt
+# left in TMPDIR. Times "(0.012 sec)" read "(T sec)", a date and time
+# "DATE", a carriage return reads "\r".
 # With GFT_UPDATE_GOLDEN=1 the expected file is rewritten instead.
 set -eu
 grindfnt=$1 fixtures=$2 golden=$3 sample=$4 name=$5
@@ -47,7 +48,8 @@ TMPDIR="$work/tmp" "$grindfnt" $args <"$stdin" >stdout.txt 2>stderr.txt || statu
     echo "[exit $status]"
     if [ -f "$golden/$name.after" ]; then
         echo "[after]"
-        TMPDIR="$work/tmp" GRINDFNT="$grindfnt" sh -eu "$golden/$name.after" 2>&1 | normalise
+        TMPDIR="$work/tmp" GRINDFNT="$grindfnt" GOLDEN="$golden" sh -eu "$golden/$name.after" 2>&1 |
+        normalise
     fi
     if [ -n "$(ls -A tmp)" ]; then
         echo "[left in TMPDIR]"

@@ -1,6 +1,8 @@
-// The typeface import through the menu and its dialog seam, the change marks
-// on the tiles, and the text preview window following the font.
+// The typeface import and the TrueType export through the menu and their
+// dialog seams, the change marks on the tiles, and the text preview window
+// following the font.
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
@@ -15,6 +17,7 @@ class TypefaceWindowTest : public QObject {
 
   private slots:
     void importMarksTilesAndThePreviewFollows();
+    void trueTypeExportAsksAfterTheFile();
 };
 
 void TypefaceWindowTest::importMarksTilesAndThePreviewFollows() {
@@ -43,6 +46,26 @@ void TypefaceWindowTest::importMarksTilesAndThePreviewFollows() {
     h.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!h.TileAt(65)->Changed());
     QCOMPARE(preview->Canvas()->Picture().size(), QSize(19 * 3, 8 * 3));
+}
+
+// Export > "TrueType font (TTF)...": the file first, then the questions,
+// opened on the estimated baseline and the file's name; cancelling them
+// writes nothing.
+void TypefaceWindowTest::trueTypeExportAsksAfterTheFile() {
+    WindowHarness h;
+    const std::string path = h.dir.File("Menu Font.ttf");
+    h.dialogs->files = {path, path};
+    h.dialogs->trueTypes = {std::nullopt, TrueTypeOptions{3, CodePage::Windows1252, "Other"}};
+    h.Find<QAction>("mnuExportTtf")->trigger();
+    QCOMPARE(int(h.dialogs->trueTypeRequests.size()), 1);
+    const auto& [suggested, height] = h.dialogs->trueTypeRequests[0];
+    QCOMPARE(height, 8);
+    QCOMPARE(suggested.ascent, 8);  // 'A' is inked down to its last row
+    QCOMPARE(suggested.family, std::string("Menu Font"));
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(path)));
+    h.Find<QAction>("mnuExportTtf")->trigger();
+    QCOMPARE(h.LastLogLine(),
+             QString::fromStdString("Exported TrueType font to " + path + " (4 glyphs)"));
 }
 
 }  // namespace gft::test

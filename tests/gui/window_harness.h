@@ -52,6 +52,13 @@ class FakeDialogs : public ui::Dialogs {
     std::optional<int> AskNumber(const QString&, const QString&, int, int, int) override {
         return Next(numbers);
     }
+    std::deque<std::optional<TrueTypeOptions>> trueTypes;
+    std::vector<std::pair<TrueTypeOptions, int>> trueTypeRequests;  // suggested, height
+    std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& suggested,
+                                               int height) override {
+        trueTypeRequests.emplace_back(suggested, height);
+        return Next(trueTypes);
+    }
 
   private:
     template <typename T>

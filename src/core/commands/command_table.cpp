@@ -14,6 +14,7 @@
 #include "commands/editor/row_moves.h"
 #include "commands/editor/width_commands.h"
 #include "commands/files/export_commands.h"
+#include "commands/files/export_truetype.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/pixmap_import.h"
 #include "commands/files/recovery.h"
@@ -194,6 +195,13 @@ const CommandSpec kCommands[] = {
      .runnerWord = "export-bdf",
      .argument = R::PathAndNumber,
      .run = AskExportBdf,
+     .enabled = FontIsLoaded},
+    {.control = "mnuExportTtf",
+     .menu = Menu::FileExport,
+     .caption = "TrueType font (TTF)...",
+     .runnerWord = "export-ttf",
+     .argument = R::TrueType,
+     .run = AskExportTrueType,
      .enabled = FontIsLoaded},
     {.control = "mnuRecover",
      .menu = Menu::File,

@@ -49,6 +49,9 @@ enum class RunnerArgument : std::uint8_t {
     // Game-font effects:
     ItalicStep,   // 1..8 answers the italic's question
     ScaleFactor,  // 2 or 3 answers the scale's question
+    // PATH [ASCENT] [cp1250|cp1252|iso8859-2]: the file dialog, then the
+    // TrueType export's questions (the rest as suggested)
+    TrueType,
 };
 
 // One command the user can give: a menu item, a button or both. Its control

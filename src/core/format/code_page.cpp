@@ -120,6 +120,14 @@ std::optional<std::uint8_t> Cp1250ByteOf(char32_t character) {
     return found->second;
 }
 
+std::u32string Utf8Characters(std::string_view utf8) {
+    std::u32string characters;
+    std::size_t at = 0;
+    while (at < utf8.size())
+        if (const auto c = NextCharacter(utf8, at)) characters += *c;
+    return characters;
+}
+
 std::vector<std::uint8_t> Cp1250BytesOf(std::string_view utf8) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(utf8.size());

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,9 @@ std::optional<char32_t> CodePageCharacter(CodePage page, std::uint8_t byte);
 
 // The Windows-1250 byte of a character; nothing when the code page lacks it.
 std::optional<std::uint8_t> Cp1250ByteOf(char32_t character);
+
+// The characters of a UTF-8 text; malformed sequences are left out.
+std::u32string Utf8Characters(std::string_view utf8);
 
 // The Windows-1250 bytes of a UTF-8 text. Characters outside the code page
 // and malformed UTF-8 sequences are left out.

@@ -28,7 +28,43 @@ int RightmostInk(const CharInfo& glyph, int height) {
     return -1;
 }
 
+// The lowest row with ink inside the width; -1 when there is none.
+int LowestInkRow(const CharInfo& glyph, int height) {
+    const Bytes rows = VisibleBits(glyph, height);
+    const int bytesPerRow = glyph.BytesPerRow();
+    for (int row = height - 1; row >= 0; --row) {
+        const auto start = rows.begin() + row * bytesPerRow;
+        if (std::any_of(start, start + bytesPerRow, [](std::uint8_t byte) { return byte != 0; }))
+            return row;
+    }
+    return -1;
+}
+
+// The codes of glyphs that sit on the baseline: digits and the capitals
+// without a descender.
+bool SitsOnBaseline(int code) {
+    return (code >= '0' && code <= '9') ||
+           (code >= 'A' && code <= 'Z' && code != 'J' && code != 'Q');
+}
+
 }  // namespace
+
+int EstimateBaseline(const Font& font) {
+    const int height = font.FontHeight;
+    std::map<int, int> votes;  // rows above the baseline, how many glyphs say so
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const CharInfo& glyph = font.Chars[code];
+        if (!SitsOnBaseline(code) || !glyph.Present || !FitsHeight(glyph, height)) continue;
+        if (const int lowest = LowestInkRow(glyph, height); lowest >= 0) ++votes[lowest + 1];
+    }
+    int baseline = height, most = 0;
+    for (const auto& [rows, count] : votes)
+        if (count >= most) {
+            baseline = rows;
+            most = count;
+        }
+    return baseline;
+}
 
 std::uint8_t WidestGlyph(const Font& font) {
     std::uint8_t widest = 0;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "format/glyph_analysis.h"
+
 namespace gft {
 
 std::string DumpGlyph(const Font& font, int code) {
@@ -38,6 +40,7 @@ std::string FontInfo(const Font& font) {
         selected += font.Selected[c] != 0;
     }
     std::string text = "height: " + std::to_string(font.FontHeight) + "\n";
+    text += "baseline: " + std::to_string(EstimateBaseline(font)) + "\n";
     text += "max width: " + std::to_string(font.MaxWidth) + "\n";
     text += "present: " + std::to_string(present) + "\n";
     text += "absent: " + std::to_string(kGlyphCount - present) + "\n";

@@ -4,9 +4,12 @@
 #include <array>
 #include <cstring>
 
+#include "format/glyph_analysis.h"
 #include "format/glyph_sheet.h"
 #include "format/png_codec.h"
 #include "format/text_render.h"
+#include "format/truetype_export.h"
+#include "format/ttf_names.h"
 #include "support/big_endian.h"
 #include "support/cp1250.h"
 
@@ -29,7 +32,14 @@ constexpr std::string_view kStyle =
     // the page, so that its start can still be scrolled to.
     ".sample{display:flex;margin:16px 0}"
     ".sample .g{margin:0}.sample .g:first-child{margin-left:auto}"
-    ".sample .g:last-child{margin-right:auto}";
+    ".sample .g:last-child{margin-right:auto}"
+    // Typed text in the font as it is: no synthetic bold or slant, no
+    // kerning, spaces kept.
+    ".try{margin:16px 0}.typed{margin:8px 0;white-space:pre;"
+    "font-weight:normal;font-style:normal;font-synthesis:none;font-kerning:none}";
+
+// The family the page's typed text is shown in.
+constexpr std::string_view kTypedFamily = "GFT typed";
 
 // Passes on the Base64 form of what is written into it; Finish writes the
 // last group with its padding.
@@ -151,6 +161,43 @@ bool WriteDataUrl(const InkRows& picture, ByteSink& page) {
     return written;
 }
 
+// The font as TrueType, named for the page's file, as the family of the
+// typed text; nothing when it has no glyph to export.
+void WriteFontFace(const TrueTypeExport& font, ByteSink& page) {
+    if (!font.ok()) return;
+    page.Write("@font-face{font-family:\"" + std::string(kTypedFamily) +
+               "\";src:url(data:font/ttf;base64,");
+    Base64Sink base64(page);
+    base64.Write(font.bytes);
+    base64.Finish();
+    page.Write(") format(\"truetype\")}.typed{font-family:\"" + std::string(kTypedFamily) + "\"}");
+}
+
+// A text box whose text is shown below in the font at its own size and at
+// two and three times it: the font size a whole multiple of the height, so
+// that every pixel edge of a glyph falls on a screen pixel's.
+std::string TypingBox(const Font& font) {
+    std::string box =
+        "<div class=\"try\"><label for=\"type-in\">Type to try the font:</label> "
+        "<input id=\"type-in\" size=\"60\" value=\"" +
+        Escaped(kSpecimenSample) + "\">\n";
+    for (int scale = 1; scale <= 3; ++scale) {
+        const std::string size = Px(font.FontHeight * scale);
+        box += "<div class=\"typed\" style=\"font-size:" + size + ";line-height:" + size +
+               ";height:" + size + "\"></div>\n";
+    }
+    return box +
+           "</div>\n<script>\n"
+           "const typeIn = document.getElementById(\"type-in\");\n"
+           "const showTyped = () => {\n"
+           "  for (const line of document.querySelectorAll(\".typed\")) line.textContent = "
+           "typeIn.value;\n"
+           "};\n"
+           "typeIn.addEventListener(\"input\", showTyped);\n"
+           "showTyped();\n"
+           "</script>\n";
+}
+
 // Every glyph, in the table and in the sample line, is a window on one sheet
 // of the whole font shown at the scale: one picture for the whole page.
 bool WriteSheetStyle(const Font& font, int scale, ByteSink& page) {
@@ -222,9 +269,13 @@ bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page) 
                Escaped(fileName) + "</title>\n<style>");
     page.Write(kStyle);
     const bool sheetWritten = WriteSheetStyle(font, scale, page);
+    const TrueTypeExport typeface = ExportTrueType(
+        font, {EstimateBaseline(font), CodePage::Windows1250, FamilyOfPath(std::string(fileName))});
+    WriteFontFace(typeface, page);
     page.Write("</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n<p>Height " +
                std::to_string(font.FontHeight) + ", " + std::to_string(present) + " glyphs</p>\n");
     page.Write(SampleLine(font, scale));
+    if (typeface.ok()) page.Write(TypingBox(font));
     WriteGlyphTable(font, scale, page);
     page.Write("</body></html>\n");
     return sheetWritten;

@@ -6,6 +6,7 @@
 
 #include "format/code_page.h"
 #include "format/raster.h"
+#include "format/truetype_export.h"
 #include "session/toggles.h"
 #include "support/bytes.h"
 
@@ -150,6 +151,12 @@ class ViewDialogs {
     // Typefaces, BDF, change marks, glyph tools, text preview.
     // The typeface import's dialog, opened on the last answer.
     virtual std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) {
+        return std::nullopt;
+    }
+    // The TrueType export's questions, opened on the suggested answers: the
+    // rows above the baseline (0..height), the code page and the family.
+    virtual std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& /*suggested*/,
+                                                       int /*height*/) {
         return std::nullopt;
     }
     // A whole number in min..max, starting at suggested: the BDF ascent,

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "support/bytes.h"
+
 namespace gft {
 
 // Up to eight bytes as one big-endian word, the first byte in the high bits
@@ -26,5 +28,35 @@ inline void StoreBigEndian64(std::uint8_t* bytes, std::uint64_t value, std::size
     else
         std::memcpy(bytes, &value, count);
 }
+
+// Stores the low `count` bytes of a value, the highest first.
+inline void StoreBigEndian(std::uint8_t* bytes, std::uint64_t value, std::size_t count) {
+    StoreBigEndian64(bytes, value << (64 - 8 * count), count);
+}
+
+// Appends numbers to a byte buffer in big-endian order, as binary file
+// formats of other systems store them. Signed values are stored in two's
+// complement.
+class BigEndianWriter {
+  public:
+    explicit BigEndianWriter(Bytes& out) : out_(out) {}
+    void U8(std::uint64_t value) { Append(value, 1); }
+    void U16(std::uint64_t value) { Append(value, 2); }
+    void S16(std::int64_t value) { Append(static_cast<std::uint64_t>(value), 2); }
+    void U32(std::uint64_t value) { Append(value, 4); }
+    void U64(std::uint64_t value) { Append(value, 8); }
+    // A four-character tag, such as a table name.
+    void Tag(const char* tag) { out_.insert(out_.end(), tag, tag + 4); }
+    void Zeros(std::size_t count) { out_.resize(out_.size() + count, 0); }
+    std::size_t Size() const { return out_.size(); }
+
+  private:
+    void Append(std::uint64_t value, std::size_t count) {
+        const std::size_t at = out_.size();
+        out_.resize(at + count);
+        StoreBigEndian(out_.data() + at, value, count);
+    }
+    Bytes& out_;
+};
 
 }  // namespace gft

@@ -1,5 +1,6 @@
 #include "ui/main/dialogs.h"
 
+#include "ui/main/truetype_dialog.h"
 #include "ui/main/typeface_dialog.h"
 
 #include <QFile>
@@ -93,6 +94,11 @@ std::optional<int> QtDialogs::AskHeight(int suggested) {
 
 std::optional<TypefaceRequest> QtDialogs::AskTypeface(const TypefaceRequest& last) {
     return AskTypefaceDialog(parent_, last);
+}
+
+std::optional<TrueTypeOptions> QtDialogs::AskTrueType(const TrueTypeOptions& suggested,
+                                                      int height) {
+    return AskTrueTypeDialog(parent_, suggested, height);
 }
 
 std::optional<int> QtDialogs::AskNumber(const QString& title, const QString& prompt, int suggested,

@@ -261,6 +261,10 @@ std::optional<int> QtView::AskNumber(const std::string& title, const std::string
                               suggested, min, max);
 }
 
+std::optional<TrueTypeOptions> QtView::AskTrueType(const TrueTypeOptions& suggested, int height) {
+    return dialogs_.AskTrueType(suggested, height);
+}
+
 void QtView::FontChanged() {
     if (parts_->preview != nullptr) parts_->preview->FontChanged();
 }

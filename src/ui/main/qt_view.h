@@ -102,6 +102,8 @@ class QtView : public View {
     std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& last) override;
     std::optional<int> AskNumber(const std::string& title, const std::string& prompt, int suggested,
                                  int min, int max) override;
+    std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& suggested,
+                                               int height) override;
     void FontChanged() override;
     void ShowTextPreview() override;
     void ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) override;

@@ -5,6 +5,7 @@
 #include "commands/editor/char_editor.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/bdf_export.h"
+#include "format/glyph_analysis.h"
 #include "format/typeface_import.h"
 #include "session/preview.h"
 #include "session/session.h"
@@ -71,8 +72,8 @@ void AskExportBdf(Session& session) {
     if (!path) return;
     const int height = session.font.FontHeight;
     const auto ascent = session.view.AskNumber(
-        "BDF font", "Rows above the baseline (0.." + std::to_string(height) + "):", height, 0,
-        height);
+        "BDF font", "Rows above the baseline (0.." + std::to_string(height) + "):",
+        EstimateBaseline(session.font), 0, height);
     if (!ascent) return;
     ExportBdfTo(session, *path, *ascent);
 }

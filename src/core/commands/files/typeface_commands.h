@@ -18,7 +18,8 @@ void AskImportTypeface(Session& session);
 // Returns false then.
 bool ImportTypeface(Session& session, const TypefaceRequest& request);
 
-// Export > "BDF font...": asks for the file, then for the ascent.
+// Export > "BDF font...": asks for the file, then for the ascent (the
+// baseline estimate).
 void AskExportBdf(Session& session);
 
 // Writes the font as BDF with ascent rows above the baseline. A failed write

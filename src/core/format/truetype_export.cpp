@@ -1,0 +1,216 @@
+#include "format/truetype_export.h"
+
+#include <algorithm>
+
+#include "format/glyph_rows.h"
+#include "format/pixel_outline.h"
+#include "format/ttf_cmap.h"
+#include "format/ttf_glyphs.h"
+#include "format/ttf_names.h"
+#include "format/ttf_tables.h"
+#include "support/big_endian.h"
+
+namespace gft {
+
+namespace {
+
+// FreeType refuses a simple glyph of 4095 contours or more.
+constexpr int kMaxSimpleContours = 4094;
+// FreeType (2.12) refuses any glyph, composite or not, of more points: it
+// holds a glyph's points with four more of its own in room it reserves in
+// steps of eight, up to 32767. (fontTools too reads point numbers as signed
+// 16-bit values.)
+constexpr int kMaxGlyphPoints = 32756;
+
+bool Exported(const Font& font, int code) {
+    const CharInfo& glyph = font.Chars[code];
+    return glyph.Present && FitsHeight(glyph, font.FontHeight);
+}
+
+// Glyph 0, shown for characters the font lacks: the frame of a box as tall
+// as the font and half as wide, and a blank column after it.
+CharInfo MissingGlyphBox(int height) {
+    const int side = std::max(1, height / 2);
+    CharInfo box;
+    box.Present = true;
+    box.Width = static_cast<std::uint8_t>(side + 1);
+    box.Pixels.assign(static_cast<std::size_t>(box.BytesPerRow() * height), 0);
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < side; ++col)
+            if (row == 0 || row == height - 1 || col == 0 || col == side - 1)
+                SetPixel(box, row, col, true);
+    return box;
+}
+
+class FontBuilder {
+  public:
+    FontBuilder(const Font& font, const TrueTypeOptions& options, int characters)
+        : font_(font), scale_{kTrueTypeUnit, options.ascent}, firstBand_(1 + characters) {}
+
+    // The glyph of a pixel glyph; the next glyph id.
+    void Add(const CharInfo& glyph, int code) {
+        advances_.push_back(glyph.Width * kTrueTypeUnit);
+        const InkGrid grid(glyph, font_.FontHeight);
+        const int points = CountOutlinePoints(grid);
+        if (points > kMaxGlyphPoints) {
+            notes_.push_back("Character " + std::to_string(code) +
+                             " is too complex for TrueType (" + std::to_string(points) +
+                             " points) - exported empty");
+            glyphs_.emplace_back();
+            return;
+        }
+        if (points == 0) {
+            glyphs_.emplace_back();
+            return;
+        }
+        const PixelOutline outline = TraceOutline(grid);
+        const int contours = outline.Contours();
+        if (contours <= kMaxSimpleContours) {
+            glyphs_.push_back(SimpleGlyph(outline, 0, contours, scale_));
+            return;
+        }
+        // Row bands: contours come ordered by their top, so each band is a
+        // run of them.
+        std::vector<std::uint16_t> ids;
+        const std::size_t firstPart = bands_.size();
+        for (int first = 0; first < contours; first += kMaxSimpleContours) {
+            ids.push_back(static_cast<std::uint16_t>(firstBand_ + bands_.size()));
+            bands_.push_back(SimpleGlyph(outline, first,
+                                         std::min(contours, first + kMaxSimpleContours), scale_));
+            bandAdvances_.push_back(advances_.back());
+        }
+        glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart)));
+    }
+
+    std::vector<std::string> TakeNotes() { return std::move(notes_); }
+
+    // The summary, 'hmtx', 'loca' and 'glyf' of every glyph added, then the bands.
+    void WriteGlyphTables(FontSummary& summary, Bytes& hmtx, Bytes& loca, Bytes& glyf) const {
+        long withWidth = 0, widths = 0;
+        for (std::size_t k = 0; k < glyphs_.size(); ++k)
+            if (advances_[k] > 0) {
+                ++withWidth;
+                widths += advances_[k];
+            }
+        summary.averageAdvance = withWidth > 0 ? static_cast<int>(widths / withWidth) : 0;
+        summary.monospaced = std::adjacent_find(advances_.begin() + 1, advances_.end(),
+                                                std::not_equal_to<>()) == advances_.end();
+
+        std::vector<std::size_t> offsets;
+        BigEndianWriter metrics(hmtx);
+        const auto add = [&](const GlyphData& glyph, int advance) {
+            AddGlyph(summary, glyph, advance);
+            metrics.U16(advance);
+            metrics.S16(glyph.HasOutline() ? glyph.box.xMin : 0);
+            offsets.push_back(glyf.size());
+            glyf.insert(glyf.end(), glyph.bytes.begin(), glyph.bytes.end());
+            if (glyf.size() % 2) glyf.push_back(0);
+        };
+        for (std::size_t k = 0; k < glyphs_.size(); ++k)
+            add(glyphs_[k], advances_[k]);
+        for (std::size_t k = 0; k < bands_.size(); ++k)
+            add(bands_[k], bandAdvances_[k]);
+        offsets.push_back(glyf.size());
+
+        summary.longOffsets = glyf.size() / 2 > 0xFFFF;
+        BigEndianWriter out(loca);
+        for (const std::size_t offset : offsets)
+            summary.longOffsets ? out.U32(offset) : out.U16(offset / 2);
+    }
+
+    // The top of a glyph's outline, 0 without one.
+    int TopOf(int glyphId) const {
+        const GlyphData& glyph = glyphs_[static_cast<std::size_t>(glyphId)];
+        return glyph.HasOutline() ? glyph.box.yMax : 0;
+    }
+
+  private:
+    const Font& font_;
+    OutlineScale scale_;
+    int firstBand_;
+    std::vector<GlyphData> glyphs_;
+    std::vector<int> advances_;
+    std::vector<GlyphData> bands_;
+    std::vector<int> bandAdvances_;
+    std::vector<std::string> notes_;
+};
+
+void AddCharacters(FontSummary& summary, const std::vector<CharacterGlyph>& mapping,
+                   CodePage page) {
+    summary.firstCharacter = 0xFFFF;
+    for (const CharacterGlyph& entry : mapping) {
+        summary.firstCharacter = std::min(summary.firstCharacter, entry.character);
+        summary.lastCharacter = std::max(summary.lastCharacter, entry.character);
+        AddUnicodeRange(summary, entry.character);
+    }
+    // Latin 1 (Windows-1252) or Latin 2 (Windows-1250, ISO-8859-2).
+    summary.codePageRanges = page == CodePage::Windows1252 ? 1u << 0 : 1u << 1;
+}
+
+}  // namespace
+
+TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) {
+    TrueTypeExport result;
+    const int height = font.FontHeight;
+    if (!font.FontLoaded || height < 1) {
+        result.error = "No font loaded";
+        return result;
+    }
+    if (options.ascent < 0 || options.ascent > height) {
+        result.error = "Ascent must be 0 to " + std::to_string(height) + ", not " +
+                       std::to_string(options.ascent);
+        return result;
+    }
+    for (int code = 0; code < kGlyphCount; ++code)
+        result.characters += Exported(font, code);
+    if (result.characters == 0) {
+        result.error = "The font has no characters to export as TrueType";
+        return result;
+    }
+
+    FontBuilder builder(font, options, result.characters);
+    builder.Add(MissingGlyphBox(height), -1);
+    std::vector<CharacterGlyph> mapping;
+    int glyphOfX = 0, glyphOfH = 0;
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (!Exported(font, code)) continue;
+        const auto id = static_cast<std::uint16_t>(mapping.size() + 1);
+        mapping.push_back(
+            {TrueTypeCharacter(options.codePage, static_cast<std::uint8_t>(code)), id});
+        if (code == 'x') glyphOfX = id;
+        if (code == 'H') glyphOfH = id;
+        builder.Add(font.Chars[code], code);
+    }
+    result.notes = builder.TakeNotes();
+
+    FontSummary summary;
+    summary.made = options.made;
+    summary.unit = kTrueTypeUnit;
+    summary.unitsPerEm = height * kTrueTypeUnit;
+    summary.ascender = options.ascent * kTrueTypeUnit;
+    summary.descender = (height - options.ascent) * kTrueTypeUnit;
+    summary.xHeight = builder.TopOf(glyphOfX);
+    summary.capHeight = builder.TopOf(glyphOfH);
+    AddCharacters(summary, mapping, options.codePage);
+    Bytes hmtx, loca, glyf;
+    builder.WriteGlyphTables(summary, hmtx, loca, glyf);
+
+    // In the order the TrueType recommendations give for the file.
+    std::vector<FontTable> tables;
+    tables.push_back({"head", HeadTable(summary)});
+    tables.push_back({"hhea", HheaTable(summary)});
+    tables.push_back({"maxp", MaxpTable(summary)});
+    tables.push_back({"OS/2", Os2Table(summary)});
+    tables.push_back({"hmtx", std::move(hmtx)});
+    tables.push_back({"cmap", CmapTable(std::move(mapping))});
+    tables.push_back({"prep", PrepTable()});
+    tables.push_back({"loca", std::move(loca)});
+    tables.push_back({"glyf", std::move(glyf)});
+    tables.push_back({"name", NameTable(FamilyName(options.family))});
+    tables.push_back({"post", PostTable(summary)});
+    tables.push_back({"gasp", GaspTable()});
+    result.bytes = AssembleFont(tables);
+    return result;
+}
+
+}  // namespace gft
