@@ -158,13 +158,8 @@ int Diff(const std::string& firstFile, const std::string& secondFile) {
 
 // The export command of each format word of "grindfnt export".
 const char* ExportControl(const std::string& format) {
-    static const std::pair<const char*, const char*> kFormats[] = {
-        {"bitmap", "mnuExportBmp"}, {"grid", "mnuExportFony"},    {"atari", "mnuExportAtari"},
-        {"8bit", "mnuExport8bit"},  {"html", "mnuHtmlGenerator"}, {"lok", "mnuExportLok"},
-        {"ttf", "mnuExportTtf"},
-    };
-    for (const auto& [word, control] : kFormats)
-        if (format == word) return control;
+    for (const ExportFormat& known : ExportFormats())
+        if (format == known.word) return known.control;
     return nullptr;
 }
 

@@ -52,6 +52,15 @@ const CommandTable& Commands() {
     return table;
 }
 
+const std::vector<ExportFormat>& ExportFormats() {
+    static const std::vector<ExportFormat> formats = {
+        {"bitmap", "mnuExportBmp"}, {"grid", "mnuExportFony"},    {"atari", "mnuExportAtari"},
+        {"8bit", "mnuExport8bit"},  {"html", "mnuHtmlGenerator"}, {"lok", "mnuExportLok"},
+        {"ttf", "mnuExportTtf"},
+    };
+    return formats;
+}
+
 int ParseNumber(const std::string& text, int min, int max, const std::string& what) {
     try {
         std::size_t used = 0;

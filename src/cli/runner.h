@@ -48,6 +48,14 @@ void AddTypefaceCommands(CommandTable& table);
 
 const CommandTable& Commands();
 
+// The formats of "grindfnt export FORMAT": the word and the export command's
+// control name.
+struct ExportFormat {
+    const char* word;
+    const char* control;
+};
+const std::vector<ExportFormat>& ExportFormats();
+
 // Parses "65", "0x41" into a code 0..255; throws UsageError otherwise.
 int ParseCode(const std::string& text);
 // A decimal or 0x-hex number in min..max; throws UsageError naming what.

@@ -6,6 +6,7 @@
 //                        ("select all", "ed mirror-h")
 //   option NAME          a name of "option NAME on|off"
 //   key KEY              a key of the editor's window ("Ctrl+N")
+//   format WORD          a format of "grindfnt export" ("bitmap")
 #include <iostream>
 
 #include "commands/command_table.h"
@@ -21,4 +22,6 @@ int main() {
         if (*command.shortcut != '\0') std::cout << "key " << command.shortcut << '\n';
     for (int k = 0; k < gft::kToggleCount; ++k)
         std::cout << "option " << gft::ToggleName(static_cast<gft::Toggle>(k)) << '\n';
+    for (const gft::cli::ExportFormat& format : gft::cli::ExportFormats())
+        std::cout << "format " << format.word << '\n';
 }
