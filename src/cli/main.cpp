@@ -174,11 +174,12 @@ int Run(std::vector<std::string> args) {
     editor.view.UseClipboardFile(clipboard);
     if (!settings.empty()) {
         LoadINI(editor.session);
-        OfferRecoveryCopy(editor.session);
+        OfferRecoveryCopies(editor.session);
     }
     int status = 2;
     if (script.empty()) {
-        InterruptibleInput input(0, TerminationSignalFd());
+        InterruptibleInput input(0, TerminationSignalFd(),
+                                 [&editor] { KeepRecoveryCopyNow(editor.session); });
         std::istream in(&input);
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
@@ -189,7 +190,7 @@ int Run(std::vector<std::string> args) {
         }
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     }
-    KeepRecoveryCopy(editor.session, std::chrono::steady_clock::now(), true);
+    KeepRecoveryCopyNow(editor.session);
     if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     return status;
 }

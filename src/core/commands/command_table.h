@@ -44,6 +44,7 @@ enum class RunnerArgument : std::uint8_t {
     Typeface,       // PATH SIZE [cp1250|cp1252|iso8859-2] answer the typeface dialog
     PathAndNumber,  // PATH [NUMBER]: the file dialog, then the number (default: suggested)
     Spacing,        // 0..8 answers the command's question
+    Choice,         // [N]: item N (from 1) of the list the command shows; the first without
 };
 
 // One command the user can give: a menu item, a button or both. Its control

@@ -34,6 +34,11 @@ class Dialogs {
                                          int /*suggested*/, int /*min*/, int /*max*/) {
         return std::nullopt;
     }
+    // One item of a list, by index (the kept unsaved changes).
+    virtual std::optional<int> ChooseItem(const QString& /*title*/, const QString& /*prompt*/,
+                                          const QStringList& /*items*/) {
+        return std::nullopt;
+    }
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QFontDialog.
@@ -50,6 +55,8 @@ class QtDialogs : public Dialogs {
     std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& last) override;
     std::optional<int> AskNumber(const QString& title, const QString& prompt, int suggested,
                                  int min, int max) override;
+    std::optional<int> ChooseItem(const QString& title, const QString& prompt,
+                                  const QStringList& items) override;
 
   private:
     QWidget* parent_;

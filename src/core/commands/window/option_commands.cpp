@@ -57,8 +57,9 @@ void SetMenuMark(Session& session, Toggle toggle, bool on) {
 }
 
 void UseSourcePathForOutput(Session& session) {
-    if (!session.On(Toggle::UseSrcPath)) return;
-    session.FilePaths[kModeSave] = session.FilePaths[kModeLoad];
+    // A new font has no file of its own: Save FNT keeps asking for one.
+    if (!session.On(Toggle::UseSrcPath) || session.fontFile.empty()) return;
+    session.FilePaths[kModeSave] = session.fontFile;
     session.Log("Output path set to input");
 }
 
