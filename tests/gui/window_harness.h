@@ -52,6 +52,13 @@ class FakeDialogs : public ui::Dialogs {
     std::optional<int> AskNumber(const QString&, const QString&, int, int, int) override {
         return Next(numbers);
     }
+    std::deque<std::optional<int>> choices;
+    std::vector<QStringList> choiceLists;
+    std::optional<int> ChooseItem(const QString&, const QString&,
+                                  const QStringList& items) override {
+        choiceLists.push_back(items);
+        return Next(choices);
+    }
 
   private:
     template <typename T>
