@@ -178,8 +178,13 @@ int Run(std::vector<std::string> args) {
     }
     int status = 2;
     if (script.empty()) {
-        InterruptibleInput input(0, TerminationSignalFd(),
-                                 [&editor] { KeepRecoveryCopyNow(editor.session); });
+        // Waiting for the next line: the copy is brought up to date, then
+        // what the commands printed is let out, so that whoever reads it
+        // knows the copy holds everything before it.
+        InterruptibleInput input(0, TerminationSignalFd(), [&editor] {
+            KeepRecoveryCopyNow(editor.session);
+            std::cout.flush();
+        });
         std::istream in(&input);
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
