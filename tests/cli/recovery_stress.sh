@@ -35,11 +35,12 @@ windows=0
 base=/dev/shm
 [ -d "$base" ] && [ -w "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/gft-stress-XXXXXX")
+disk=$(mktemp -d "${TMPDIR:-/tmp}/gft-stress-XXXXXX")
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  rm -rf "$work"
+  rm -rf "$work" "$disk"
 }
 trap cleanup EXIT
 export TMPDIR="$work/tmp" TMP="$work/tmp" HOME="$work/home"
@@ -113,7 +114,9 @@ for round in $(seq 1 "$rounds"); do
   folder="$work/round"
   rm -rf "$folder"
   mkdir -p "$folder"
-  settings="$folder/Grind FNT Tool"
+  # The copies on a disk, where a write takes long enough to be killed halfway.
+  settings="$disk/Grind FNT Tool"
+  rm -rf "$settings"
   count=$((2 + round % 2))
   runner_pids=() inputs=() outputs=() kill_at=() acked=()
   for p in $(seq 0 $((count - 1))); do
@@ -139,7 +142,7 @@ for round in $(seq 1 "$rounds"); do
     window_rounds=$((window_rounds + 1))
     mkdir "$folder/3"
     cp "$work/states/3.0.fnt" "$folder/3/F.fnt"
-    start_window "$folder" "$folder/3/F.fnt"
+    start_window "$disk" "$folder/3/F.fnt"
     presses=$((1 + RANDOM % 3))
     # Edited and killed while the runners work: at a random moment, before
     # its first copy or after one or more.
