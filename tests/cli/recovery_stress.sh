@@ -150,7 +150,7 @@ for round in $(seq 1 "$rounds"); do
       for _ in $(seq "$presses"); do
         xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
         xdotool key --clearmodifiers ctrl+F5
-        sleep 0.3
+        sleep 0.1
       done
       sleep "$((RANDOM % 3)).$((RANDOM % 5))"
       kill -KILL "$window_pid"
