@@ -100,12 +100,12 @@ Font FontOnDisk(const std::string& path, int height) {
 }
 
 // The recovered font becomes the session's, one undo step away from its file.
-void ShowRecovered(Session& session, TakenCopy& taken) {
+void ShowRecovered(Session& session, TakenCopy& taken, Font& font) {
     CancelMove(session);
     HideCharEditor(session);
     ForgetRecoveryCopy(session);
     const RecoveryCopy& copy = taken.copy;
-    session.font = std::move(taken.font);
+    session.font = std::move(font);
     session.fontFile = copy.fontFile;
     session.FilePaths[kModeSave] = copy.destination;
     session.font.MaxWidth = WidestGlyph(session.font);
@@ -136,22 +136,29 @@ bool Offered(Session& session, std::size_t index) {
     return false;
 }
 
+// Logs why a copy cannot be had and looks again; always false.
+bool Refuse(Session& session, const RecoveryCopy& copy, const std::string& why) {
+    ++session.refusedFiles;
+    session.Log("Unsaved changes of " + ShortName(copy) + " " + why);
+    LookForRecoveryCopies(session);
+    return false;
+}
+
 // Takes the chosen copy; false, logged, when it is no longer to be had.
 bool Take(Session& session, std::size_t index, TakenCopy& taken) {
     if (!Offered(session, index)) return false;
     const RecoveryCopy listed = session.recovery.offered[index];
-    const std::string what = "Unsaved changes of " + ShortName(listed);
-    const TakeOutcome outcome = TakeRecoveryCopy(RecoveryFolder(session), listed.name, taken);
-    if (outcome == TakeOutcome::Taken) return true;
-    ++session.refusedFiles;
-    if (outcome == TakeOutcome::InUse)
-        session.Log(what + " were taken up by another window");
-    else if (outcome == TakeOutcome::Gone)
-        session.Log(what + " are no longer kept");
-    else
-        session.Log(what + " cannot be read: the copy is damaged");
-    LookForRecoveryCopies(session);
-    return false;
+    switch (TakeRecoveryCopy(RecoveryFolder(session), listed.name, taken)) {
+        case TakeOutcome::Taken:
+            return true;
+        case TakeOutcome::InUse:
+            return Refuse(session, listed, "were taken up by another window");
+        case TakeOutcome::Gone:
+            return Refuse(session, listed, "are no longer kept");
+        case TakeOutcome::Damaged:
+            break;
+    }
+    return Refuse(session, listed, "cannot be read: the copy is damaged");
 }
 
 // Asks which copy; empty when there is none or the user cancelled.
@@ -209,7 +216,10 @@ bool RecoverCopy(Session& session, std::size_t index) {
     TakenCopy taken;
     if (!Take(session, index, taken)) return false;
     const RecoveryCopy copy = taken.copy;
-    ShowRecovered(session, taken);
+    Font font;
+    if (!ReadRecoveryFont(RecoveryFolder(session), copy, font))
+        return Refuse(session, copy, "cannot be read: the copy is damaged");
+    ShowRecovered(session, taken, font);
     session.Log("Unsaved changes of " + ShortName(copy) + " from " + copy.date + " recovered");
     session.Log(copy.destination.empty() ? "Save FNT asks where to save them"
                                          : "Save FNT writes " + copy.destination);

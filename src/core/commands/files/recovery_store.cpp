@@ -134,11 +134,10 @@ std::vector<std::string> NamesEndingIn(const std::string& folder, const std::str
     return names;
 }
 
-bool ReadCopyFont(const std::string& folder, const RecoveryCopy& copy, Font& font) {
+bool ReadCopyFiles(const std::string& folder, const RecoveryCopy& copy, Font& font) {
     const std::string path = GenerationFile(folder, copy.name, copy.generation, ".fnt");
     const Bytes image = ReadFileBytes(path, fnt::kUsefulFilePrefix, "ReadRecoveryCopy");
-    if (image.size() != copy.fontBytes || GetFileLength(path) != std::int64_t(copy.fontBytes))
-        return false;
+    if (image.size() != copy.fontBytes) return false;
     FntReport report = ParseFnt(image, FntReadMode::Load, Font{}, std::int64_t(image.size()));
     if (!report.Accepted()) return false;
     font = std::move(report.font);
@@ -210,13 +209,20 @@ TakeOutcome TakeRecoveryCopy(const std::string& folder, const std::string& name,
     if (GetFileLength(FileOf(folder, name, ".ini")) == -1) return TakeOutcome::Gone;
     try {
         taken.copy = ReadCopyIni(folder, name);
-        if (taken.copy.generation == 0 || !ReadCopyFont(folder, taken.copy, taken.font))
-            return TakeOutcome::Damaged;
+        if (taken.copy.generation == 0) return TakeOutcome::Damaged;
     } catch (const AppError&) {
         return TakeOutcome::Damaged;
     }
     taken.lock = std::move(lock);
     return TakeOutcome::Taken;
+}
+
+bool ReadRecoveryFont(const std::string& folder, const RecoveryCopy& copy, Font& font) {
+    try {
+        return ReadCopyFiles(folder, copy, font);
+    } catch (const AppError&) {
+        return false;
+    }
 }
 
 void RemoveRecoveryCopy(const std::string& folder, const std::string& name, FileLock& lock) {

@@ -32,15 +32,17 @@ enum class TakeOutcome {
     Taken,
     InUse,    // its process, or one recovering it, still runs
     Gone,     // recovered or discarded meanwhile
-    Damaged,  // its files cannot be read or do not hold a font
+    Damaged,  // its .ini cannot be read
 };
 struct TakenCopy {
     RecoveryCopy copy;
-    Font font;
     FileLock lock;  // held: the copy is the taker's from now on
 };
-// Takes a copy of an ended run by name, with its font; nothing else changes.
+// Takes a copy of an ended run by name; nothing else changes.
 TakeOutcome TakeRecoveryCopy(const std::string& folder, const std::string& name, TakenCopy& taken);
+// The copy's font with its selection; false when its files cannot be read,
+// are cut short or hold no font.
+bool ReadRecoveryFont(const std::string& folder, const RecoveryCopy& copy, Font& font);
 
 // Deletes a copy whose lock is held: its .ini first, so that it is never
 // offered half removed, its lock last.
