@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "session/view.h"
 
@@ -70,6 +71,12 @@ class ConsoleView : public View {
         number_.reset();
         return answer;
     }
+    // A list is answered with item N (from 1) as given, or with the first.
+    void AnswerNextChoice(int number) { choice_ = number; }
+    std::optional<int> ChooseItem(const std::string& /*title*/, const std::string& /*prompt*/,
+                                  const std::vector<std::string>& /*items*/) override {
+        return std::exchange(choice_, 1) - 1;
+    }
 
     // The last dialog shown, for the runner's record.
     const FileDialogRequest& LastDialog() const { return lastDialog_; }
@@ -110,6 +117,7 @@ class ConsoleView : public View {
     std::optional<TypefaceRequest> typeface_;
     std::optional<int> number_;
     TrueTypeAnswer trueType_;
+    int choice_ = 1;
     std::string clipboardFile_;
     std::optional<std::string> clipboard_;
 };

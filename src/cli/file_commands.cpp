@@ -1,5 +1,6 @@
 // Script commands over the session: options, title, status, the log.
 
+#include "commands/files/recovery.h"
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "format/glyph_dump.h"
@@ -26,6 +27,13 @@ void AddFileCommands(CommandTable& table) {
     table["dump"] = {1, 1, [](RunContext& run, const Args& args) {
                          run.out << DumpGlyph(run.session.font, ParseCode(args[0]));
                      }};
+    // The unsaved changes of ended runs, numbered as "recover N" takes them.
+    table["recoveries"] = {0, 0, [](RunContext& run, const Args&) {
+                               const auto lines = ListRecoveryCopies(run.session);
+                               if (lines.empty()) run.out << kNoRecoveryCopies << '\n';
+                               for (const std::string& line : lines)
+                                   run.out << line << '\n';
+                           }};
     table["log-dblclick"] = {
         1, -1, [](RunContext& run, const Args& args) { OpenLogLine(run.session, args[0]); }};
 }

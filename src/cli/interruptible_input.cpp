@@ -9,9 +9,16 @@ namespace gft::cli {
 
 std::streambuf::int_type InterruptibleInput::underflow() {
     if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    bool idle = false;
     while (true) {
         pollfd watched[2] = {{fd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
-        if (::poll(watched, 2, -1) < 0) {
+        const int ready = ::poll(watched, 2, idle || !onIdle_ ? -1 : 0);
+        if (ready == 0) {
+            idle = true;
+            onIdle_();
+            continue;
+        }
+        if (ready < 0) {
             if (errno == EINTR) continue;
             return traits_type::eof();
         }

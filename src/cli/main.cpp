@@ -206,11 +206,17 @@ int Run(std::vector<std::string> args) {
     editor.view.UseClipboardFile(clipboard);
     if (!settings.empty()) {
         LoadINI(editor.session);
-        OfferRecoveryCopy(editor.session);
+        OfferRecoveryCopies(editor.session);
     }
     int status = 2;
     if (script.empty()) {
-        InterruptibleInput input(0, TerminationSignalFd());
+        // Waiting for the next line: the copy is brought up to date, then
+        // what the commands printed is let out, so that whoever reads it
+        // knows the copy holds everything before it.
+        InterruptibleInput input(0, TerminationSignalFd(), [&editor] {
+            KeepRecoveryCopyNow(editor.session);
+            std::cout.flush();
+        });
         std::istream in(&input);
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
@@ -221,7 +227,7 @@ int Run(std::vector<std::string> args) {
         }
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     }
-    KeepRecoveryCopy(editor.session, std::chrono::steady_clock::now(), true);
+    KeepRecoveryCopyNow(editor.session);
     if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     return status;
 }

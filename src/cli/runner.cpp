@@ -102,7 +102,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
             if (count < command.minArgs || count > most)
                 throw UsageError("wrong number of arguments for '" + name + "'");
             command.run(context, args);
-            KeepRecoveryCopy(session, std::chrono::steady_clock::now(), false);
+            KeepRecoveryCopy(session, std::chrono::steady_clock::now());
         } catch (const UsageError& error) {
             out.flush();
             err << "error: line " << number << ": " << error.what() << '\n';

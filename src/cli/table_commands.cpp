@@ -56,6 +56,9 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
         case RunnerArgument::Spacing:
             run.view.AnswerNextNumber(ParseNumber(args[0], 0, 8, "a spacing 0..8"));
             break;
+        case RunnerArgument::Choice:
+            run.view.AnswerNextChoice(args.empty() ? 1 : ParseNumber(args[0], 1, 9999, "a number"));
+            break;
         case RunnerArgument::Path:
             return RunWithPath(run, command, args[0]);
         case RunnerArgument::Height:
@@ -83,6 +86,9 @@ Command Single(const CommandSpec& command) {
         case RunnerArgument::ItalicStep:
         case RunnerArgument::ScaleFactor:
             return {1, 1,
+                    [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
+        case RunnerArgument::Choice:
+            return {0, 1,
                     [&command](RunContext& run, const Args& args) { Run(run, command, args); }};
         case RunnerArgument::None:
             break;

@@ -32,7 +32,7 @@ void SetGlyph(Font& font, int code, int width, Bytes pixels) {
 // widths 0..maxWidth.
 Font RandomFont(int height, int maxWidth, unsigned seed) {
     std::mt19937 random(seed);
-    Font font = BlankFont(height);
+    Font font = EmptyFont(height);
     for (int code = 0; code < kGlyphCount; code += 3) {
         const int width = static_cast<int>(random() % static_cast<unsigned>(maxWidth + 1));
         Bytes pixels(static_cast<std::size_t>(CharInfo::BytesPerRowFor(width) * height));
@@ -61,7 +61,7 @@ int InkCount(const Bytes& bits) {
 }
 
 TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
-    Font font = BlankFont(2);
+    Font font = EmptyFont(2);
     SetGlyph(font, 0, 1, Bytes{0xFF, 0x00});  // one ink pixel, the rest invisible
     SetGlyph(font, 17, 3, Bytes{0xA0, 0x40});
     SetGlyph(font, 255, 0, Bytes{0xFF, 0xFF});  // width 0: nothing to draw
@@ -75,7 +75,7 @@ TEST(GlyphSheet, CellsHoldTheVisiblePixelsAtTheirTopLeft) {
     // Code 17: column 1, row 1, so its cell starts at (3, 2).
     EXPECT_EQ(ink, (std::vector<std::pair<int, int>>{{0, 0}, {3, 2}, {5, 2}, {4, 3}}));
     EXPECT_EQ(WidthTable(font), "0 1\n17 3\n255 0\n");
-    EXPECT_EQ(DrawGlyphSheet(BlankFont(1)).width, 16);  // no glyph: cells 1 wide
+    EXPECT_EQ(DrawGlyphSheet(EmptyFont(1)).width, 16);  // no glyph: cells 1 wide
 }
 
 // Narrow glyphs share the sheet's words; wide ones span several whole words
@@ -156,7 +156,7 @@ TEST(EightBitExport, IsTheInverseOfTheImport) {
 }
 
 TEST(EightBitExport, CutsToTheTopLeftEightByEightAndCountsWhatDidNotFit) {
-    Font font = BlankFont(9);
+    Font font = EmptyFont(9);
     SetGlyph(font, 'A', 10, Bytes(18, 0xFF));
     SetGlyph(font, 'B', 3, Bytes(9, 0xFF));  // bits beyond the width stay out
     SetGlyph(font, 200, 8, Bytes(9, 0x81));
@@ -174,7 +174,7 @@ TEST(EightBitExport, CutsToTheTopLeftEightByEightAndCountsWhatDidNotFit) {
 }
 
 TEST(HtmlSpecimen, ShowsTheFontAndMarksTheSelection) {
-    Font font = BlankFont(2);
+    Font font = EmptyFont(2);
     SetGlyph(font, 0xBF, 2, Bytes{0xC0, 0x40});  // ż
     SetGlyph(font, 'w', 3, Bytes{0x20, 0x20});
     font.Selected['w'] = 1;

@@ -9,7 +9,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "commands/command_table.h"
 #include "commands/files/file_commands.h"
+#include "commands/files/save_font.h"
 #include "commands/glyphs/move_copy.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
@@ -62,6 +64,24 @@ TEST(OpenFontFile, DialogPerModeStartsAtTheRememberedPath) {
     CompareFont(f.session);
     CompareFont(f.session);
     EXPECT_EQ(f.view.dialogs.back().initialName, font);
+}
+
+// The export dialogs suggest the name of the font's own file: the one it was
+// loaded from or saved to, none for a new font, whatever the Load dialog
+// remembers.
+TEST(OpenFontFile, ExportDialogsSuggestTheFontsOwnFileName) {
+    SessionFixture f;
+    const auto suggested = [&f] {
+        RunCommand(f.session, "mnuExportBmp");
+        return FileNameOf(f.view.dialogs.back().initialName);
+    };
+    f.LoadBytes(FntBuilder(4).Set(65, 8).Build(), "a.fnt");
+    EXPECT_EQ(suggested(), "a.png");
+    NewFont(f.session, 4);
+    EXPECT_EQ(suggested(), "font.png");
+    EXPECT_EQ(FileNameOf(f.session.FilePaths[kModeLoad]), "a.fnt");
+    ASSERT_TRUE(SaveFontTo(f.session, f.dir.File("b.fnt")));
+    EXPECT_EQ(suggested(), "b.png");
 }
 
 TEST(OpenFontFile, DropsAPickUpHidesTheEditorAndRefusesTheSaveMode) {

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "commands/files/recovery.h"
 #include "commands/window/about.h"
 #include "commands/window/settings.h"
 #include "format/ini_file.h"
@@ -132,6 +133,31 @@ TEST(Startup, LoadsTheSettingsAndTheCommandLineFontThenGivesTheHint) {
     EXPECT_EQ(log.end()[-2], ProgramCaption() + " (FNT loaded, HEIGHT:9 Max WIDTH:4) loaded");
     EXPECT_EQ(log.back(), "Load FNT (use Button / Drag and Drop / Command Line)");
     EXPECT_EQ(f.session.StatusLine(), log.back());
+}
+
+// Kept changes of an ended run are offered last, where the command line's
+// font does not push them out of sight, in lines that fit the log pane.
+TEST(Startup, OffersKeptChangesAfterTheCommandLineFont) {
+    StartupFixture f;
+    f.variables["TMP"] = f.dir.File("tmp");
+    {
+        RecordingView view;
+        Session ended(view);
+        ended.SettingsFolder = f.dir.File("home/.config/Grind FNT Tool");
+        ended.fontFile = f.dir.File("cur/kept.fnt");
+        ended.font = EmptyFont(7);
+        ended.SetEditStatus(2);
+        KeepRecoveryCopyNow(ended);
+    }
+    f.dir.Write("cur/font.fnt", FntBuilder(9).Set(65, 4).Build());
+    f.environment.arguments = {"font.fnt"};
+    Startup(f.session, f.environment);
+    const auto& log = f.session.LogLines();
+    EXPECT_EQ(log.end()[-3], "Load FNT (use Button / Drag and Drop / Command Line)");
+    EXPECT_EQ(log.end()[-2], "Unsaved changes of kept.fnt were kept");
+    EXPECT_EQ(log.back(), "File > Recover unsaved changes");
+    EXPECT_EQ(f.session.StatusLine(),
+              "Unsaved changes of kept.fnt were kept: File > Recover unsaved changes");
 }
 
 TEST(Startup, HelpAndBadArgumentsEndWithoutAWorkingFolder) {

@@ -116,7 +116,7 @@ TEST(TypefaceImport, ScalableFaceAtTwoSizesAndByThreshold) {
 
 TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
     const TempDir dir;
-    Font font = BlankFont(2);
+    Font font = EmptyFont(2);
     font.Chars['x'] = GlyphOf(2, {"#.", ".#"});
     const std::string bdf = ExportBdf(font, 2).text;
     std::string foreign = bdf;
@@ -133,7 +133,7 @@ TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
 }
 
 TEST(BdfExport, WritesEveryPresentGlyphInsideItsWidth) {
-    Font font = BlankFont(3);
+    Font font = EmptyFont(3);
     font.Chars['A'] = GlyphOf(3, {"#.#+", ".#.,", "###+"});
     font.Chars[129] = GlyphOf(9, {"#.......#+", ".........,", "########.,"});
     EXPECT_EQ(ExportBdf(font, 2).text,
@@ -161,7 +161,7 @@ Rows Picture(const GrayImage& image) {
 }
 
 TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
-    Font font = BlankFont(2);
+    Font font = EmptyFont(2);
     font.Chars['A'] = GlyphOf(2, {"#.+", ".#,"});
     font.Chars[0xB9] = GlyphOf(3, {"..#", "##."});  // a-ogonek
     font.Chars[0x80] = GlyphOf(0, {"+", "+"});      // the euro sign, without width
@@ -181,7 +181,7 @@ TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
 }
 
 TEST(GlyphAnalysis, DuplicatesCompareWidthAndTheBitsInsideIt) {
-    Font font = BlankFont(2);
+    Font font = EmptyFont(2);
     font.Chars[66] = GlyphOf(3, {"#.#", ".#."});
     font.Chars[65] = GlyphOf(3, {"#.#+", ".#.+"});  // differs only beyond the width
     font.Chars[200] = GlyphOf(3, {"#.#,", ".#.,"});

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "commands/files/recovery.h"
 #include "format/tile_bitmap.h"
 #include "support/version.h"
 #include "ui/main/dialogs.h"
@@ -81,6 +82,7 @@ class MainWindowTest : public QObject {
     void logDoubleClickOpensEditorOrShowsMessage();  // and Copy line
     void gridStaysSquareAndTilesAre24AtTheDefaultSize();
     void fileFiltersTranslateToQt();
+    void keptChangesAreListedAndRecoveredFromTheFileMenu();
 };
 
 void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
@@ -315,6 +317,33 @@ void MainWindowTest::fileFiltersTranslateToQt() {
     QCOMPARE(ui::SplitInitialName("/a/b/*.fnt").file, QString());
     QCOMPARE(ui::SplitInitialName("/a/b/*.fnt").folder, QString("/a/b"));
     QCOMPARE(ui::SplitInitialName("/a/b/x.fnt").file, QString("/a/b/x.fnt"));
+}
+
+// File > "Recover unsaved changes" lists the kept changes of ended runs and
+// recovers the one chosen; its items are greyed out once none is left.
+void MainWindowTest::keptChangesAreListedAndRecoveredFromTheFileMenu() {
+    WindowHarness h;
+    {
+        RecordingView view;
+        Session ended(view);
+        ended.SettingsFolder = h.session().SettingsFolder;
+        ended.fontFile = h.dir.File("kept.fnt");
+        ended.font = EmptyFont(7);
+        ended.SetEditStatus(2);
+        KeepRecoveryCopyNow(ended);
+    }
+    auto* recover = h.Find<QAction>("mnuRecover");
+    LookForRecoveryCopies(h.session());
+    QVERIFY(recover->isEnabled() && h.Find<QAction>("mnuDiscardRecovery")->isEnabled());
+    h.dialogs->choices.push_back(0);
+    recover->trigger();
+    QCOMPARE(h.dialogs->choiceLists.size(), std::size_t{1});
+    const QStringList& items = h.dialogs->choiceLists[0];
+    QCOMPARE(items.size(), 1);
+    QVERIFY(items[0].startsWith(QString::fromStdString("1: " + h.dir.File("kept.fnt") + ", ")));
+    QVERIFY(items[0].endsWith(", height 7"));
+    QVERIFY(h.window->windowTitle().contains("HEIGHT:7"));
+    QVERIFY(!recover->isEnabled());
 }
 
 }  // namespace gft::test

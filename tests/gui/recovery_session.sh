@@ -26,14 +26,16 @@ cmp -s "$font" "$sample" || fail "the font changed without a save"
 pid=$!
 pids+=("$pid")
 window=$(wait_for_window)
-# File > "&Recover unsaved changes" (a click on the title, the item's key), then Save FNT.
-# A busy machine may open the menu late: a few tries, each waiting for the
-# title to show the recovered font.
+# File > "&Recover unsaved changes" (a click on the title, the item's key),
+# the one copy in its list taken with Enter, then Save FNT. A busy machine
+# may open the menu late: a few tries, each waiting for the title to show
+# the recovered font.
 recovered() { [[ "$(xdotool getwindowname "$window")" == *"HEIGHT:21"*"(*)" ]]; }
 for _ in 1 2 3 4; do
   xdotool mousemove --window "$window" 20 10 click 1  # the menu bar's first title
   sleep 0.5
   xdotool key r
+  chooser=$(wait_for_window "^Recover unsaved changes" 5) && press_key "$chooser" Return
   for _ in $(seq 20); do recovered && break 2; sleep 0.1; done
 done
 recovered || fail "title after recovery: $(xdotool getwindowname "$window")"

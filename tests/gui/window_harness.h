@@ -59,6 +59,13 @@ class FakeDialogs : public ui::Dialogs {
         trueTypeRequests.emplace_back(suggested, height);
         return Next(trueTypes);
     }
+    std::deque<std::optional<int>> choices;
+    std::vector<QStringList> choiceLists;
+    std::optional<int> ChooseItem(const QString&, const QString&,
+                                  const QStringList& items) override {
+        choiceLists.push_back(items);
+        return Next(choices);
+    }
 
   private:
     template <typename T>

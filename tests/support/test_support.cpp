@@ -143,13 +143,4 @@ std::string SessionFixture::LoadBytes(const Bytes& file, const std::string& name
     return path;
 }
 
-Font BlankFont(int height) {
-    Font font;
-    font.FontLoaded = true;
-    font.FontHeight = static_cast<std::uint8_t>(height);
-    for (CharInfo& glyph : font.Chars)
-        MakeAbsent(glyph, height);
-    return font;
-}
-
 }  // namespace gft::test

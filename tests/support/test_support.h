@@ -80,9 +80,6 @@ class RecordingView : public View {
     void HideEditor() override { ++editorHidden; }
 };
 
-// A loaded font of this height with every glyph absent.
-Font BlankFont(int height);
-
 // The session's log lines from first on, without the "Preview generated (...)" lines.
 std::vector<std::string> LogOf(const Session& session, std::size_t first = 0);
 

@@ -11,7 +11,7 @@
 namespace gft {
 
 void Shutdown(Session& session) {
-    KeepRecoveryCopy(session, std::chrono::steady_clock::now(), true);
+    KeepRecoveryCopyNow(session);
     RemoveWorkingFolder(session.TempFolder);
     session.tileCache.Forget();
     try {

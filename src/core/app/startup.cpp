@@ -116,7 +116,6 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
     }
     LockWorkingFolder(session.TempFolder);
     LoadINI(session);
-    OfferRecoveryCopy(session);
     LoadTileImages(session, 0, 255);
     const StartupResult result = RunCommandLine(session, environment);
     if (result.action == StartupAction::Help) {
@@ -125,6 +124,8 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
     }
     session.Log(session.Title() + " loaded");
     session.SetStatus(kStartHint);
+    // Last, so that the command line's font does not push it out of sight.
+    OfferRecoveryCopies(session);
     return result;
 }
 

@@ -25,4 +25,14 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// A loaded font of this height with every glyph absent: what New FNT makes.
+inline Font EmptyFont(int height) {
+    Font font;
+    font.FontLoaded = true;
+    font.FontHeight = static_cast<std::uint8_t>(height);
+    for (CharInfo& glyph : font.Chars)
+        MakeAbsent(glyph, height);
+    return font;
+}
+
 }  // namespace gft

@@ -41,7 +41,13 @@ class Session {
     View& view;
     Font font;
 
-    std::array<std::string, 6> FilePaths;  // indexed by OpenMode
+    // What each file dialog last answered, indexed by OpenMode: where the
+    // Load dialog opens, not necessarily the file of the font shown.
+    std::array<std::string, 6> FilePaths;
+    // The file this font came from: the one it was last loaded from or saved
+    // to (or the file of recovered changes); "" for a New FNT or an imported
+    // typeface not saved yet. Its unsaved changes are relative to this file.
+    std::string fontFile;
     // The folders the export and import dialogs last answered with.
     PerTransferDialog<std::string> transferFolders;
     std::string TempFolder;  // working folder of the tile bitmaps, ends in '/'

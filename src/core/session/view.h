@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "format/code_page.h"
 #include "format/raster.h"
@@ -127,9 +128,16 @@ class ViewDialogs {
     // "&New FNT": asks for the height of the new font; empty when cancelled.
     virtual std::optional<int> AskHeight(int /*suggested*/) { return std::nullopt; }
 
-    // A recovery copy of an ended run can be recovered or discarded (or no
-    // longer can).
+    // Copies of unsaved changes of ended runs can be recovered or discarded
+    // (or no longer can).
     virtual void RecoveryChanged(bool /*available*/) {}
+    // One item of a list (the kept unsaved changes): its index, empty when
+    // cancelled.
+    virtual std::optional<int> ChooseItem(const std::string& /*title*/,
+                                          const std::string& /*prompt*/,
+                                          const std::vector<std::string>& /*items*/) {
+        return std::nullopt;
+    }
 
     // The clipboard.
     virtual void PutGlyphsOnClipboard(const ClipboardGlyphForms& /*forms*/) {}

@@ -78,13 +78,6 @@ class DescriptorSink : public ByteSink {
     Bytes buffer_;
 };
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of(kPathSeparator);
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 // A symbolic link is written through: the file it points to is replaced.
 std::string LinkTarget(const std::string& path) {
     struct stat info {};
@@ -191,6 +184,26 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == kPathSeparator) return folder + name;
     return folder + kPathSeparator + name;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparator);
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.rfind(kPathSeparator);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string AbsolutePath(const std::string& path, const std::string& folder) {
+    if (path.empty() || path.front() == kPathSeparator) return path;
+    std::string relative = path;
+    while (relative.rfind("./", 0) == 0)
+        relative.erase(0, 2);
+    return JoinPath(folder, relative);
 }
 
 }  // namespace gft

@@ -54,4 +54,10 @@ std::string CurrentFolder();
 std::string JoinPath(const std::string& folder, const std::string& name);
 inline constexpr char kPathSeparator = '/';
 
+// The folder part of a path ("." when it has none) and its last part.
+std::string FolderOf(const std::string& path);
+std::string FileNameOf(const std::string& path);
+// path as seen from folder: itself when absolute (or empty), else joined.
+std::string AbsolutePath(const std::string& path, const std::string& folder);
+
 }  // namespace gft

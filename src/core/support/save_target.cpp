@@ -18,13 +18,6 @@ constexpr const char* kSource = "WriteByteArray";
 constexpr const char* kTemporaryPrefix = ".gft-write-";
 constexpr std::time_t kStaleAfterSeconds = 24 * 60 * 60;
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of(kPathSeparator);
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 // Permissions of a newly created file under the process's umask.
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);

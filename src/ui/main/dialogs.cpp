@@ -109,4 +109,12 @@ std::optional<int> QtDialogs::AskNumber(const QString& title, const QString& pro
     return number;
 }
 
+std::optional<int> QtDialogs::ChooseItem(const QString& title, const QString& prompt,
+                                         const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent_, title, prompt, items, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return static_cast<int>(items.indexOf(item));
+}
+
 }  // namespace gft::ui

@@ -39,6 +39,11 @@ class Dialogs {
                                                        int /*height*/) {
         return std::nullopt;
     }
+    // One item of a list, by index (the kept unsaved changes).
+    virtual std::optional<int> ChooseItem(const QString& /*title*/, const QString& /*prompt*/,
+                                          const QStringList& /*items*/) {
+        return std::nullopt;
+    }
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QFontDialog.
@@ -57,6 +62,8 @@ class QtDialogs : public Dialogs {
                                  int min, int max) override;
     std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& suggested,
                                                int height) override;
+    std::optional<int> ChooseItem(const QString& title, const QString& prompt,
+                                  const QStringList& items) override;
 
   private:
     QWidget* parent_;

@@ -35,9 +35,8 @@ void CloseOnTerminationSignal(QMainWindow& window) {
 
 void KeepRecoveryCopies(QMainWindow& window, Session& session) {
     auto* timer = new QTimer(&window);
-    QObject::connect(timer, &QTimer::timeout, &window, [&session] {
-        KeepRecoveryCopy(session, std::chrono::steady_clock::now(), false);
-    });
+    QObject::connect(timer, &QTimer::timeout, &window,
+                     [&session] { KeepRecoveryCopy(session, std::chrono::steady_clock::now()); });
     timer->start(kRecoveryLookMs);
 }
 

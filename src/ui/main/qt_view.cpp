@@ -184,6 +184,14 @@ void QtView::RecoveryChanged(bool available) {
         if (item != nullptr) item->setEnabled(available);
 }
 
+std::optional<int> QtView::ChooseItem(const std::string& title, const std::string& prompt,
+                                      const std::vector<std::string>& items) {
+    QStringList shown;
+    for (const std::string& item : items)
+        shown << Text(item);
+    return dialogs_.ChooseItem(Text(title), Text(prompt), shown);
+}
+
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
     ShowHistoryItem(parts_->undo, QStringLiteral("Undo"), undoName);
     ShowHistoryItem(parts_->redo, QStringLiteral("Redo"), redoName);

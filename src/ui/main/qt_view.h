@@ -81,6 +81,8 @@ class QtView : public View {
 
     void HistoryChanged(const std::string& undoName, const std::string& redoName) override;
     void RecoveryChanged(bool available) override;
+    std::optional<int> ChooseItem(const std::string& title, const std::string& prompt,
+                                  const std::vector<std::string>& items) override;
     std::optional<int> AskHeight(int suggested) override;
 
     void ShowEditor() override;

@@ -112,16 +112,13 @@ ExportPlan PlanEightBitBinary(const Session& session, const std::string& path) {
     return PlanEightBit("8-bit binary font", path, ExportEightBitFont(session.font));
 }
 
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 ExportPlan PlanHtml(const Session& session, const std::string& path) {
     ExportPlan plan;
     plan.what = "html page";
     plan.files.push_back({path, [&session](ByteSink& sink) {
-                              const std::string name = FileNameOf(session.FilePaths[kModeLoad]);
+                              const std::string name = session.fontFile.empty()
+                                                           ? "New FNT"
+                                                           : FileNameOf(session.fontFile);
                               if (!WriteHtmlPage(session.font, name, sink))
                                   throw ExportFailed{"A picture of the page could not be made"};
                           }});

@@ -121,12 +121,8 @@ void AskNewFont(Session& session) {
 void NewFont(Session& session, int height) {
     CancelMove(session);
     HideCharEditor(session);
-    Font font;
-    font.FontLoaded = true;
-    font.FontHeight = static_cast<std::uint8_t>(height);
-    for (CharInfo& glyph : font.Chars)
-        MakeAbsent(glyph, height);
-    session.font = std::move(font);
+    session.font = EmptyFont(height);
+    session.fontFile.clear();
     session.FilePaths[kModeSave].clear();
     RedrawTiles(session, 0, 255);
     ForgetComparedFont(session);

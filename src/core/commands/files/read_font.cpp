@@ -39,6 +39,7 @@ void ShowLoaded(Session& session, const std::string& path, FntReport& report,
                 ReadOutcome& outcome) {
     outcome.findings += LoadSelectionTable(session, path, report.font.Selected);
     session.font = std::move(report.font);
+    session.fontFile = path;
     RedrawTiles(session, 0, 255);
     ForgetComparedFont(session);
     session.setMaxWidth();
@@ -88,7 +89,7 @@ void ShowCompared(Session& session, FntReport& report) {
 }  // namespace
 
 ReadOutcome ReadFntFile(Session& session, const std::string& path, OpenMode mode) {
-    if (mode == kModeCompare && session.FilePaths[kModeCompare] == session.FilePaths[kModeLoad] &&
+    if (mode == kModeCompare && session.FilePaths[kModeCompare] == session.fontFile &&
         session.font.EditStatus < 2)
         session.Log("Trying to compare unedited FNT to it source file");
 

@@ -1,161 +1,178 @@
 #include "commands/files/recovery.h"
 
-#include <dirent.h>
-#include <signal.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <vector>
+#include <utility>
 
-#include "commands/files/read_font.h"
-#include "format/fnt_writer.h"
-#include "format/ini_file.h"
+#include "commands/editor/char_editor.h"
+#include "commands/editor/compare_overlay.h"
+#include "commands/files/recovery_store.h"
+#include "commands/glyphs/move_copy.h"
+#include "format/fnt_format.h"
+#include "format/fnt_reader.h"
+#include "format/glyph_analysis.h"
 #include "format/selection_table.h"
+#include "session/change_marks.h"
+#include "session/preview.h"
 #include "session/session.h"
+#include "session/undo_step.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
-#include "support/version.h"
 
 namespace gft {
 
 namespace {
 
-constexpr const char* kSection = "Recovery";
 constexpr auto kAtMostEvery = std::chrono::seconds(2);
+constexpr const char* kMenuHint = "File > Recover unsaved changes";
 
-// What a copy's .ini says about it.
-struct CopyInfo {
-    std::string slot;
-    std::string destination;
-    std::string source;
-    std::string date;
-    int editStatus = 2;
-    long process = 0;
-};
-
-std::string SlotFile(const Session& session, const std::string& slot, const char* extension) {
-    return JoinPath(RecoveryFolder(session), slot + extension);
-}
-
-// The file the font belongs to: where a save would go, else where it came from.
-std::string FontPath(const std::string& destination, const std::string& source) {
-    return destination.empty() ? source : destination;
-}
-
-std::string ShownPath(const CopyInfo& copy) {
-    const std::string path = FontPath(copy.destination, copy.source);
-    return path.empty() ? "New FNT" : path;
-}
-
-// The copy's name: a hash of the font's path, so each file has its own copy.
-std::string SlotFor(const Session& session) {
-    const std::string path = FontPath(session.FilePaths[kModeSave], session.FilePaths[kModeLoad]);
-    if (path.empty()) return "new-" + std::to_string(::getpid());
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const unsigned char c : path)
-        hash = (hash ^ c) * 1099511628211ull;
-    char name[17];
-    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(hash));
-    return name;
-}
-
-// The copy this session keeps; the copy on offer is another run's work and
-// is never written over, even when it is of the same file.
-std::string OwnSlotFor(const Session& session) {
-    std::string slot = SlotFor(session);
-    if (slot == session.recovery.offeredSlot) slot += "-" + std::to_string(::getpid());
-    return slot;
-}
-
-bool ProcessRuns(long pid) {
-    if (pid <= 0) return false;
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
-std::string Now() {
-    const std::time_t now = std::time(nullptr);
+// The local date and time a person reads, and the time to the nanosecond
+// as a text that sorts like the number.
+void StampNow(RecoveryCopy& copy) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&now.tv_sec, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
+    copy.date = text;
+    std::snprintf(text, sizeof text, "%020lld.%09ld", static_cast<long long>(now.tv_sec),
+                  static_cast<long>(now.tv_nsec));
+    copy.time = text;
 }
 
-CopyInfo ReadCopyInfo(const Session& session, const std::string& slot) {
-    const IniFile file = ReadIniFile(SlotFile(session, slot, ".ini"));
-    CopyInfo copy;
-    copy.slot = slot;
-    copy.destination = file.Get(kSection, "Destination", "");
-    copy.source = file.Get(kSection, "Source", "");
-    copy.date = file.Get(kSection, "Date", "");
-    copy.editStatus = file.Get(kSection, "EditStatus", "2") == "1" ? 1 : 2;
-    copy.process = std::strtol(file.Get(kSection, "Process", "0").c_str(), nullptr, 10);
-    return copy;
+// "A.fnt", or "a new font".
+std::string ShortName(const RecoveryCopy& copy) {
+    return copy.File().empty() ? "a new font" : FileNameOf(copy.File());
 }
 
-void RemoveCopy(const Session& session, const std::string& slot) {
-    DeleteFile(SlotFile(session, slot, ".ini"));
-    DeleteFile(SlotFile(session, slot, ".fnt"));
-    DeleteFile(SlotFile(session, slot, ".lok"));
+// The font's destination and file as a copy names them: absolute, so that a
+// copy recovered in another folder still finds them.
+std::array<std::string, 2> CopyPaths(const Session& session) {
+    const std::string base = session.StartFolder.empty() ? CurrentFolder() : session.StartFolder;
+    return {AbsolutePath(session.FilePaths[kModeSave], base), AbsolutePath(session.fontFile, base)};
 }
 
-void WriteCopy(Session& session, const std::string& slot) {
-    const Font& font = session.font;
-    std::error_code error;
-    std::filesystem::create_directories(RecoveryFolder(session), error);
-    if (error) throw AppError::FromErrno(error.value(), "MkDir");
-    WriteByteArray(SlotFile(session, slot, ".fnt"), BuildFntImage(font, true));
-    WriteByteArray(SlotFile(session, slot, ".lok"),
-                   Bytes(font.Selected.begin(), font.Selected.end()));
-    IniFile info;
-    info.Set(kSection, "Application", kProgramTitle);
-    info.Set(kSection, "Process", std::to_string(::getpid()));
-    info.Set(kSection, "Destination", session.FilePaths[kModeSave]);
-    info.Set(kSection, "Source", session.FilePaths[kModeLoad]);
-    info.Set(kSection, "EditStatus", std::to_string(font.EditStatus));
-    info.Set(kSection, "Date", Now());
-    WriteIniFile(SlotFile(session, slot, ".ini"), info);
-}
-
-// Keeps the copy; a failure is logged once, not every two seconds.
-void KeepNow(Session& session, const std::string& slot) {
+void WriteCopy(Session& session) {
     RecoveryState& state = session.recovery;
+    const std::array<std::string, 2> paths = CopyPaths(session);
+    RecoveryCopy copy;
+    copy.destination = paths[0];
+    copy.fontFile = paths[1];
+    StampNow(copy);
+    copy.height = session.font.FontHeight;
     try {
-        WriteCopy(session, slot);
+        WriteRecoveryCopy(RecoveryFolder(session), state, copy, session.font);
     } catch (const AppError& error) {
-        if (state.lastError != error.LogEntry()) session.Log(error.LogEntry());
-        state.lastError = error.LogEntry();
+        // Not a save: no "Error #" entry, and the run's outcome stays as it was.
+        const std::string reason = error.number() == kOverflowError
+                                       ? "the font is larger than an FNT file can hold"
+                                       : error.description();
+        const std::string line = "Unsaved changes cannot be kept as a recovery copy: " + reason;
+        if (state.lastError != line) session.Log(line);
+        state.lastError = line;
         return;
     }
     state.lastError.clear();
-    if (!state.ownSlot.empty() && state.ownSlot != slot) RemoveCopy(session, state.ownSlot);
-    state.ownSlot = slot;
     state.kept = session.font;
-    state.keptPaths = {session.FilePaths[kModeSave], session.FilePaths[kModeLoad]};
+    state.keptPaths = paths;
 }
 
-// Copies in the folder whose process has ended, newest first.
-std::vector<CopyInfo> LeftCopies(const Session& session) {
-    std::vector<CopyInfo> copies;
-    DIR* dir = ::opendir(RecoveryFolder(session).c_str());
-    if (dir == nullptr) return copies;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() <= 4 || name.compare(name.size() - 4, 4, ".ini") != 0) continue;
-        try {
-            CopyInfo copy = ReadCopyInfo(session, name.substr(0, name.size() - 4));
-            if (!ProcessRuns(copy.process)) copies.push_back(std::move(copy));
-        } catch (const AppError&) {
+// The font as its file holds it now, with the file's selection table; for a
+// font without a readable file, an empty font of its height.
+Font FontOnDisk(const std::string& path, int height) {
+    try {
+        const std::int64_t length = GetFileLength(path);
+        if (length >= static_cast<std::int64_t>(fnt::kMinimumFileSize)) {
+            FntReport report = ParseFnt(ReadFileBytes(path, fnt::kUsefulFilePrefix, "Recover"),
+                                        FntReadMode::Load, Font{}, length);
+            if (report.Accepted()) {
+                const std::string lok = LokPath(path);
+                if (lok != path && GetFileLength(lok) > 0)
+                    ApplySelectionTable(ReadFileBytes(lok, kGlyphCount, "Recover"),
+                                        report.font.Selected);
+                return std::move(report.font);
+            }
         }
+    } catch (const AppError&) {
     }
-    ::closedir(dir);
-    std::sort(copies.begin(), copies.end(),
-              [](const CopyInfo& a, const CopyInfo& b) { return a.date > b.date; });
-    return copies;
+    return EmptyFont(height);
+}
+
+// The recovered font becomes the session's, one undo step away from its file.
+void ShowRecovered(Session& session, TakenCopy& taken, Font& font) {
+    CancelMove(session);
+    HideCharEditor(session);
+    ForgetRecoveryCopy(session);
+    const RecoveryCopy& copy = taken.copy;
+    session.font = std::move(font);
+    session.fontFile = copy.fontFile;
+    session.FilePaths[kModeSave] = copy.destination;
+    session.font.MaxWidth = WidestGlyph(session.font);
+    RedrawTiles(session, 0, 255);
+    ForgetComparedFont(session);
+    session.history.Reset(FontOnDisk(copy.fontFile, session.font.FontHeight));
+    session.history.Record(session.font, "Recover unsaved changes");
+    ShowHistory(session);
+    ShowChangeMarks(session);
+    session.SetEditStatus(session.history.EditLevelAgainstSaved(session.font));
+
+    RecoveryState& state = session.recovery;
+    state.ownName = copy.name;
+    state.ownLock = std::move(taken.lock);
+    state.generation = copy.generation;
+    state.kept = session.font;
+    state.keptPaths = {copy.destination, copy.fontFile};
+}
+
+// The number of a copy the user chose; false, logged, when there is none.
+bool Offered(Session& session, std::size_t index) {
+    const std::size_t count = session.recovery.offered.size();
+    if (index < count) return true;
+    session.Log(count == 0 ? std::string(kNoRecoveryCopies)
+                           : "No unsaved changes numbered " + std::to_string(index + 1) + ": " +
+                                 std::to_string(count) + " are kept");
+    ++session.refusedFiles;
+    return false;
+}
+
+// Logs why a copy cannot be had and looks again; always false.
+bool Refuse(Session& session, const RecoveryCopy& copy, const std::string& why) {
+    ++session.refusedFiles;
+    session.Log("Unsaved changes of " + ShortName(copy) + " " + why);
+    LookForRecoveryCopies(session);
+    return false;
+}
+
+// Takes the chosen copy; false, logged, when it is no longer to be had.
+bool Take(Session& session, std::size_t index, TakenCopy& taken) {
+    if (!Offered(session, index)) return false;
+    const RecoveryCopy listed = session.recovery.offered[index];
+    switch (TakeRecoveryCopy(RecoveryFolder(session), listed.name, taken)) {
+        case TakeOutcome::Taken:
+            return true;
+        case TakeOutcome::InUse:
+            return Refuse(session, listed, "were taken up by another window");
+        case TakeOutcome::Gone:
+            return Refuse(session, listed, "are no longer kept");
+        case TakeOutcome::Damaged:
+            break;
+    }
+    return Refuse(session, listed, "cannot be read: the copy is damaged");
+}
+
+// Asks which copy; empty when there is none or the user cancelled.
+std::optional<std::size_t> ChooseCopy(Session& session, const std::string& title) {
+    const std::vector<std::string> items = ListRecoveryCopies(session);
+    if (items.empty()) {
+        session.Log(kNoRecoveryCopies);
+        ++session.refusedFiles;
+        return std::nullopt;
+    }
+    const auto chosen =
+        session.view.ChooseItem(title, "Unsaved changes kept by runs that ended:", items);
+    if (!chosen) return std::nullopt;
+    return static_cast<std::size_t>(*chosen < 0 ? items.size() : *chosen);
 }
 
 }  // namespace
@@ -165,81 +182,100 @@ std::string RecoveryFolder(const Session& session) {
     return JoinPath(session.SettingsFolder, "Recovery");
 }
 
-void OfferRecoveryCopy(Session& session) {
-    if (session.SettingsFolder.empty()) return;
-    const std::vector<CopyInfo> copies = LeftCopies(session);
-    if (copies.empty()) return;
-    const CopyInfo& newest = copies.front();
-    session.recovery.offeredSlot = newest.slot;
-    session.Log("Unsaved changes of " + ShownPath(newest) + " from " + newest.date +
-                " were kept - File > Recover unsaved changes");
-    session.view.RecoveryChanged(true);
+const std::vector<RecoveryCopy>& LookForRecoveryCopies(Session& session) {
+    RecoveryState& state = session.recovery;
+    const bool before = !state.offered.empty();
+    state.offered.clear();
+    if (!session.SettingsFolder.empty())
+        state.offered = EndedRecoveryCopies(RecoveryFolder(session));
+    if (before || !state.offered.empty()) session.view.RecoveryChanged(!state.offered.empty());
+    return state.offered;
 }
 
-void KeepRecoveryCopy(Session& session, std::chrono::steady_clock::time_point now, bool closing) {
+void OfferRecoveryCopies(Session& session) {
+    const std::vector<RecoveryCopy>& copies = LookForRecoveryCopies(session);
+    if (copies.empty()) return;
+    const std::string what =
+        copies.size() == 1 ? ShortName(copies.front()) : std::to_string(copies.size()) + " fonts";
+    const std::string kept = "Unsaved changes of " + what + " were kept";
+    session.Log(kept);
+    session.Log(kMenuHint);
+    session.SetStatusQuietly(kept + ": " + kMenuHint);
+}
+
+std::vector<std::string> ListRecoveryCopies(Session& session) {
+    std::vector<std::string> lines;
+    for (const RecoveryCopy& copy : LookForRecoveryCopies(session))
+        lines.push_back(std::to_string(lines.size() + 1) + ": " +
+                        (copy.File().empty() ? std::string("New FNT") : copy.File()) + ", " +
+                        copy.date + ", height " + std::to_string(copy.height));
+    return lines;
+}
+
+bool RecoverCopy(Session& session, std::size_t index) {
+    TakenCopy taken;
+    if (!Take(session, index, taken)) return false;
+    const RecoveryCopy copy = taken.copy;
+    Font font;
+    if (!ReadRecoveryFont(RecoveryFolder(session), copy, font))
+        return Refuse(session, copy, "cannot be read: the copy is damaged");
+    ShowRecovered(session, taken, font);
+    session.Log("Unsaved changes of " + ShortName(copy) + " from " + copy.date + " recovered");
+    session.Log(copy.destination.empty() ? "Save FNT asks where to save them"
+                                         : "Save FNT writes " + copy.destination);
+    LookForRecoveryCopies(session);
+    session.ShowReadyStatus();
+    return true;
+}
+
+bool DiscardCopy(Session& session, std::size_t index) {
+    TakenCopy taken;
+    if (!Take(session, index, taken)) return false;
+    RemoveRecoveryCopy(RecoveryFolder(session), taken.copy.name, taken.lock);
+    session.Log("Unsaved changes of " + ShortName(taken.copy) + " from " + taken.copy.date +
+                " discarded");
+    LookForRecoveryCopies(session);
+    return true;
+}
+
+void KeepRecoveryCopy(Session& session, std::chrono::steady_clock::time_point now) {
     if (session.SettingsFolder.empty()) return;
     RecoveryState& state = session.recovery;
-    const std::string slot = OwnSlotFor(session);
-    if (!session.font.FontLoaded || session.font.EditStatus == 0) {
-        if (state.ownSlot == slot) ForgetRecoveryCopy(session);
-        return;
-    }
-    const bool unchanged = state.ownSlot == slot && state.kept == session.font &&
-                           state.keptPaths[0] == session.FilePaths[kModeSave] &&
-                           state.keptPaths[1] == session.FilePaths[kModeLoad];
-    if (unchanged) return;
-    if (!closing && now - state.lastWrite < kAtMostEvery) return;
+    if (!session.font.FontLoaded || session.font.EditStatus == 0)
+        return ForgetRecoveryCopy(session);
+    const bool unchanged = state.ownLock.Holds() && state.kept == session.font &&
+                           state.keptPaths == CopyPaths(session);
+    if (unchanged || now - state.lastWrite < kAtMostEvery) return;
     state.lastWrite = now;
-    KeepNow(session, slot);
+    WriteCopy(session);
+}
+
+void KeepRecoveryCopyNow(Session& session) {
+    session.recovery.lastWrite = {};
+    KeepRecoveryCopy(session, std::chrono::steady_clock::now());
 }
 
 void ForgetRecoveryCopy(Session& session) {
     RecoveryState& state = session.recovery;
-    if (state.ownSlot.empty()) return;
-    RemoveCopy(session, state.ownSlot);
-    state.ownSlot.clear();
+    if (!state.ownLock.Holds()) return;
+    RemoveRecoveryCopy(RecoveryFolder(session), state.ownName, state.ownLock);
+    state.ownName.clear();
+    state.generation = 0;
     state.kept = Font{};
 }
 
 bool RecoveryOnOffer(const Session& session) {
-    return !session.recovery.offeredSlot.empty();
+    return !session.recovery.offered.empty();
 }
 
 void RecoverUnsavedChanges(Session& session) {
-    RecoveryState& state = session.recovery;
-    if (state.offeredSlot.empty()) return;
-    CopyInfo copy;
-    try {
-        copy = ReadCopyInfo(session, state.offeredSlot);
-        session.FilePaths[kModeLoad] = copy.source;
-        if (!ReadFntFile(session, SlotFile(session, copy.slot, ".fnt"), kModeLoad).accepted) return;
-    } catch (const AppError& error) {
-        session.Log(error.LogEntry());
-        return;
-    }
-    session.FilePaths[kModeSave] = copy.destination;
-    session.SetEditStatus(static_cast<std::uint8_t>(copy.editStatus));
-    state.offeredSlot.clear();
-    session.view.RecoveryChanged(false);
-    session.Log("Unsaved changes of " + ShownPath(copy) + " from " + copy.date + " recovered");
-    // The copy is this session's now: its process is rewritten at once, so
-    // that no other window offers it while this one runs.
-    state.ownSlot = copy.slot;
-    KeepNow(session, OwnSlotFor(session));
+    if (const auto index = ChooseCopy(session, "Recover unsaved changes"))
+        RecoverCopy(session, *index);
 }
 
 void DiscardRecoveredChanges(Session& session) {
-    RecoveryState& state = session.recovery;
-    if (state.offeredSlot.empty()) return;
-    std::string shown = "New FNT";
-    try {
-        shown = ShownPath(ReadCopyInfo(session, state.offeredSlot));
-    } catch (const AppError&) {
-    }
-    RemoveCopy(session, state.offeredSlot);
-    state.offeredSlot.clear();
-    session.view.RecoveryChanged(false);
-    session.Log("Unsaved changes of " + shown + " discarded");
+    if (const auto index = ChooseCopy(session, "Discard recovered changes"))
+        DiscardCopy(session, *index);
 }
 
 }  // namespace gft

@@ -42,6 +42,7 @@ bool SaveFontTo(Session& session, std::string destination) {
         session.Log(error.LogEntry());
         return false;
     }
+    session.fontFile = destination;
     session.SetEditStatus(0);
     MarkHistorySaved(session);
     ForgetRecoveryCopy(session);

@@ -7,20 +7,14 @@ namespace gft {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    if (slash == std::string::npos) return CurrentFolder();
-    return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+// The folder a dialog's answer lies in, for the next dialog of its kind.
+std::string AnswerFolder(const std::string& path) {
+    return path.find(kPathSeparator) == std::string::npos ? CurrentFolder() : FolderOf(path);
 }
 
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The loaded font's file name without its extension; "font" for a new one.
+// The font's file name without its extension; "font" for a new one.
 std::string FontBaseName(const Session& session) {
-    std::string name = FileNameOf(session.FilePaths[kModeLoad]);
+    std::string name = FileNameOf(session.fontFile);
     if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
     return name.empty() ? "font" : name;
 }
@@ -45,7 +39,7 @@ std::optional<std::string> AskTransferPath(Session& session, const TransferDialo
     request.initialName = JoinPath(folder, kind.save ? FontBaseName(session) + kind.extension
                                                      : "*" + std::string(kind.extension));
     auto chosen = session.view.AskFileName(request);
-    if (chosen) remembered = FolderOf(*chosen);
+    if (chosen) remembered = AnswerFolder(*chosen);
     return chosen;
 }
 

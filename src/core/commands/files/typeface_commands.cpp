@@ -1,7 +1,5 @@
 #include "commands/files/typeface_commands.h"
 
-#include <filesystem>
-
 #include "commands/editor/char_editor.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/bdf_export.h"
@@ -17,10 +15,6 @@ namespace gft {
 namespace {
 
 constexpr const char* kBdfFilter = "BDF font (*.bdf)|*.bdf|All files (*.*)|*.*";
-
-std::string FileName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
 
 }  // namespace
 
@@ -51,11 +45,12 @@ bool ImportTypeface(Session& session, const TypefaceRequest& request) {
     }
     HideCharEditor(session);
     session.font = std::move(import.font);
+    session.fontFile.clear();
     session.FilePaths[kModeSave].clear();
     RedrawTiles(session, 0, 255);
     session.SetEditStatus(2);
     session.Log("Imported " + std::to_string(import.characters) + " characters from " +
-                FileName(request.path) + " at " + std::to_string(request.pixelSize) +
+                FileNameOf(request.path) + " at " + std::to_string(request.pixelSize) +
                 " px (height " + std::to_string(session.font.FontHeight) + ")");
     return true;
 }

@@ -58,7 +58,13 @@ void SetMenuMark(Session& session, Toggle toggle, bool on) {
 
 void UseSourcePathForOutput(Session& session) {
     if (!session.On(Toggle::UseSrcPath)) return;
-    session.FilePaths[kModeSave] = session.FilePaths[kModeLoad];
+    // Before any font (the settings read at start-up), the Load dialog's
+    // file. A New FNT or an imported typeface has no file of its own: Save
+    // FNT keeps asking for one.
+    const std::string& source =
+        session.font.FontLoaded ? session.fontFile : session.FilePaths[kModeLoad];
+    if (source.empty()) return;
+    session.FilePaths[kModeSave] = source;
     session.Log("Output path set to input");
 }
 

@@ -17,7 +17,7 @@ void SetToggle(Session& session, Toggle toggle, bool on);
 void SetMenuMark(Session& session, Toggle toggle, bool on);
 
 // The extra work of "Use source path for output": with the option on, the
-// save destination becomes the loaded file.
+// save destination becomes the font's own file (Session::fontFile).
 void UseSourcePathForOutput(Session& session);
 
 }  // namespace gft
