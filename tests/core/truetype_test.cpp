@@ -96,7 +96,7 @@ TEST(TrueTypeExport, GeneratedFontsAtTheEdgesOfTheFormat) {
         {"noise", [](int row, int col) { return (row * 7919 + col * 104729) % 11 < 5; }},
     };
     for (const int height : {1, 2, 19, 255}) {
-        Font font = BlankFont(height);
+        Font font = EmptyFont(height);
         // Control codes, or codes around those Windows-1250 leaves unassigned.
         int code = height < 19 ? 0 : 120;
         for (const auto& [name, ink] : patterns)
@@ -133,7 +133,7 @@ Shape ShapeOf(const Bytes& ttf, char32_t character) {
 }
 
 TEST(TrueTypeExport, PixelsTouchingAtACornerAreContoursOfTheirOwn) {
-    Font font = BlankFont(3);
+    Font font = EmptyFont(3);
     Draw(font, 'a', 3, [](int row, int col) { return row == col; });
     // A ring whose hole touches the outside only at a corner: one contour,
     // through that corner twice.
@@ -146,7 +146,7 @@ TEST(TrueTypeExport, PixelsTouchingAtACornerAreContoursOfTheirOwn) {
 }
 
 TEST(TrueTypeExport, GlyphsBeyondWhatOneOutlineHolds) {
-    Font font = BlankFont(255);
+    Font font = EmptyFont(255);
     // Isolated pixels, 4 points and a contour each, on every other corner of
     // a grid of two pixels: at most 64 in a row or column, which FreeType's
     // black-and-white renderer takes.
@@ -179,7 +179,7 @@ TEST(TrueTypeExport, GlyphsBeyondWhatOneOutlineHolds) {
 }
 
 TEST(GlyphAnalysis, BaselineEstimateIsTheCommonestFootOfDigitsAndCapitals) {
-    Font font = BlankFont(10);
+    Font font = EmptyFont(10);
     EXPECT_EQ(EstimateBaseline(font), 10) << "no glyph to go by";
     const auto footAt = [&](int code, int lowest) {
         Draw(font, code, 3, [lowest](int row, int col) { return row <= lowest && col == 1; });
