@@ -24,5 +24,8 @@ std::optional<std::uint8_t> Cp1250ByteOf(char32_t character);
 // The Windows-1250 bytes of a UTF-8 text. Characters outside the code page
 // and malformed UTF-8 sequences are left out.
 std::vector<std::uint8_t> Cp1250BytesOf(std::string_view utf8);
+// The same, one entry a character: nothing for a character outside the code
+// page or a malformed sequence.
+std::vector<std::optional<std::uint8_t>> Cp1250CharactersOf(std::string_view utf8);
 
 }  // namespace gft

@@ -1,6 +1,7 @@
 // grindfnttool: the editor's main window over the core.
 #include <QApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -24,8 +25,11 @@ int main(int argc, char* argv[]) {
 
     auto dialogs = std::make_unique<gft::ui::QtDialogs>();
     gft::ui::QtDialogs* dialogParent = dialogs.get();
-    gft::ui::MainWindow window(std::move(dialogs),
-                               gft::ProcessEnvironment(programFolder, arguments));
+    gft::StartupEnvironment environment = gft::ProcessEnvironment(programFolder, arguments);
+    environment.documentsFolder =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toStdString();
+    gft::ui::MainWindow window(std::move(dialogs), environment);
     dialogParent->SetParent(&window);
     gft::ui::CloseOnTerminationSignal(window);
     if (const auto status = gft::ui::EndOfStartup(window.startup(), window.session(), *dialogParent,

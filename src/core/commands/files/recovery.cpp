@@ -15,6 +15,7 @@
 #include "format/fnt_writer.h"
 #include "format/ini_file.h"
 #include "format/selection_table.h"
+#include "session/notices.h"
 #include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
@@ -174,6 +175,10 @@ void OfferRecoveryCopy(Session& session) {
     session.Log("Unsaved changes of " + ShownPath(newest) + " from " + newest.date +
                 " were kept - File > Recover unsaved changes");
     session.view.RecoveryChanged(true);
+    ShowNotice(session,
+               {NoticeKind::RecoveryOffer,
+                "Unsaved changes of " + ShownPath(newest) + " from " + newest.date + " were kept",
+                {{"Recover", "mnuRecover"}, {"Discard", "mnuDiscardRecovery"}}});
 }
 
 void KeepRecoveryCopy(Session& session, std::chrono::steady_clock::time_point now, bool closing) {
@@ -221,6 +226,7 @@ void RecoverUnsavedChanges(Session& session) {
     session.SetEditStatus(static_cast<std::uint8_t>(copy.editStatus));
     state.offeredSlot.clear();
     session.view.RecoveryChanged(false);
+    DropNotices(session, NoticeKind::RecoveryOffer);
     session.Log("Unsaved changes of " + ShownPath(copy) + " from " + copy.date + " recovered");
     // The copy is this session's now: its process is rewritten at once, so
     // that no other window offers it while this one runs.
@@ -239,6 +245,7 @@ void DiscardRecoveredChanges(Session& session) {
     RemoveCopy(session, state.offeredSlot);
     state.offeredSlot.clear();
     session.view.RecoveryChanged(false);
+    DropNotices(session, NoticeKind::RecoveryOffer);
     session.Log("Unsaved changes of " + shown + " discarded");
 }
 
