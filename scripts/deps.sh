@@ -9,7 +9,9 @@ if [ "${1:-}" != editor ]; then
              # fonts the typeface import is tested and fuzzed with, and the BDF checker
              fonts-dejavu-core xfonts-75dpi xfonts-utils
              # a real browser for the HTML specimen page
-             chromium)
+             chromium
+             # to see which files the editor's file dialogs open
+             strace)
 fi
 missing=()
 for p in "${packages[@]}"; do

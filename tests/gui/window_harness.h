@@ -78,6 +78,16 @@ struct WindowHarness {
         FntBuilder font(8);
         font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
         fontPath = dir.Write("font.fnt", font.Build());
+        Start(loadFont, show);
+    }
+    // The window closed (its settings written) and started again in the
+    // same folders, as a second run of the program.
+    void Restart(bool loadFont = false) {
+        window->close();
+        window.reset();
+        Start(loadFont, true);
+    }
+    void Start(bool loadFont, bool show) {
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
         FakeProcess process(dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});

@@ -57,11 +57,13 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
     return button;
 }
 
-// A button of the command table: its caption, and a click runs its command.
+// A button of the command table: its caption and tool tip, and a click runs
+// its command.
 void CommandButton(QWidget* parent, Session& session, const char* name, QRect at) {
     const CommandSpec& command = *FindCommand(name);
-    Button(parent, name, command.caption, at,
-           [&session, &command] { RunCommand(session, command); });
+    Button(parent, name, command.caption, at, [&session, &command] {
+        RunCommand(session, command);
+    })->setToolTip(QString::fromStdString(ToolTip(command)));
 }
 
 QFont ReportFont() {

@@ -188,6 +188,8 @@ void QtView::RecoveryChanged(bool available) {
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
     ShowHistoryItem(parts_->undo, QStringLiteral("Undo"), undoName);
     ShowHistoryItem(parts_->redo, QStringLiteral("Redo"), redoName);
+    // A load or a save makes a new saved state, which "Revert to saved" compares with.
+    if (parts_->refreshItemStates) parts_->refreshItemStates();
 }
 
 std::optional<int> QtView::AskHeight(int suggested) {
