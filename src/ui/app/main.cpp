@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/termination_signals.h"
+#include "ui/app/deferred_icon_style.h"
 #include "ui/main/end_of_run.h"
 #include "ui/main/first_paint.h"
 #include "ui/main/main_window.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     gft::InstallTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grind FNT Tool"));
+    QApplication::setStyle(new gft::ui::DeferredIconStyle);
     // Qt has taken its own options out of argv; every other element is one
     // argument, its bytes as the shell gave them.
     const std::vector<std::string> arguments(argv + 1, argv + argc);

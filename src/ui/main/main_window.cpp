@@ -101,7 +101,10 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironmen
     // The grid is drawn from the tile bitmaps in memory; their files follow
     // right after the window first shows, so start-up does not wait for them.
     session_.tileCache.DeferWrites(true);
-    AfterFirstPaint(*this, [this] { WriteWaitingTiles(session_); });
+    AfterFirstPaint(*this, [this] {
+        WriteWaitingTiles(session_);
+        parts_.hover->TakeBaseFont();
+    });
     startup_ = Startup(session_, environment);
     PlaceWindow(*this, session_.windowPlaces[IndexOf(AppWindow::Main)],
                 DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));

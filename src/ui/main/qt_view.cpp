@@ -111,11 +111,17 @@ void QtView::ShowBlankTiles() {
     parts_->grid->ShowBlank();
 }
 
+// Before the window first shows (the start-up's load) there is no pointer to
+// change, and loading the busy cursor's picture would only delay the window.
 void QtView::SetBusy(bool busy) {
     if (busy) {
-        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        if (busyDepth_++ == 0 && parts_->window->isVisible()) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            busyShown_ = true;
+        }
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0 && busyShown_) {
         QApplication::restoreOverrideCursor();
+        busyShown_ = false;
     }
 }
 

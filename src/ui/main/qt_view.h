@@ -135,6 +135,7 @@ class QtView : public View {
     std::array<Bytes, 256> shownTiles_{};
     QString tileFolder_;
     int busyDepth_ = 0;
+    bool busyShown_ = false;
     bool autoScroll_ = true;
 };
 
