@@ -4,6 +4,7 @@
 // keys, "Revert to saved" greyed while nothing differs. The rules behind
 // them are the core's (golden cases grid_keys, recent_fonts and
 // revert_last_change; tests/core); here the widgets are driven.
+#include <QAccessible>
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,6 +80,16 @@ void DesktopTest::keysMoveAFocusTileThatActsAsTheMouseDoes() {
     QCOMPARE(h.session().font.Chars[65], loaded.Chars[65]);
     QCOMPARE(h.Tile(79).Image(), h.Tile(65).Image());
 
+    // Assistive technology sees the tiles by their old names.
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(h.Grid());
+    QCOMPARE(grid->childCount(), 256);
+    QAccessibleInterface* tile = grid->child(79);
+    QCOMPARE(tile->text(QAccessible::Name), QString("imgChar_79"));
+    QCOMPARE(tile->text(QAccessible::Description), QString("\"O\" $4F #79"));
+    QVERIFY(tile->state().focused);
+    QCOMPARE(grid->childAt(tile->rect().center().x(), tile->rect().center().y()), tile);
+    QCOMPARE(grid->indexOfChild(tile), 79);
+
     // F4 with the grid focused opens the focus tile.
     h.Key(Qt::Key_F4);
     QCOMPARE(int(h.session().EditorChar), 79);
@@ -92,8 +103,8 @@ void DesktopTest::failuresShowInTheStripUntilTheNextCommand() {
     h.dialogs->files.push_back(target);
     h.Key(Qt::Key_W, Qt::ControlModifier);
     QVERIFY(StripShown(h));
-    QCOMPARE(StripText(h), QString::fromStdString("Could not save " + target +
-                                                  ": No such file or directory"));
+    QCOMPARE(StripText(h),
+             QString::fromStdString("Could not save " + target + ": No such file or directory"));
     QVERIFY(h.LastLogLine().startsWith("Error #2 on "));  // the log as it always was
     h.Key(Qt::Key_F5);
     QVERIFY(!StripShown(h));

@@ -23,6 +23,7 @@
 #include "ui/main/hover_display.h"
 #include "ui/main/main_area.h"
 #include "ui/main/main_menus.h"
+#include "ui/main/tile_accessibility.h"
 #include "ui/main/tile_grid.h"
 #include "ui/main/window_place.h"
 #include "ui/preview/text_preview_window.h"
@@ -153,6 +154,10 @@ void MainWindow::BuildWindow() {
             });
     connect(parts_.grid, &TileGrid::FocusChanged, this,
             [&session](bool focused) { SetGridFocused(session, focused); });
+    parts_.grid->SetDescriber([&session](int code) {
+        return PlainCaption(QString::fromStdString(HoverLabelText(session.font, code)));
+    });
+    InstallTileAccessibility();
 }
 
 // Made late, the editor takes up what it missed: the stay-on-top flag, the

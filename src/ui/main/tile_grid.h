@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 namespace gft::ui {
 
@@ -47,6 +48,9 @@ class TileGrid : public QWidget {
     static int SideFor(int tileSize) { return 16 * tileSize + 2 * kMargin; }
     // imgChar_CODE, the name a tile is known by.
     static QString TileName(int code);
+    // What the hover display would say of a tile, for assistive technology.
+    void SetDescriber(std::function<QString(int)> describe) { describe_ = std::move(describe); }
+    QString TileDescription(int code) const { return describe_ ? describe_(code) : QString(); }
 
   signals:
     // button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
@@ -70,6 +74,7 @@ class TileGrid : public QWidget {
 
     std::array<QImage, 256> images_{};
     std::array<bool, 256> changed_{};
+    std::function<QString(int)> describe_;
     bool framed_ = false;
     bool keepAspect_ = false;
     int focusTile_ = 0;
