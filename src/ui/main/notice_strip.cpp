@@ -62,9 +62,12 @@ void NoticeStrip::ShowNotices(const std::vector<Notice>& notices) {
         auto* text = new QLabel(Breakable(notice.text), row);
         text->setObjectName(QStringLiteral("lblNotice"));
         text->setTextFormat(Qt::PlainText);
-        text->setWordWrap(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // As wide as the pane gives it, never wider; as high as its lines.
+        QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        text->setSizePolicy(policy);
+        text->setWordWrap(true);
         layout->addWidget(text, 1);
         for (const NoticeAction& action : notice.actions) {
             auto* button = RowButton(
