@@ -7,7 +7,8 @@
 #  - the dialog lists a folder without opening its files (strace: the file
 #    beside the font, which has no extension to tell its type, is never opened);
 #  - a save into /proc fails: the notification strip says so in words, and the
-#    next save dialog opens where the font was, not in /proc;
+#    next save dialog opens where the font was, not in /proc; a name typed there
+#    without an extension gets ".fnt";
 #  - File > "Recent fonts" after a restart lists the saved and the loaded font;
 #    the one deleted meanwhile shows greyed and goes when chosen.
 # Pictures: SHOTS/strip_failed_save.png, SHOTS/recent_fonts_menu.png.
@@ -83,9 +84,9 @@ photograph "$main" "$shots/strip_failed_save.png"
 echo "screenshot: $shots/strip_failed_save.png"
 [ "$(pixels "$shots/strip_failed_save.png" 255,224,224)" -gt 2000 ] || fail "no notification strip after the failed save"
 press_key "$main" ctrl+w
-answer_dialog '^Save as Grindlemoor FNT' second.fnt
-wait_for 10 test -s "$docs/second.fnt" || fail "the dialog after the failed save did not open in $docs"
-echo "ok: a failed save shows in the strip; the next dialog opened where the font was"
+answer_dialog '^Save as Grindlemoor FNT' second
+wait_for 10 test -s "$docs/second.fnt" || fail "the dialog after the failed save did not open in $docs, or added no .fnt"
+echo "ok: a failed save shows in the strip; the next dialog opened where the font was and added .fnt"
 closed
 grep -qx "Destination=$docs/second.fnt" "$settings" || fail "destination: $(grep Destination "$settings")"
 
