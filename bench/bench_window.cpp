@@ -137,7 +137,7 @@ void SingleGlyphRefresh(benchmark::State& state) {
     for (auto _ : state) {
         session.tileCache.ForgetCode(65);
         gft::RedrawGlyph(session, 65);
-        window.parts().grid->TileAt(65)->repaint();
+        window.parts().grid->repaint(window.parts().grid->TileRect(65));
         window.parts().hover->repaint();
         TrimLog(state, window);
     }
@@ -175,7 +175,7 @@ struct BareTiles {
         const auto& parts = window.parts();
         top.resize(window.size());
         grid->setGeometry(parts.grid->geometry());
-        tile->setGeometry(QRect(QPoint(0, 0), parts.grid->TileAt(65)->size()));
+        tile->setGeometry(QRect(QPoint(0, 0), parts.grid->TileRect(65).size()));
         zoom->setGeometry(QRect(parts.grid->geometry().topRight(), parts.hover->size()));
         for (int code = 0; code < 256; ++code) {
             const std::string name = gft::TileFileName(code);
@@ -184,7 +184,7 @@ struct BareTiles {
             gft::bench::BareRead(source + name, content);
             paths.push_back(folder + "/" + name);
             bytes.push_back(std::move(content));
-            grid->items.emplace_back(parts.grid->TileAt(code)->geometry(), image);
+            grid->items.emplace_back(parts.grid->TileRect(code), image);
             if (code == 65) {
                 tile->items.emplace_back(tile->rect(), image);
                 const QSize zoomed = image.size() * gft::ui::HoverDisplay::kZoom;

@@ -20,7 +20,9 @@ case "${1:-}" in
                # a real browser for the HTML specimen page
                chromium
                # readers the TrueType export is checked with
-               python3-fonttools fontconfig)
+               python3-fonttools fontconfig
+               # to see which files the editor's file dialogs open
+               strace)
     ;;
 esac
 missing=()

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "commands/command_table.h"
+#include "commands/glyphs/grid_keys.h"
 #include "commands/glyphs/hover.h"
 #include "commands/glyphs/tile_mouse.h"
 #include "commands/window/window_commands.h"
@@ -43,9 +45,7 @@ void Escape(RunContext& run, const Args&) {
     if (run.view.WasCloseRequested()) run.stop = true;
 }
 
-// The mouse over a tile; prints the hover display as it then stands.
-void Hover(RunContext& run, const Args& args) {
-    HoverUpdate(run.session, ParseCode(args[0]));
+void PrintHover(RunContext& run) {
     const ConsoleView::Hover& shown = run.view.ShownHover();
     if (shown.code < 0) {
         run.out << "hover: (nothing shown)\n";
@@ -56,6 +56,29 @@ void Hover(RunContext& run, const Args& args) {
     run.out << '\n';
 }
 
+// The mouse over a tile; prints the hover display as it then stands.
+void Hover(RunContext& run, const Args& args) {
+    HoverUpdate(run.session, ParseCode(args[0]));
+    PrintHover(run);
+}
+
+// A key pressed with the glyph grid focused (F4: "Edit character..."); prints
+// the hover display, which follows the focus tile.
+void Key(RunContext& run, const Args& args) {
+    const auto key = GridKeyNamed(args[0]);
+    if (!key && args[0] != "f4")
+        throw UsageError(
+            "expected a key (left right up down home end pgup pgdn ctrl+home "
+            "ctrl+end space enter shift+enter f4), got '" +
+            args[0] + "'");
+    if (!run.session.GridFocused) SetGridFocused(run.session, true);
+    if (key)
+        PressGridKey(run.session, *key);
+    else
+        RunCommand(run.session, "mnuCharEditor");
+    PrintHover(run);
+}
+
 }  // namespace
 
 void AddGlyphCommands(CommandTable& table) {
@@ -64,6 +87,7 @@ void AddGlyphCommands(CommandTable& table) {
     table["edit"] = Mouse(kMiddleButton);
     table["esc"] = {0, 0, Escape};
     table["hover"] = {1, 1, Hover};
+    table["key"] = {1, 1, Key};
 }
 
 }  // namespace gft::cli

@@ -92,7 +92,7 @@ TEST(EditorGrid, SizesBarsCellColoursAndScrollPlacement) {
     EXPECT_EQ(CellRect(five, 2, 1), (GridRect{33, 17, 47, 31, kInsideColor}));
     EXPECT_EQ(TableBackground(MakeGlyph(16, {0, 0}), 1).size(), 2u);  // no beyond-width bar
     EXPECT_EQ(TableSize(MakeGlyph(255, {}), 255), (GridSize{4097, 4085}));
-    EXPECT_EQ(ScrollOffset(kScrollMaximum, 4097, kFrameWidth),
+    EXPECT_EQ(ScrollOffset(kScrollMaximum, 4097, 512),
               -3585);  // the window test places the others
 }
 

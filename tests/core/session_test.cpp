@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "commands/command_table.h"
+#include "commands/files/export_commands.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/save_font.h"
 #include "commands/glyphs/move_copy.h"
@@ -82,6 +83,39 @@ TEST(OpenFontFile, ExportDialogsSuggestTheFontsOwnFileName) {
     EXPECT_EQ(FileNameOf(f.session.FilePaths[kModeLoad]), "a.fnt");
     ASSERT_TRUE(SaveFontTo(f.session, f.dir.File("b.fnt")));
     EXPECT_EQ(suggested(), "b.png");
+}
+
+// An installed program's folder is not the user's: the first dialogs open in
+// the user's folder. A save that failed is not where the next dialog opens.
+TEST(FileDialogs, StartInTheUserFolderAndNeverWhereASaveFailed) {
+    SessionFixture f;
+    f.session.ProgramFolder = "/nonexistent/bin";
+    f.session.UserFolder = f.dir.File("docs");
+    LoadFont(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/*.fnt"));
+    const std::string font = f.LoadBytes(FntBuilder(4).Set(65, 8).Build());
+    f.session.FilePaths[kModeSave].clear();
+    SaveFontAs(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/*.fnt"));
+    EXPECT_EQ(f.view.dialogs.back().defaultExtension, "fnt");
+    ExportSelections(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/font.lok"));
+
+    f.session.FilePaths[kModeSave] = font;
+    f.view.answers.push_back(f.dir.File("gone/x.fnt"));
+    SaveFontAs(f.session);
+    EXPECT_EQ(f.session.FilePaths[kModeSave], font);
+    f.view.answers.push_back(f.dir.File("gone/x.lok"));
+    ExportSelections(f.session);
+    SaveFontAs(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, font);
+    ExportSelections(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/font.lok"));
+    // Written, the export's folder is remembered.
+    f.view.answers.push_back(f.dir.File("tiles/x.lok"));
+    ExportSelections(f.session);
+    ExportSelections(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("tiles/font.lok"));
 }
 
 TEST(OpenFontFile, DropsAPickUpHidesTheEditorAndRefusesTheSaveMode) {

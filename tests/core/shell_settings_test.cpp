@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "commands/window/settings.h"
+#include "commands/window/window_places.h"
 #include "format/ini_file.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
@@ -73,6 +74,9 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     a.session.options.baseFont = {"DejaVu Sans Mono", 9.75, false};
     a.session.previewText = "Zażółć = 1";
     a.session.previewScale = 5;
+    a.session.windowPlaces[IndexOf(AppWindow::Main)] = WindowPlace{{-8, 20, 900, 431}, true};
+    a.session.windowPlaces[IndexOf(AppWindow::Preview)] = WindowPlace{{1930, 5, 700, 160}};
+    a.session.recentFonts = {"/fonts/b & c.fnt", "/fonts/a.fnt"};
     SaveINI(a.session);
     EXPECT_EQ(ReadText(a.Path()),
               "[Version]\nApplication=Grind FNT Tool\nMajor=0\nMinor=0\nRevision=150\n"
@@ -88,7 +92,9 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
                   "BaseFontName=DejaVu Sans Mono\nBaseFontSize=9.75\nBaseFontBold=0\n"
                   "SaveGFTSelectionTable=0\nMarkDifferent=0\nMergeAll=1\nKeepProportions="
                   "1\nShowCompared=1\n"
-                  "[TextPreview]\nText=Zażółć = 1\nScale=5\n");
+                  "[TextPreview]\nText=Zażółć = 1\nScale=5\n"
+                  "[Windows]\nMain=-8,20,900,431\nTextPreview=1930,5,700,160\n"
+                  "MainMaximized=1\n[RecentFonts]\nFont1=/fonts/b & c.fnt\nFont2=/fonts/a.fnt\n");
 
     SettingsFixture b;
     b.session.SettingsFolder = a.session.SettingsFolder;
@@ -101,9 +107,50 @@ TEST(Settings, EveryKeyRoundTripsInTheTableOrder) {
     EXPECT_EQ(b.session.options.baseFont, expected.baseFont);
     EXPECT_EQ(b.session.previewText, "Zażółć = 1");
     EXPECT_EQ(b.session.previewScale, 5);
+    EXPECT_EQ(b.session.windowPlaces, a.session.windowPlaces);
+    EXPECT_EQ(b.session.recentFonts, a.session.recentFonts);
     ASSERT_EQ(b.view.baseFonts.size(), 1u);
     EXPECT_EQ(b.view.baseFonts[0], expected.baseFont);
     EXPECT_TRUE(b.session.LogLines().empty());
+}
+
+// A place is used only where its top edge, which the window is taken hold
+// of by, lies on a screen; too large for that screen, it shrinks to fit.
+TEST(WindowPlaces, ASavedPlaceCountsWhereItsTopEdgeIsOnAScreen) {
+    const ScreenRect screens[] = {{0, 0, 1400, 1000}, {1400, 200, 800, 600}};
+    const auto restored = [&screens](ScreenRect rect) {
+        return RestoredPlace(WindowPlace{rect}, screens);
+    };
+    EXPECT_EQ(restored({100, 50, 900, 431}), (WindowPlace{ScreenRect{100, 50, 900, 431}}));
+    EXPECT_TRUE(restored({1300, 300, 900, 431}));   // across both screens
+    EXPECT_FALSE(restored({1500, 100, 300, 300}));  // above the second screen
+    EXPECT_FALSE(restored({-900, 50, 880, 431}));   // left of every screen
+    EXPECT_TRUE(restored({-836, 50, 900, 431}));    // 64 pixels of it on the first
+    EXPECT_FALSE(restored({-837, 50, 900, 431}));
+    EXPECT_FALSE(restored({100, 977, 900, 431}));  // its top edge under the bottom
+    EXPECT_TRUE(restored({100, 976, 900, 431}));
+    EXPECT_FALSE(restored({100, 50, 0, 431}));
+    EXPECT_EQ(restored({1500, 250, 1200, 900})->rect, (ScreenRect{1500, 250, 800, 600}));
+    EXPECT_FALSE(RestoredPlace(WindowPlace{{0, 0, 10, 10}}, {}));
+
+    // A default size made smaller on a small screen, with room for a frame.
+    EXPECT_EQ(FittedSize(860, 431, {0, 0, 700, 500}), (ScreenRect{0, 0, 684, 431}));
+    EXPECT_EQ(FittedSize(860, 431, {0, 0, 1920, 400}), (ScreenRect{0, 0, 860, 352}));
+}
+
+TEST(WindowPlaces, MalformedPlacesAreDroppedOthersKept) {
+    SettingsFixture f;
+    f.WriteSettings(std::string(kHead) +
+                    "[Windows]\nMain=1,2,300\nEditor= 5,6,531,447\nTextPreview=1,2,3,x\n"
+                    "MainMaximized=1\n");
+    LoadINI(f.session);
+    EXPECT_FALSE(f.session.windowPlaces[IndexOf(AppWindow::Main)]);
+    EXPECT_EQ(f.session.windowPlaces[IndexOf(AppWindow::Editor)],
+              (WindowPlace{ScreenRect{5, 6, 531, 447}}));
+    EXPECT_FALSE(f.session.windowPlaces[IndexOf(AppWindow::Preview)]);
+    SaveINI(f.session);
+    EXPECT_NE(ReadText(f.Path()).find("[Windows]\nEditor=5,6,531,447\n"), std::string::npos);
+    EXPECT_EQ(ReadText(f.Path()).find("Main"), std::string::npos);
 }
 
 TEST(Settings, AnyBaseFontSizeComesBackFromTheFile) {

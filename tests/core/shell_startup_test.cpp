@@ -210,6 +210,16 @@ TEST(About, TextAndHomePageNameTheReadmeBesideTheProgram) {
                   "An editor for the binary FNT font files of the game Grindlemoor.\r\n\r\n" +
                   url);
 
+    // With no browser started the notification strip says so.
+    struct NoBrowser : RecordingView {
+        bool OpenUrl(const std::string&) override { return false; }
+    } view;
+    Session session(view);
+    session.ProgramFolder = dir.File("my bin");
+    VisitHomePage(session);
+    ASSERT_EQ(session.notices.size(), 1u);
+    EXPECT_EQ(session.notices[0].text, "Could not start a web browser for the home page " + url);
+
     // Installed: prefix/bin and prefix/share/doc/grindfnttool.
     std::filesystem::create_directories(dir.File("prefix/share/doc/grindfnttool"));
     std::filesystem::create_directories(dir.File("prefix/bin"));

@@ -173,6 +173,17 @@ TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
     ASSERT_TRUE(text.ok()) << text.error;
     EXPECT_EQ(Picture(text.value),
               (Rows{"##......####..", "##......####..", "..######....##", "..######....##"}));
+    // The preview's way: a hollow box for each character without a glyph
+    // (absent, outside the code page, malformed); a glyph of width 0 draws
+    // nothing either way.
+    const TextRender boxed = RenderText(font,
+                                        "AB\xD0\xB6\xFF\xC4\x85\xE2\x82\xAC\xC0\xAF"
+                                        "A",
+                                        1, MissingGlyphs::Box);
+    EXPECT_EQ(Picture(boxed.value), (Rows{"#.###.###.###...####.#.", ".####.###.###.##.###..#"}));
+    Font tall = BlankFont(4);
+    EXPECT_EQ(Picture(RenderText(tall, "x", 1, MissingGlyphs::Box).value),
+              (Rows{"###.", "#.#.", "#.#.", "###."}));
     EXPECT_EQ(RenderText(font, "B", 1).value.width, 0);
     EXPECT_EQ(RenderText(font, "B", 1).value.height, 2);
     EXPECT_EQ(RenderText(font, "A", 9).error, "Scale must be 1 to 8, not 9");

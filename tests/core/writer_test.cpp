@@ -125,9 +125,11 @@ TEST(FntWriter, SaveDialogDestinationAndEditLevel) {
     EXPECT_TRUE(none.view.dialogs.empty());
 }
 
-// A save that fails: one "Error #" entry and nothing else, the old file and the
-// edit level as they were, no selection table, no temporary file left behind.
+// A save that fails: one "Error #" entry and nothing else, the old file, the
+// edit level and the destination as they were, no selection table, no
+// temporary file left behind.
 void ExpectFailedSave(SessionFixture& f, const std::string& target, const std::string& entry) {
+    const std::string destination = f.session.FilePaths[kModeSave];
     const std::string folder = std::filesystem::path(target).parent_path().string();
     const Lines before = FolderExists(folder) ? FolderEntries(folder) : Lines{};
     const Bytes oldBytes = FolderExists(target) ? Bytes{} : ReadAll(target);
@@ -141,7 +143,7 @@ void ExpectFailedSave(SessionFixture& f, const std::string& target, const std::s
         EXPECT_EQ(ReadAll(target), oldBytes);
     }
     EXPECT_EQ(f.session.font.EditStatus, 2);
-    EXPECT_EQ(f.session.FilePaths[kModeSave], target);
+    EXPECT_EQ(f.session.FilePaths[kModeSave], destination);
     EXPECT_EQ(f.view.busyDepth, 0);
     EXPECT_EQ(FolderExists(folder) ? FolderEntries(folder) : Lines{}, before);
 }

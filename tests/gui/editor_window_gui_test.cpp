@@ -1,6 +1,7 @@
 // The character editor window driven through its widgets: painting and
-// erasing on the cell grid in both cursor modes, the report line, where the
-// scroll bars place small and large grids, Esc and Close, Apply and
+// erasing on the cell grid in both cursor modes, the report line, the grid's
+// size as the window's changes and the scroll bars of a grid too large, Esc
+// and Close, Apply and
 // "[Auto apply]" reaching the main window, "[Stay on top]".
 #include <QAction>
 #include <QLabel>
@@ -25,8 +26,10 @@ QColor Color(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
-QPointF CellCentre(int col, int row) {
-    return {col * 16 + 8.0, row * 16 + 8.0};
+// The middle of a cell of the grid at the pitch the window gave it.
+QPointF CellCentre(const ui::CellGrid* grid, int col, int row) {
+    const int pitch = grid->Pitch();
+    return {col * pitch + pitch / 2.0, row * pitch + pitch / 2.0};
 }
 
 // A mouse event as the grid receives it; held is what is down during it.
@@ -36,17 +39,18 @@ void Mouse(QWidget* grid, QEvent::Type type, QPointF at, Qt::MouseButton button,
     QApplication::sendEvent(grid, &event);
 }
 
-void Press(QWidget* grid, int col, int row, Qt::MouseButton button) {
-    Mouse(grid, QEvent::MouseButtonPress, CellCentre(col, row), button, button);
-    Mouse(grid, QEvent::MouseButtonRelease, CellCentre(col, row), button, Qt::NoButton);
+void Press(ui::CellGrid* grid, int col, int row, Qt::MouseButton button) {
+    Mouse(grid, QEvent::MouseButtonPress, CellCentre(grid, col, row), button, button);
+    Mouse(grid, QEvent::MouseButtonRelease, CellCentre(grid, col, row), button, Qt::NoButton);
 }
 
-void Drag(QWidget* grid, Qt::MouseButton button, std::initializer_list<QPoint> cells) {
+void Drag(ui::CellGrid* grid, Qt::MouseButton button, std::initializer_list<QPoint> cells) {
     const QPoint first = *cells.begin();
-    Mouse(grid, QEvent::MouseButtonPress, CellCentre(first.x(), first.y()), button, button);
+    Mouse(grid, QEvent::MouseButtonPress, CellCentre(grid, first.x(), first.y()), button, button);
     for (const QPoint& cell : cells)
-        Mouse(grid, QEvent::MouseMove, CellCentre(cell.x(), cell.y()), Qt::NoButton, button);
-    Mouse(grid, QEvent::MouseButtonRelease, CellCentre(first.x(), first.y()), button, Qt::NoButton);
+        Mouse(grid, QEvent::MouseMove, CellCentre(grid, cell.x(), cell.y()), Qt::NoButton, button);
+    Mouse(grid, QEvent::MouseButtonRelease, CellCentre(grid, first.x(), first.y()), button,
+          Qt::NoButton);
 }
 
 // Records the areas the grid paints.
@@ -69,7 +73,7 @@ struct EditorHarness : WindowHarness {
     }
     // A middle click on a tile opens the editor on its glyph.
     void Open(int code) {
-        QTest::mouseClick(TileAt(code), Qt::MiddleButton);
+        ClickTile(code, Qt::MiddleButton);
         QVERIFY(editor->isVisible());
     }
     template <typename T>
@@ -78,7 +82,7 @@ struct EditorHarness : WindowHarness {
     }
     void Click(const char* name) { QTest::mouseClick(InEditor<QPushButton>(name), Qt::LeftButton); }
     QColor CellColour(int col, int row) const {
-        return grid->grab().toImage().pixelColor(CellCentre(col, row).toPoint());
+        return grid->grab().toImage().pixelColor(CellCentre(grid, col, row).toPoint());
     }
     const Bytes& Edited() { return session().editor.EditChr.Pixels; }
 };
@@ -91,7 +95,7 @@ class EditorWindowTest : public QObject {
   private slots:
     void gridShowsTheGlyphInItsColours();
     void buttonsPaintEraseAndToggleCells();
-    void scrollBarsCentreSmallGridsAndMoveLargeOnes();
+    void gridFillsTheWindowAndScrollsOnlyWhenTooLarge();
     void escCloseApplyAndAutoApply();
     void stayOnTopKeepsTheWindowAboveTheMainWindow();
     void captionLabelAndButtons();
@@ -101,13 +105,14 @@ class EditorWindowTest : public QObject {
 void EditorWindowTest::gridShowsTheGlyphInItsColours() {
     EditorHarness h;
     h.Open(65);  // width 5, rows 0xF0
-    QCOMPARE(h.grid->size(), QSize(129, 8 * 16 + 5));
+    const int p = h.grid->Pitch();
+    QCOMPARE(h.grid->size(), QSize(8 * p + 1, 8 * p + 5));
     const QImage image = h.grid->grab().toImage();
-    QCOMPARE(image.pixelColor(8, 8), Color(kInkColor));
-    QCOMPARE(image.pixelColor(4 * 16 + 8, 8), Color(kInsideColor));
-    QCOMPARE(image.pixelColor(5 * 16 + 1, 8), Color(kBeyondColor));
-    QCOMPARE(image.pixelColor(16, 8), Color(kGridLineColor));
-    QCOMPARE(image.pixelColor(5 * 16 + 8, 8 * 16 + 2), Color(kBeyondColor));  // the bar below
+    QCOMPARE(image.pixelColor(p / 2, p / 2), Color(kInkColor));
+    QCOMPARE(image.pixelColor(4 * p + p / 2, p / 2), Color(kInsideColor));
+    QCOMPARE(image.pixelColor(5 * p + 1, p / 2), Color(kBeyondColor));
+    QCOMPARE(image.pixelColor(p, p / 2), Color(kGridLineColor));
+    QCOMPARE(image.pixelColor(5 * p + p / 2, 8 * p + 2), Color(kBeyondColor));  // the bar below
 
     // Crisp at any scale: no pixel blends two colours.
     const QSet<QRgb> colours{Color(kInkColor).rgb(), Color(kInsideColor).rgb(),
@@ -133,18 +138,20 @@ void EditorWindowTest::buttonsPaintEraseAndToggleCells() {
     recorder.painted = QRegion();
     Press(h.grid, 6, 0, Qt::LeftButton);
     QTRY_VERIFY(!recorder.painted.isEmpty());
-    QCOMPARE(recorder.painted, QRegion(ui::CellGrid::CellArea(6, 0)));
+    QCOMPARE(recorder.painted, QRegion(h.grid->CellArea(6, 0)));
     QCOMPARE(h.Edited()[0], std::uint8_t(0xF2));
     QCOMPARE(h.CellColour(6, 0), Color(kInkColor));
     // Dragging paints the cells passed; right erases, also just left of the grid.
     Drag(h.grid, Qt::LeftButton, {{4, 1}, {5, 1}});
     QCOMPARE(h.Edited()[1], std::uint8_t(0xFC));
-    Mouse(h.grid, QEvent::MouseButtonPress, CellCentre(1, 3), Qt::RightButton, Qt::RightButton);
-    Mouse(h.grid, QEvent::MouseMove, QPointF(-6, 3 * 16 + 8), Qt::NoButton, Qt::RightButton);
-    Mouse(h.grid, QEvent::MouseButtonRelease, QPointF(-6, 56), Qt::RightButton, Qt::NoButton);
+    const QPointF leftOfRow3(-h.grid->Pitch() / 3, CellCentre(h.grid, 0, 3).y());
+    Mouse(h.grid, QEvent::MouseButtonPress, CellCentre(h.grid, 1, 3), Qt::RightButton,
+          Qt::RightButton);
+    Mouse(h.grid, QEvent::MouseMove, leftOfRow3, Qt::NoButton, Qt::RightButton);
+    Mouse(h.grid, QEvent::MouseButtonRelease, leftOfRow3, Qt::RightButton, Qt::NoButton);
     QCOMPARE(h.Edited()[3], std::uint8_t(0x30));
     QCOMPARE(h.CellColour(1, 3), Color(kInsideColor));
-    Mouse(h.grid, QEvent::MouseMove, CellCentre(7, 7), Qt::NoButton, Qt::NoButton);
+    Mouse(h.grid, QEvent::MouseMove, CellCentre(h.grid, 7, 7), Qt::NoButton, Qt::NoButton);
     QCOMPARE(h.Edited()[7], std::uint8_t(0xF0));
     QCOMPARE(h.session().font.Chars[65].Pixels, Bytes(8, 0xF0));  // nothing applied
 
@@ -158,30 +165,58 @@ void EditorWindowTest::buttonsPaintEraseAndToggleCells() {
     QCOMPARE(h.Edited()[6], std::uint8_t(0xF8));  // the press alone toggled
 
     // The report line names the cell under the pointer.
-    Mouse(h.grid, QEvent::MouseMove, CellCentre(2, 1), Qt::NoButton, Qt::NoButton);
+    Mouse(h.grid, QEvent::MouseMove, CellCentre(h.grid, 2, 1), Qt::NoButton, Qt::NoButton);
     QCOMPARE(h.InEditor<QLineEdit>("txtOut")->text(), QString("3;2;11; B:2; bN:5; bV:32"));
 }
 
-void EditorWindowTest::scrollBarsCentreSmallGridsAndMoveLargeOnes() {
+// The grid takes the largest cells that fit the window, stands in the middle
+// of its frame, follows the window's size, and scrolls only when it cannot
+// fit at the smallest cells.
+void EditorWindowTest::gridFillsTheWindowAndScrollsOnlyWhenTooLarge() {
     EditorHarness h;
-    h.Open(65);  // 129 x 133 in a frame of 512 x 267: about in the middle
-    QCOMPARE(h.grid->pos(), QPoint(193, 68));
+    h.Open(65);  // 8 columns, 8 rows
+    const auto fits = [&h] {
+        const QRect frame = h.editor->Frame()->rect();
+        return frame.contains(QRect(h.grid->pos(), h.grid->size())) &&
+               !h.editor->HScroll()->isVisible() && !h.editor->VScroll()->isVisible();
+    };
+    const auto centred = [&h] {
+        const QSize spare = h.editor->Frame()->size() - h.grid->size();
+        return h.grid->pos() == QPoint(spare.width() / 2, spare.height() / 2);
+    };
+    QVERIFY(fits() && centred());
+    // As large as fits: the frame has no room for one pixel more a cell.
+    const int roomy = h.grid->Pitch();
+    QVERIFY(roomy > 16);
+    QVERIFY(8 * (roomy + 1) + 5 > h.editor->Frame()->height() || roomy == kMaxCellPitch);
 
-    const std::string tall = h.dir.Write("tall.fnt", FntBuilder(40).Set(65, 64, 0x81).Build());
-    h.dialogs->files.push_back(tall);
+    h.editor->resize(h.editor->width() + 300, h.editor->height() + 300);
+    QVERIFY(fits() && centred());
+    QVERIFY(h.grid->Pitch() > roomy);
+    h.editor->resize(h.editor->minimumSize());
+    QVERIFY(fits() && centred());
+    QVERIFY(h.grid->Pitch() < roomy);
+
+    // 256 columns (width 249) at 4 pixels do not fit the window: the bars
+    // move the grid.
+    h.editor->resize(ui::CharEditorWindow::DefaultSize());
+    const std::string wide = h.dir.Write("wide.fnt", FntBuilder(40).Set(65, 249, 0x81).Build());
+    h.dialogs->files.push_back(wide);
     h.Find<QAction>("mnuLoadFnt")->trigger();
     QVERIFY(!h.editor->isVisible());
     h.Open(65);
-    QCOMPARE(h.grid->size(), QSize(8 * 128 + 1, 40 * 16 + 5));
-    QCOMPARE(h.grid->pos(), QPoint(-259, -191));
-    // The grid follows the bars to either end.
+    QVERIFY(h.editor->HScroll()->isVisible() && h.editor->VScroll()->isVisible());
+    QCOMPARE(h.grid->Pitch(), kMinCellPitch);
+    QCOMPARE(h.grid->size(), QSize(256 * 4 + 1, 40 * 4 + 5));
+    const int frameWidth = h.editor->Frame()->width();
     h.editor->HScroll()->setValue(0);
-    h.editor->VScroll()->setValue(101);
-    QCOMPARE(h.grid->pos(), QPoint(0, 267 - 645));
+    QCOMPARE(h.grid->x(), 0);
+    h.editor->HScroll()->setValue(101);
+    QCOMPARE(h.grid->x(), frameWidth - h.grid->width());
     // A command that resizes the grid keeps the bars where they are.
-    h.Click("cmdWidth_1");
-    QCOMPARE(h.grid->width(), 9 * 128 + 1);
-    QCOMPARE(h.grid->pos(), QPoint(0, 267 - 645));
+    h.Click("cmdWidth_0");  // 248: 31 bytes a row
+    QCOMPARE(h.grid->width(), 248 * 4 + 1);
+    QCOMPARE(h.grid->x(), frameWidth - h.grid->width());
 }
 
 void EditorWindowTest::escCloseApplyAndAutoApply() {
@@ -197,22 +232,22 @@ void EditorWindowTest::escCloseApplyAndAutoApply() {
     QCOMPARE(h.CellColour(4, 0), Color(kInsideColor));
 
     // With the editor open the main window still takes clicks.
-    QTest::mouseClick(h.TileAt(67), Qt::RightButton);
+    h.ClickTile(67, Qt::RightButton);
     QCOMPARE(h.session().font.Selected[67], std::uint8_t(1));
     QVERIFY(h.editor->isVisible());
 
     Press(h.grid, 4, 0, Qt::LeftButton);
-    QCOMPARE(h.TileAt(65)->Image().pixelColor(4, 0), QColor(80, 80, 80));
+    QCOMPARE(h.Tile(65).Image().pixelColor(4, 0), QColor(80, 80, 80));
     h.Click("cmdApply");
     QCOMPARE(h.session().font.Chars[65].Pixels[0], std::uint8_t(0xF8));
-    QCOMPARE(h.TileAt(65)->Image().pixelColor(4, 0), QColor(255, 255, 255));
+    QCOMPARE(h.Tile(65).Image().pixelColor(4, 0), QColor(255, 255, 255));
     QVERIFY(h.window->windowTitle().endsWith(" (*)"));
 
     // "[Auto apply]": every edit reaches the font and its tile at once.
     h.Click("chkAutoApply");
     Press(h.grid, 0, 7, Qt::RightButton);
     QCOMPARE(h.session().font.Chars[65].Pixels[7], std::uint8_t(0x70));
-    QCOMPARE(h.TileAt(65)->Image().pixelColor(0, 7), QColor(80, 80, 80));
+    QCOMPARE(h.Tile(65).Image().pixelColor(0, 7), QColor(80, 80, 80));
 }
 
 void EditorWindowTest::stayOnTopKeepsTheWindowAboveTheMainWindow() {
@@ -237,7 +272,7 @@ void EditorWindowTest::stayOnTopKeepsTheWindowAboveTheMainWindow() {
 
 void EditorWindowTest::captionLabelAndButtons() {
     EditorHarness h;
-    QTest::mouseClick(h.TileAt(38), Qt::RightButton);
+    h.ClickTile(38, Qt::RightButton);
     h.Open(38);
     QCOMPARE(h.editor->windowTitle(), QString("Chr Editor \"&\" $26 #38 W:6 (Selected)"));
     auto* label = h.InEditor<QLabel>("lblCharNo_1");
@@ -275,15 +310,18 @@ void EditorWindowTest::comparedGlyphShowsFaintlyUnderTheCells() {
     h.Click("chkShowCompared");
     QVERIFY(box->isChecked());
     const QImage grid = h.grid->grab().toImage();
-    const auto at = [&grid](int col, int row, int dx, int dy) {
-        return grid.pixelColor(col * 16 + dx, row * 16 + dy);
+    const int p = h.grid->Pitch();
+    // The middle of a cell, and its corner just inside the grid lines.
+    const auto at = [&grid, p](int col, int row, bool middle) {
+        const int offset = middle ? p / 2 : 1;
+        return grid.pixelColor(col * p + offset, row * p + offset);
     };
-    QCOMPARE(at(0, 7, 8, 8), Color(kInkColor));          // ink in the editor only
-    QCOMPARE(at(3, 7, 8, 8), Color(kComparedInkColor));  // on both sides
-    QCOMPARE(at(3, 7, 2, 2), Color(kInkColor));
-    QCOMPARE(at(4, 7, 8, 8), Color(kComparedInkColor));  // in the compared glyph only
-    QCOMPARE(at(4, 7, 2, 2), Color(kInsideColor));
-    QCOMPARE(at(5, 7, 8, 8), Color(kBeyondColor));
+    QCOMPARE(at(0, 7, true), Color(kInkColor));          // ink in the editor only
+    QCOMPARE(at(3, 7, true), Color(kComparedInkColor));  // on both sides
+    QCOMPARE(at(3, 7, false), Color(kInkColor));
+    QCOMPARE(at(4, 7, true), Color(kComparedInkColor));  // in the compared glyph only
+    QCOMPARE(at(4, 7, false), Color(kInsideColor));
+    QCOMPARE(at(5, 7, true), Color(kBeyondColor));
 
     // The next glyph in the editor shows its own compared glyph.
     h.Click("cmdChangeChr_1");

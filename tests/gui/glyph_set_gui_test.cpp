@@ -22,9 +22,9 @@ const QImage& PickedUpImage(const WindowHarness& h) {
     return h.Find<ui::ImageBox>(QStringLiteral("imgChar_1290"))->Image();
 }
 
-// The colour the tile shows on screen at a point of the widget.
-QColor ShownColour(ui::Tile* tile, QPoint at) {
-    return tile->grab().toImage().pixelColor(at);
+// The colour a tile shows on screen at a point of the tile.
+QColor ShownColour(const WindowHarness& h, int code, QPoint at) {
+    return h.Grid()->grab(h.Grid()->TileRect(code)).toImage().pixelColor(at);
 }
 
 }  // namespace
@@ -40,50 +40,50 @@ class GlyphSetWindowTest : public QObject {
 
 void GlyphSetWindowTest::leftClicksPickUpThenSwapOrCopy() {
     WindowHarness h;
-    const QImage tileA = h.TileAt(65)->Image();
-    const QImage tileB = h.TileAt(66)->Image();
+    const QImage tileA = h.Tile(65).Image();
+    const QImage tileB = h.Tile(66).Image();
 
-    QTest::mouseClick(h.TileAt(65), Qt::LeftButton);
+    h.ClickTile(65, Qt::LeftButton);
     QCOMPARE(h.Text("lblCharNo_0"), QString("#65 ($41)"));
     QCOMPARE(PickedUpImage(h), tileA);
-    QCOMPARE(h.TileAt(255)->cursor().shape(), Qt::CrossCursor);
+    QCOMPARE(h.Tile(255).cursor().shape(), Qt::CrossCursor);
     QCOMPARE(h.Text("lblStatusBar"), QString("Move Char / Copy (with Shift) to..."));
 
     // Plain drop: the two glyphs change places, both tiles follow.
-    QTest::mouseClick(h.TileAt(66), Qt::LeftButton);
-    QCOMPARE(h.TileAt(66)->Image(), tileA);
-    QCOMPARE(h.TileAt(65)->Image(), tileB);
+    h.ClickTile(66, Qt::LeftButton);
+    QCOMPARE(h.Tile(66).Image(), tileA);
+    QCOMPARE(h.Tile(65).Image(), tileB);
     QCOMPARE(h.Text("lblStatusBar"), QString(kIdleHint));
     QCOMPARE(h.Text("lblCharNo_0"), QString());
     QVERIFY(PickedUpImage(h).isNull());
-    QCOMPARE(h.TileAt(10)->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(h.Tile(10).cursor().shape(), Qt::ArrowCursor);
 
     // Shift, Ctrl or Alt on the drop: a copy over the target, the source stays.
     const CharInfo amp = h.session().font.Chars[38];
     const Qt::KeyboardModifier copyKeys[] = {Qt::ShiftModifier, Qt::ControlModifier,
                                              Qt::AltModifier};
     for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(h.TileAt(38), Qt::LeftButton);
-        QTest::mouseClick(h.TileAt(100 + i), Qt::LeftButton, copyKeys[i]);
+        h.ClickTile(38, Qt::LeftButton);
+        h.ClickTile(100 + i, Qt::LeftButton, copyKeys[i]);
         QCOMPARE(h.session().font.Chars[100 + i], amp);
-        QCOMPARE(h.TileAt(100 + i)->Image(), h.TileAt(38)->Image());
+        QCOMPARE(h.Tile(100 + i).Image(), h.Tile(38).Image());
     }
 }
 
 void GlyphSetWindowTest::rightTogglesSelectionMiddleOpensEditorEscCancels() {
     WindowHarness h;
     const QPoint background(21, 12);  // inside column 4 of glyph 65, beside its ink
-    QCOMPARE(ShownColour(h.TileAt(65), background), kDarkGrey);
-    QTest::mouseClick(h.TileAt(65), Qt::RightButton);
-    QCOMPARE(ShownColour(h.TileAt(65), background), kSelectedBlue);
-    QTest::mouseClick(h.TileAt(65), Qt::RightButton);
-    QCOMPARE(ShownColour(h.TileAt(65), background), kDarkGrey);
+    QCOMPARE(ShownColour(h, 65, background), kDarkGrey);
+    h.ClickTile(65, Qt::RightButton);
+    QCOMPARE(ShownColour(h, 65, background), kSelectedBlue);
+    h.ClickTile(65, Qt::RightButton);
+    QCOMPARE(ShownColour(h, 65, background), kDarkGrey);
 
     // Right and middle clicks leave a pick-up as it is.
-    QTest::mouseClick(h.TileAt(200), Qt::LeftButton);
-    QTest::mouseClick(h.TileAt(38), Qt::RightButton);
+    h.ClickTile(200, Qt::LeftButton);
+    h.ClickTile(38, Qt::RightButton);
     QCOMPARE(h.session().font.Selected[38], 1);
-    QTest::mouseClick(h.TileAt(97), Qt::MiddleButton);
+    h.ClickTile(97, Qt::MiddleButton);
     QVERIFY(h.Find<QWidget>("frmCharEd")->isVisible());
     QCOMPARE(h.session().editor.EditChr, h.session().font.Chars[97]);
     QCOMPARE(h.Text("lblCharNo_0"), QString("#200 ($C8) E"));
@@ -97,7 +97,7 @@ void GlyphSetWindowTest::rightTogglesSelectionMiddleOpensEditorEscCancels() {
     QVERIFY(h.window->isVisible());
     QCOMPARE(h.Text("lblCharNo_0"), QString());
     QVERIFY(PickedUpImage(h).isNull());
-    QCOMPARE(h.TileAt(0)->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(h.Tile(0).cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(h.session().font, before);
 }
 
@@ -129,9 +129,9 @@ void GlyphSetWindowTest::indexedMenuItemsRunTheirOwnCommand() {
     h.Find<QAction>("mnuDelAllSelected")->trigger();
     DeleteSelected(reference.session);
     QVERIFY(h.session().font.Chars == reference.session.font.Chars);
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(1, h.session().font.FontHeight));
+    QCOMPARE(h.Tile(65).Image().size(), QSize(1, h.session().font.FontHeight));
 
-    QTest::mouseClick(h.TileAt(66), Qt::RightButton);
+    h.ClickTile(66, Qt::RightButton);
     QTest::mouseClick(h.Find<QPushButton>("cmdUnlockAll"), Qt::LeftButton);
     QCOMPARE(h.session().font.Selected[66], 0);
 }

@@ -36,26 +36,26 @@ void HistoryWindowTest::undoAndRedoKeysNameTheStepAndRedrawTheTiles() {
     QCOMPARE(Shown(h, "mnuUndo"), QString("(Undo)"));
     QCOMPARE(Shown(h, "mnuRedo"), QString("(Redo)"));
     const Font loaded = h.session().font;
-    const QImage blank66 = h.TileAt(66)->Image();
+    const QImage blank66 = h.Tile(66).Image();
 
-    QTest::mouseClick(h.TileAt(65), Qt::LeftButton);
-    QTest::mouseClick(h.TileAt(66), Qt::LeftButton);
+    h.ClickTile(65, Qt::LeftButton);
+    h.ClickTile(66, Qt::LeftButton);
     QCOMPARE(Shown(h, "mnuUndo"), QString("Undo Move character"));
     h.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(h.session().font, loaded);
-    QCOMPARE(h.TileAt(66)->Image(), blank66);
+    QCOMPARE(h.Tile(66).Image(), blank66);
     QCOMPARE(h.LastLogLine(), QString("Undo Move character"));
     QCOMPARE(Shown(h, "mnuUndo"), QString("(Undo)"));
     QCOMPARE(Shown(h, "mnuRedo"), QString("Redo Move character"));
 
     h.Key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(h.session().font.Chars[66], loaded.Chars[65]);
-    QCOMPARE(h.TileAt(66)->Image().size(), QSize(5, 8));
+    QCOMPARE(h.Tile(66).Image().size(), QSize(5, 8));
     QCOMPARE(Shown(h, "mnuUndo"), QString("Undo Move character"));
     QCOMPARE(Shown(h, "mnuRedo"), QString("(Redo)"));
 
     // Undo while a glyph is picked up drops the pick-up first.
-    QTest::mouseClick(h.TileAt(38), Qt::LeftButton);
+    h.ClickTile(38, Qt::LeftButton);
     h.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!h.session().MovePending);
     QCOMPARE(h.Text("lblCharNo_0"), QString());
@@ -64,7 +64,7 @@ void HistoryWindowTest::undoAndRedoKeysNameTheStepAndRedrawTheTiles() {
 
 void HistoryWindowTest::newFntAsksTheHeightAndSaveAsksOnlyWithoutDestination() {
     WindowHarness h;
-    QTest::mouseClick(h.TileAt(65), Qt::RightButton);
+    h.ClickTile(65, Qt::RightButton);
     h.Key(Qt::Key_S, Qt::ControlModifier);  // the loaded file is the destination: no dialog
     QVERIFY(h.dialogs->fileRequests.empty());
     QCOMPARE(ReadAll(h.dir.File("font.lok")).at(65), 1);
@@ -79,8 +79,8 @@ void HistoryWindowTest::newFntAsksTheHeightAndSaveAsksOnlyWithoutDestination() {
     QCOMPARE(h.window->windowTitle(),
              QString::fromStdString(ProgramCaption() + " (FNT loaded, HEIGHT:12 Max WIDTH:0)"));
     for (int c = 0; c < kGlyphCount; ++c) {
-        QCOMPARE(h.TileAt(c)->Image().size(), QSize(1, 12));
-        QCOMPARE(h.TileAt(c)->Image().pixelColor(0, 11), QColor(80, 80, 80));
+        QCOMPARE(h.Tile(c).Image().size(), QSize(1, 12));
+        QCOMPARE(h.Tile(c).Image().pixelColor(0, 11), QColor(80, 80, 80));
     }
 
     // No destination: Ctrl+S asks as "Save FNT as..." does.

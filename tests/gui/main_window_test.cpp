@@ -59,12 +59,6 @@ void DoubleClickLine(QListWidget* log, const QString& text) {
     }
 }
 
-void Hover(QWidget* tile) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), tile->mapToGlobal(QPointF(3, 3)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(tile, &move);
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -93,7 +87,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
         QCOMPARE(h.Text("lblStatusBar"),
                  QString("Load FNT (use Button / Drag and Drop / Command Line)"));
         QCOMPARE(h.Text("lblTime"), QString("(0,000 sec)"));
-        QCOMPARE(h.TileAt(255)->Image(), ui::BlankTileImage());
+        QCOMPARE(h.Tile(255).Image(), ui::BlankTileImage());
         QVERIFY(!h.Find<QAction>("mnuExportBmp")->isEnabled());  // nothing to export yet
         folder = h.session().TempFolder;
         QVERIFY(std::filesystem::is_directory(folder));
@@ -107,7 +101,7 @@ void MainWindowTest::startsBlankAndLoadsTheFontNamedOnTheCommandLine() {
              QString::fromStdString(ProgramCaption() + " (FNT loaded, HEIGHT:8 Max WIDTH:17)"));
     QVERIFY(h.Find<QAction>("mnuExportBmp")->isEnabled());
     // Tile 65: width 5, ink in the first four columns, dark grey beside it.
-    const QImage& a = h.TileAt(65)->Image();
+    const QImage& a = h.Tile(65).Image();
     QCOMPARE(a.size(), QSize(5, 8));
     QCOMPARE(a.pixelColor(0, 0), QColor(255, 255, 255));
     QCOMPARE(a.pixelColor(4, 7), QColor(80, 80, 80));
@@ -125,7 +119,7 @@ void MainWindowTest::tileFilesFollowTheFirstPaintAndAreNeverReadBack() {
     // nothing else.
     const std::size_t lock = FolderEntries(folder).size();
     QCOMPARE(lock, std::size_t{1});
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    QCOMPARE(h.Tile(65).Image().size(), QSize(5, 8));
     h.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QTRY_COMPARE(FolderEntries(folder).size(), lock + 256);
@@ -135,8 +129,8 @@ void MainWindowTest::tileFilesFollowTheFirstPaintAndAreNeverReadBack() {
 
     std::ofstream(folder + "41.BMP", std::ios::binary) << "spoilt";
     h.Key(Qt::Key_F5);
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
-    Hover(h.TileAt(65));
+    QCOMPARE(h.Tile(65).Image().size(), QSize(5, 8));
+    h.HoverTile(65);
     QCOMPARE(h.Find<ui::ImageBox>("imgChar_1280")->Image().size(), QSize(5, 8));
 }
 
@@ -166,12 +160,12 @@ void MainWindowTest::optionBoxesAndMenuMarksStayInStep() {
 
     // Frames: tiles and the picked-up image follow, the zoom never.
     auto* frames = h.Find<QPushButton>("chkFrames");
-    QVERIFY(frames->isChecked() && h.TileAt(0)->Framed());
+    QVERIFY(frames->isChecked() && h.Tile(0).Framed());
     QTest::mouseClick(frames, Qt::LeftButton);
     QVERIFY(!h.Find<QAction>("mnuFrames")->isChecked());
-    QVERIFY(!h.TileAt(0)->Framed() && !h.Find<ui::ImageBox>("imgChar_1290")->Framed());
+    QVERIFY(!h.Tile(0).Framed() && !h.Find<ui::ImageBox>("imgChar_1290")->Framed());
     h.Find<QAction>("mnuFrames")->trigger();
-    QVERIFY(frames->isChecked() && h.TileAt(200)->Framed());
+    QVERIFY(frames->isChecked() && h.Tile(200).Framed());
     QVERIFY(h.Find<ui::ImageBox>("imgChar_1290")->Framed());
     QVERIFY(!h.Find<ui::ImageBox>("imgChar_1280")->Framed());
 
@@ -196,7 +190,7 @@ void MainWindowTest::shortcutsRunTheirCommands() {
 
     h.Key(Qt::Key_F8);  // "[Width > 8 = yellow]"
     QVERIFY(h.Find<QAction>("mnuYellowWidthMore8")->isChecked());
-    QCOMPARE(h.TileAt(97)->Image().pixelColor(0, 0), QColor(255, 255, 128));
+    QCOMPARE(h.Tile(97).Image().pixelColor(0, 0), QColor(255, 255, 128));
 
     // The log list has keys of its own; the menu's shortcuts win over them.
     auto* log = h.Find<QListWidget>("lstLog");
@@ -219,9 +213,9 @@ void MainWindowTest::buttonsAndDropsLoadAndSave() {
     QVERIFY(!h.session().font.FontLoaded);
 
     // A drop on a tile loads the first local file; text or a web address is no file.
-    Drop(h.TileAt(10), {Local(h.fontPath), QUrl::fromLocalFile("/nonexistent/other.fnt")});
+    Drop(h.Grid(), {Local(h.fontPath), QUrl::fromLocalFile("/nonexistent/other.fnt")});
     QCOMPARE(h.session().FilePaths[kModeLoad], h.fontPath);
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(5, 8));
+    QCOMPARE(h.Tile(65).Image().size(), QSize(5, 8));
     Drop(h.window.get(), {}, "just text");
     Drop(h.Find<QPushButton>("cmdLoadFNT"), {QUrl("https://example.org/font.fnt")});
     QCOMPARE(h.LogTexts().count("Nothing to load: the drop holds no file"), 2);
@@ -237,15 +231,15 @@ void MainWindowTest::hoverShowsLabelAndZoomInTheBaseFont() {
     WindowHarness h;
     auto* label = h.Find<QLabel>("lblCharNo_1");
     auto* zoom = h.Find<ui::ImageBox>("imgChar_1280");
-    Hover(h.TileAt(38));
+    h.HoverTile(38);
     QCOMPARE(label->text(), QString("\"&\" $26 #38"));
     QCOMPARE(zoom->size(), QSize(6 * 6, 8 * 6));
     QCOMPARE(zoom->Image().size(), QSize(6, 8));
     h.Find<QAction>("mnuDontCutBitmaps")->trigger();
-    Hover(h.TileAt(65));
+    h.HoverTile(65);
     QCOMPARE(zoom->size(), QSize(8 * 6, 8 * 6));
 
-    QTest::mouseClick(h.TileAt(65), Qt::RightButton);  // selects and refreshes 65
+    h.ClickTile(65, Qt::RightButton);  // selects and refreshes 65
     QCOMPARE(label->text(), QString("\"A\" $41 #65 L"));
 
     // The base font dialog, by a double-click on the label or F2.
@@ -262,7 +256,7 @@ void MainWindowTest::hoverShowsLabelAndZoomInTheBaseFont() {
 
 void MainWindowTest::escapeClosesOnlyWhenNothingIsUnsaved() {
     WindowHarness h;
-    QTest::mouseClick(h.TileAt(66), Qt::RightButton);  // selection only: unsaved
+    h.ClickTile(66, Qt::RightButton);  // selection only: unsaved
     QTest::keyClick(h.Find<QListWidget>("lstLog"), Qt::Key_Escape);
     QVERIFY(h.window->isVisible());
 
@@ -302,12 +296,12 @@ void MainWindowTest::gridStaysSquareAndTilesAre24AtTheDefaultSize() {
     QCOMPARE(wide.grid.width(), wide.grid.height());
 
     WindowHarness h;
-    QCOMPARE(h.window->centralWidget()->size(), h.window->DefaultClientSize());
-    QCOMPARE(h.TileAt(17)->geometry(), QRect(4 + 24, 4 + 24, 24, 24));
+    QCOMPARE(h.window->centralWidget()->height(), h.window->DefaultClientSize().height());
+    QCOMPARE(h.Tile(17).geometry(), QRect(4 + 24, 4 + 24, 24, 24));
     h.window->resize(h.window->width() + 400, h.window->height() + 400);
     QCoreApplication::processEvents();
-    QVERIFY(h.TileAt(0)->width() > 24);
-    QCOMPARE(h.TileAt(0)->width(), h.TileAt(0)->height());
+    QVERIFY(h.Tile(0).geometry().width() > 24);
+    QCOMPARE(h.Tile(0).geometry().width(), h.Tile(0).geometry().height());
 }
 
 void MainWindowTest::fileFiltersTranslateToQt() {

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Unsaved work survives a killed window: edit, wait for the recovery copy,
-# kill -9, start again, File > "Recover unsaved changes", save; the saved font
-# equals the same edit made by grindfnt byte for byte.
+# kill -9, start again (the notification strip offers the copy), File >
+# "Recover unsaved changes", save; the saved font equals the same edit made
+# by grindfnt byte for byte.
 #   recovery_session.sh GRINDFNTTOOL GRINDFNT SAMPLE_FNT
 . "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
 program=$1 grindfnt=$2 sample=$3
+need import convert
 font="$private/font.fnt"
 cp "$sample" "$font"
 printf 'load %s\nheight 0\nsave %s\n' "$sample" "$private/expected.fnt" |
@@ -26,6 +28,10 @@ cmp -s "$font" "$sample" || fail "the font changed without a save"
 pid=$!
 pids+=("$pid")
 window=$(wait_for_window)
+# The offer shows in the notification strip (its buttons run the menu items below).
+sleep 1
+import -window "$window" "$private/offer.png"
+[ "$(pixels "$private/offer.png" 255,246,200)" -gt 2000 ] || fail "the recovery offer is not in the strip"
 # File > "&Recover unsaved changes" (a click on the title, the item's key),
 # the one copy in its list taken with Enter, then Save FNT. A busy machine
 # may open the menu late: a few tries, each waiting for the title to show

@@ -6,7 +6,8 @@
 #  - started with a font path holding a space (one argument), the window title
 #    names the font's height and widest width; Esc on the clean window closes it;
 #    the working folder GFTT0000 is then gone and Settings.ini holds the sections
-#    Version, Paths, Options, TextPreview in that order with Source = the font path.
+#    Version, Paths, Options, TextPreview, Windows, RecentFonts in that order with
+#    Source = the font path.
 # Usage: shell_e2e.sh PROGRAM RUNNER FONT   (exit 77: tools missing, skipped)
 . "$(dirname "$0")/xvfb_common.sh" "$@"
 set -euo pipefail
@@ -60,7 +61,8 @@ wait "$pid" || status=$?
 ini="$settings_folder/Settings.ini"
 [ -f "$ini" ] || fail "no $ini"
 sections=$(grep '^\[' "$ini" | tr -d '\r' | tr '\n' ' ')
-[ "$sections" = "[Version] [Paths] [Options] [TextPreview] " ] || fail "sections: $sections"
+[ "$sections" = "[Version] [Paths] [Options] [TextPreview] [Windows] [RecentFonts] " ] ||
+  fail "sections: $sections"
 source=$(sed -n 's/^Source=//p' "$ini" | tr -d '\r')
 [ "$source" = "$fontpath" ] || fail "Source=$source, expected $fontpath"
 echo "ok: closed with Esc; working folder gone; Settings.ini: $sections; Source=$source"

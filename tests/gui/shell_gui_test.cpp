@@ -66,7 +66,7 @@ void ShellTest::settingsMenusWriteAndApplyTheFile() {
     h.Find<QAction>("mnuLoadSettings")->trigger();
     QVERIFY(h.Find<QAction>("mnuDontCutBitmaps")->isChecked());
     QVERIFY(h.Find<QCheckBox>("chkCompress")->isChecked());
-    QCOMPARE(h.TileAt(65)->Image().size(), QSize(8, 8));  // redrawn, invisible part shown
+    QCOMPARE(h.Tile(65).Image().size(), QSize(8, 8));  // redrawn, invisible part shown
 }
 
 void ShellTest::exitEndsTheRunOnceWithoutAskingAndSavesTheSettings() {

@@ -30,7 +30,7 @@ void TypefaceWindowTest::importMarksTilesAndThePreviewFollows() {
     preview->ScaleBox()->setValue(3);
     QCOMPARE(preview->Canvas()->Picture().size(), QSize(19 * 3, 8 * 3));
     QCOMPARE(h.session().previewText, std::string("AAa"));
-    QVERIFY(!h.TileAt(65)->Changed());
+    QVERIFY(!h.Tile(65).Changed());
 
     TypefaceRequest request;
     request.path = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
@@ -39,12 +39,12 @@ void TypefaceWindowTest::importMarksTilesAndThePreviewFollows() {
     h.Key(Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(h.LastLogLine(),
              QString("Imported 218 characters from DejaVuSans.ttf at 12 px (height 15)"));
-    QVERIFY(h.TileAt(65)->Changed());
-    QVERIFY(!h.TileAt(1)->Changed());  // absent before and after
+    QVERIFY(h.Tile(65).Changed());
+    QVERIFY(!h.Tile(1).Changed());  // absent before and after
     QCOMPARE(preview->Canvas()->Picture().height(), 15 * 3);
 
     h.Key(Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(!h.TileAt(65)->Changed());
+    QVERIFY(!h.Tile(65).Changed());
     QCOMPARE(preview->Canvas()->Picture().size(), QSize(19 * 3, 8 * 3));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTest>
 #include <deque>
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "test_support.h"
+#include "ui/main/image_box.h"
 #include "ui/main/main_window.h"
 #include "ui/main/tile_grid.h"
 
@@ -89,6 +92,16 @@ struct WindowHarness {
         FntBuilder font(8);
         font.Set(65, 5, 0xF0).Set(38, 6).Set(64, 17, 0xFF).Set(97, 9, 0x81);
         fontPath = dir.Write("font.fnt", font.Build());
+        Start(loadFont, show);
+    }
+    // The window closed (its settings written) and started again in the
+    // same folders, as a second run of the program.
+    void Restart(bool loadFont = false) {
+        window->close();
+        window.reset();
+        Start(loadFont, true);
+    }
+    void Start(bool loadFont, bool show) {
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
         FakeProcess process(dir, loadFont ? std::vector{fontPath} : std::vector<std::string>{});
@@ -108,7 +121,28 @@ struct WindowHarness {
     T* Find(const QString& name) const {
         return window->findChild<T*>(name);
     }
-    ui::Tile* TileAt(int code) const { return window->parts().grid->TileAt(code); }
+    // One tile of the painted grid, looked at as a widget used to be.
+    struct TileProbe {
+        const ui::TileGrid* grid;
+        int code;
+        const QImage& Image() const { return grid->Image(code); }
+        bool Framed() const { return grid->Framed(); }
+        bool Changed() const { return grid->Changed(code); }
+        QRect geometry() const { return grid->TileRect(code); }
+        QCursor cursor() const { return grid->cursor(); }
+    };
+    ui::TileGrid* Grid() const { return window->parts().grid; }
+    TileProbe Tile(int code) const { return {Grid(), code}; }
+    // A click in the middle of a tile, and the mouse moved over one.
+    void ClickTile(int code, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(Grid(), button, modifiers, Grid()->TileRect(code).center());
+    }
+    void HoverTile(int code) {
+        const QPointF at = Grid()->TileRect(code).center();
+        QMouseEvent move(QEvent::MouseMove, at, Grid()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(Grid(), &move);
+    }
     QString Text(const char* label) const {
         return Find<QLabel>(QString::fromLatin1(label))->text();
     }

@@ -33,10 +33,6 @@ std::string FirstSet(const StartupEnvironment& environment,
     return {};
 }
 
-bool Writable(const std::string& folder) {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
 // Runs the command line; Help when it asks for the help box.
 StartupResult RunCommandLine(Session& session, const StartupEnvironment& environment) {
     if (environment.arguments.empty()) return {};
@@ -71,7 +67,7 @@ std::string WorkingFolderBase(const StartupEnvironment& environment) {
     // files are written on every redraw, and a disk makes that slow.
     std::string base = FirstSet(environment, {"TMP", "TEMP", "TMPDIR", "XDG_RUNTIME_DIR"});
     if (base.empty() || GetFileLength(base) == -1) base = environment.programFolder;
-    if (!Writable(base)) base = environment.systemTempFolder;
+    if (!FolderWritable(base)) base = environment.systemTempFolder;
     return base;
 }
 
@@ -82,6 +78,12 @@ std::string SettingsFolderFor(const StartupEnvironment& environment, const std::
         folder = home.empty() ? base : JoinPath(home, ".config");
     }
     return JoinPath(folder, "Grind FNT Tool");
+}
+
+std::string UserFolderFor(const StartupEnvironment& environment) {
+    for (const std::string& folder : {environment.documentsFolder, environment.getenv("HOME")})
+        if (FolderExists(folder)) return folder;
+    return {};
 }
 
 std::string CreateWorkingFolder(const std::string& base) {
@@ -101,6 +103,7 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment) {
     session.EditorChar = 65;
     session.StartFolder = environment.currentFolder;
     session.ProgramFolder = environment.programFolder;
+    session.UserFolder = UserFolderFor(environment);
     const std::string base = WorkingFolderBase(environment);
     session.SettingsFolder = SettingsFolderFor(environment, base);
     RemoveAbandonedWorkingFolders(base);

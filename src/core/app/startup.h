@@ -15,6 +15,8 @@ struct StartupEnvironment {
     std::string currentFolder;
     std::vector<std::string> arguments;  // argv[1..], one element one argument
     std::string systemTempFolder = "/tmp";
+    // The desktop's documents folder ("" when the desktop names none).
+    std::string documentsFolder;
 };
 
 // The real process: its environment and current folder, with the program
@@ -42,6 +44,9 @@ StartupResult Startup(Session& session, const StartupEnvironment& environment);
 // Parts of start-up, on their own for the runner and the tests.
 std::string WorkingFolderBase(const StartupEnvironment& environment);
 std::string SettingsFolderFor(const StartupEnvironment& environment, const std::string& base);
+// The user's folder for the file dialogs: the documents folder when it
+// exists, else the home folder when that does; "" when neither does.
+std::string UserFolderFor(const StartupEnvironment& environment);
 // Creates the first free base/GFTTnnnn and returns it with a trailing "/";
 // "" when all 10000 names are taken. Throws AppError (errno, "MkDir") when
 // the free name cannot be made.

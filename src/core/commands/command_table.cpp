@@ -17,6 +17,7 @@
 #include "commands/files/export_truetype.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/pixmap_import.h"
+#include "commands/files/recent_fonts.h"
 #include "commands/files/recovery.h"
 #include "commands/files/save_font.h"
 #include "commands/files/selection_import.h"
@@ -25,6 +26,7 @@
 #include "commands/glyphs/clipboard_commands.h"
 #include "commands/glyphs/font_scale.h"
 #include "commands/glyphs/glyph_tools.h"
+#include "commands/glyphs/grid_keys.h"
 #include "commands/glyphs/height_gap.h"
 #include "commands/glyphs/selection.h"
 #include "commands/glyphs/transforms.h"
@@ -36,6 +38,8 @@
 #include "commands/window/settings.h"
 #include "commands/window/text_preview.h"
 #include "commands/window/window_commands.h"
+#include "session/change_marks.h"
+#include "session/notices.h"
 #include "session/session.h"
 #include "session/undo_step.h"
 
@@ -64,11 +68,28 @@ const MenuSpec kMenus[] = {
     {Menu::EditSelectMore, Menu::Edit, "mnuSelectSpec", "Select more", true},
     // Game-font effects
     {Menu::EditTransform, Menu::Edit, "mnuTransform", "Transform", true},
+    {Menu::FileRecent, Menu::File, "mnuRecentFonts", "Recent fonts"},
 };
 
 template <CodeBlock block>
 void SelectBlockOf(Session& session) {
     SelectBlock(session, block);
+}
+
+// Entry index of File > "Recent fonts"; its caption is the font's path.
+template <std::size_t index>
+constexpr CommandSpec RecentFontItem(const char* control, const char* shortcut, const char* word) {
+    return {.control = control,
+            .menu = Menu::FileRecent,
+            .shortcut = shortcut,
+            .undoName = "Load FNT",
+            .runnerWord = word,
+            .run = [](Session& s) { OpenRecentFont(s, index); }};
+}
+
+// "Revert to saved" has something to do only while a glyph differs from the file.
+bool AnyGlyphChanged(const Session& session) {
+    return session.font.FontLoaded && !ChangedCodes(session).empty();
 }
 
 const CommandSpec kCommands[] = {
@@ -88,10 +109,25 @@ const CommandSpec kCommands[] = {
      .runnerWord = "load",
      .argument = R::Path,
      .run = LoadFont},
+    RecentFontItem<0>("mnuRecent_0", "Ctrl+1", "open-recent 1"),
+    RecentFontItem<1>("mnuRecent_1", "Ctrl+2", "open-recent 2"),
+    RecentFontItem<2>("mnuRecent_2", "Ctrl+3", "open-recent 3"),
+    RecentFontItem<3>("mnuRecent_3", "Ctrl+4", "open-recent 4"),
+    RecentFontItem<4>("mnuRecent_4", "Ctrl+5", "open-recent 5"),
+    RecentFontItem<5>("mnuRecent_5", "Ctrl+6", "open-recent 6"),
+    RecentFontItem<6>("mnuRecent_6", "Ctrl+7", "open-recent 7"),
+    RecentFontItem<7>("mnuRecent_7", "Ctrl+8", "open-recent 8"),
+    {.control = "mnuClearRecent",
+     .menu = Menu::FileRecent,
+     .separatorBefore = true,
+     .caption = "Clear list",
+     .runnerWord = "clear-recent",
+     .run = ClearRecentFonts},
     {.control = "mnuUseSrcPath",
      .menu = Menu::File,
      .caption = "[Use source path for output]",
-     .toggle = Toggle::UseSrcPath},
+     .toggle = Toggle::UseSrcPath,
+     .purpose = "Save over the font last loaded"},
     {.control = "mnuSaveFnt",
      .menu = Menu::File,
      .caption = "Save FNT",
@@ -108,11 +144,13 @@ const CommandSpec kCommands[] = {
     {.control = "mnuCompress",
      .menu = Menu::File,
      .caption = "[Store duplicates as one]",
-     .toggle = Toggle::Compress},
+     .toggle = Toggle::Compress,
+     .purpose = "Save glyphs of the same pixels once, sharing their data"},
     {.control = "mnuSaveThisFormat",
      .menu = Menu::File,
      .caption = "[Save selection table (lok)]",
-     .toggle = Toggle::SaveThisFormat},
+     .toggle = Toggle::SaveThisFormat,
+     .purpose = "Save the selection in a .lok file beside the font"},
     {.control = "mnuMergeFnt",
      .menu = Menu::File,
      .separatorBefore = true,
@@ -125,7 +163,8 @@ const CommandSpec kCommands[] = {
     {.control = "mnuMergeAll",
      .menu = Menu::File,
      .caption = "[Merge all (with compare)]",
-     .toggle = Toggle::MergeAll},
+     .toggle = Toggle::MergeAll,
+     .purpose = "Merge takes every glyph of the other font, not only the missing ones"},
     {.control = "mnuImportPix",
      .menu = Menu::FileImport,
      .caption = "Pixelmap && width...",
@@ -229,7 +268,7 @@ const CommandSpec kCommands[] = {
      .menu = Menu::Tools,
      .caption = "Edit character...",
      .shortcut = "F4",
-     .run = OpenCharEditor},
+     .run = EditCharacter},
     {.control = "mnuHtmlGenerator",
      .menu = Menu::Tools,
      .caption = "Generate html...",
@@ -250,7 +289,8 @@ const CommandSpec kCommands[] = {
     {.control = "mnuMarkDiff",
      .menu = Menu::Tools,
      .caption = "[Select different]",
-     .toggle = Toggle::MarkDiff},
+     .toggle = Toggle::MarkDiff,
+     .purpose = "Compare selects the glyphs that differ"},
     {.control = "mnuRefresh",
      .menu = Menu::Tools,
      .separatorBefore = true,
@@ -447,7 +487,7 @@ const CommandSpec kCommands[] = {
      .caption = "Revert to saved",
      .undoName = "Revert to saved",
      .run = RevertToSaved,
-     .enabled = FontIsLoaded},
+     .enabled = AnyGlyphChanged},
     {.control = "mnuFitWidthToInk",
      .menu = Menu::Edit,
      .caption = "Fit width to ink...",
@@ -552,7 +592,8 @@ const CommandSpec kCommands[] = {
      .separatorBefore = true,
      .caption = "[Show frames]",
      .shortcut = "F7",
-     .toggle = Toggle::Frames},
+     .toggle = Toggle::Frames,
+     .purpose = "Draw a frame round every tile"},
     {.control = "mnuDontCutBitmaps",
      .menu = Menu::Settings,
      .caption = "[Show invisible parts]",
@@ -594,7 +635,8 @@ const CommandSpec kCommands[] = {
     {.control = "mnuLogAutoScroll",
      .menu = Menu::Log,
      .caption = "[Auto scroll log]",
-     .toggle = Toggle::LogAutoScroll},
+     .toggle = Toggle::LogAutoScroll,
+     .purpose = "Keep the newest log line in view"},
 
     // Help
     {.control = "mnuHomePage",
@@ -609,88 +651,133 @@ const CommandSpec kCommands[] = {
      .run = ShowAbout},
 
     // The main window's buttons
-    {.control = "cmdLoadFNT", .caption = "&Load FNT...", .undoName = "Load FNT", .run = LoadFont},
-    {.control = "cmdSaveFNT", .caption = "&Save FNT...", .run = SaveFontAs},
+    {.control = "cmdLoadFNT",
+     .caption = "&Load FNT...",
+     .undoName = "Load FNT",
+     .run = LoadFont,
+     .purpose = "Load FNT & LOK...",
+     .twin = "mnuLoadFnt"},
+    {.control = "cmdSaveFNT",
+     .caption = "&Save FNT...",
+     .run = SaveFontAs,
+     .purpose = "Save FNT & LOK if set and needed...",
+     .twin = "mnuSaveFntAs"},
     {.control = "cmdCmpFNT",
      .caption = "&Compare FNT...",
      .undoName = "Compare FNT",
-     .run = CompareFont},
+     .run = CompareFont,
+     .purpose = "Compare current FNT with other...",
+     .twin = "mnuCompareFnt"},
     {.control = "cmdMergeFNT",
      .caption = "&Merge FNT...",
      .undoName = "Merge FNT",
-     .run = MergeFont},
+     .run = MergeFont,
+     .purpose = "Merge current FNT with other...",
+     .twin = "mnuMergeFnt"},
     {.control = "cmdUnlockAll",
      .caption = "&Unselect All",
      .undoName = "Unselect All",
-     .run = [](Session& s) { Select(s, Selection::None); }},
-    {.control = "cmdClrLog", .caption = "Clear log", .run = ClearMessageLog},
+     .run = [](Session& s) { Select(s, Selection::None); },
+     .purpose = "Clear the selection of every glyph",
+     .twin = "mnuSelect_1"},
+    {.control = "cmdClrLog",
+     .caption = "Clear log",
+     .run = ClearMessageLog,
+     .purpose = "Empty the message log",
+     .twin = "mnuLogClear"},
 
     // The character editor's buttons; an edit makes an undo step only when
     // "[Auto apply]" takes it into the font.
     {.control = "cmdMoveH_0",
      .caption = "Move &up",
      .runnerWord = "ed up",
-     .run = [](Session& s) { ShiftRows(s, RowShift::Up); }},
+     .run = [](Session& s) { ShiftRows(s, RowShift::Up); },
+     .purpose = "Move the glyph up a row"},
     {.control = "cmdMoveH_1",
      .caption = "Move &down",
      .runnerWord = "ed down",
-     .run = [](Session& s) { ShiftRows(s, RowShift::Down); }},
+     .run = [](Session& s) { ShiftRows(s, RowShift::Down); },
+     .purpose = "Move the glyph down a row"},
     {.control = "cmdMoveV_0",
      .caption = "Move left",
      .runnerWord = "ed left",
-     .run = [](Session& s) { ShiftColumns(s, ColumnShift::Left); }},
+     .run = [](Session& s) { ShiftColumns(s, ColumnShift::Left); },
+     .purpose = "Move the glyph left a column"},
     {.control = "cmdMoveV_1",
      .caption = "Move right",
      .runnerWord = "ed right",
-     .run = [](Session& s) { ShiftColumns(s, ColumnShift::Right); }},
+     .run = [](Session& s) { ShiftColumns(s, ColumnShift::Right); },
+     .purpose = "Move the glyph right a column"},
     {.control = "cmdChangeChr_0",
      .caption = "&< Prev char",
      .runnerWord = "ed prev",
-     .run = [](Session& s) { GoToNeighbour(s, Neighbour::Previous); }},
+     .run = [](Session& s) { GoToNeighbour(s, Neighbour::Previous); },
+     .purpose = "Edit the glyph before this one"},
     {.control = "cmdChangeChr_1",
      .caption = "Next char &>",
      .runnerWord = "ed next",
-     .run = [](Session& s) { GoToNeighbour(s, Neighbour::Next); }},
+     .run = [](Session& s) { GoToNeighbour(s, Neighbour::Next); },
+     .purpose = "Edit the glyph after this one"},
     {.control = "cmdApply",
      .caption = "&Apply",
      .undoName = "Apply",
      .runnerWord = "ed apply",
-     .run = ApplyGlyph},
+     .run = ApplyGlyph,
+     .purpose = "Put the edited glyph into the font"},
     {.control = "cmdMirror_0",
      .caption = "Mirror &H",
      .runnerWord = "ed mirror-h",
-     .run = [](Session& s) { MirrorGlyph(s, Axis::Horizontal); }},
+     .run = [](Session& s) { MirrorGlyph(s, Axis::Horizontal); },
+     .purpose = "Mirror left to right"},
     {.control = "cmdMirror_1",
      .caption = "Mirror &V",
      .runnerWord = "ed mirror-v",
-     .run = [](Session& s) { MirrorGlyph(s, Axis::Vertical); }},
+     .run = [](Session& s) { MirrorGlyph(s, Axis::Vertical); },
+     .purpose = "Mirror top to bottom"},
     {.control = "cmdInverse",
      .caption = "&Inverse",
      .runnerWord = "ed inverse",
-     .run = InvertGlyph},
-    {.control = "cmdDelChr", .caption = "Delete", .runnerWord = "ed delete", .run = EraseGlyph},
+     .run = InvertGlyph,
+     .purpose = "Invert every pixel"},
+    {.control = "cmdDelChr",
+     .caption = "Delete",
+     .runnerWord = "ed delete",
+     .run = EraseGlyph,
+     .purpose = "Make the glyph absent"},
     {.control = "cmdRestore",
      .caption = "&Restore",
      .runnerWord = "ed restore",
-     .run = RestoreGlyph},
+     .run = RestoreGlyph,
+     .purpose = "Back to the glyph as it was opened"},
     {.control = "cmdWidth_0",
      .caption = "Width &-",
      .runnerWord = "ed width-",
-     .run = [](Session& s) { ChangeWidth(s, WidthStep::Narrower); }},
+     .run = [](Session& s) { ChangeWidth(s, WidthStep::Narrower); },
+     .purpose = "One column narrower"},
     {.control = "cmdWidth_1",
      .caption = "Width &+",
      .runnerWord = "ed width+",
-     .run = [](Session& s) { ChangeWidth(s, WidthStep::Wider); }},
+     .run = [](Session& s) { ChangeWidth(s, WidthStep::Wider); },
+     .purpose = "One column wider"},
     {.control = "cmdFixWidth",
      .caption = "Fix &Width",
      .runnerWord = "ed fix-width",
-     .run = FitWidth},
+     .run = FitWidth,
+     .purpose = "Narrow the width to the ink"},
     {.control = "cmdClrOutside",
      .caption = "Clear &outside",
      .runnerWord = "ed clear-outside",
-     .run = ClearBeyondWidth},
-    {.control = "cmdClear", .caption = "Clear", .runnerWord = "ed clear", .run = ClearGlyph},
-    {.control = "cmdCloseCE", .caption = "&Close", .run = HideCharEditor},
+     .run = ClearBeyondWidth,
+     .purpose = "Clear the pixels beyond the width"},
+    {.control = "cmdClear",
+     .caption = "Clear",
+     .runnerWord = "ed clear",
+     .run = ClearGlyph,
+     .purpose = "Clear every pixel"},
+    {.control = "cmdCloseCE",
+     .caption = "&Close",
+     .run = HideCharEditor,
+     .purpose = "Hide the editor"},
 };
 
 }  // namespace
@@ -721,7 +808,31 @@ bool IsEnabled(const Session& session, const CommandSpec& command) {
     return command.enabled == nullptr || command.enabled(session);
 }
 
+std::string KeyOf(const CommandSpec& command) {
+    if (*command.shortcut) return command.shortcut;
+    if (command.twin != nullptr)
+        if (const CommandSpec* twin = FindCommand(command.twin)) return KeyOf(*twin);
+    const std::string_view caption = command.caption;
+    for (std::size_t at = caption.find('&');
+         at != std::string_view::npos && at + 1 < caption.size(); at = caption.find('&', at + 2))
+        if (caption[at + 1] != '&') return std::string("Alt+") + caption[at + 1];
+    return {};
+}
+
+std::string ToolTip(const CommandSpec& command) {
+    if (!*command.purpose) return {};
+    const std::string key = KeyOf(command);
+    return key.empty() ? command.purpose : std::string(command.purpose) + " (" + key + ")";
+}
+
+std::string ToolTip(Toggle toggle) {
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [toggle](const auto& c) { return c.toggle == toggle; });
+    return found == std::end(kCommands) ? std::string() : ToolTip(*found);
+}
+
 void RunCommand(Session& session, const CommandSpec& command) {
+    BeginCommand(session);
     if (command.toggle) return ClickToggle(session, *command.toggle);
     if (command.run == nullptr) return;
     if (command.undoName == nullptr) return command.run(session);

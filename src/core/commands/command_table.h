@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "session/toggles.h"
@@ -27,6 +28,7 @@ enum class Menu : std::uint8_t {
     EditSelectMore,
     // Game-font effects:
     EditTransform,
+    FileRecent,
 };
 
 struct MenuSpec {
@@ -76,6 +78,10 @@ struct CommandSpec {
     bool (*enabled)(const Session&) = nullptr;
     // A menu item that shows and flips an option instead of running a command.
     std::optional<Toggle> toggle = std::nullopt;
+    // What a tool tip says it is for, in one line ("" none); a button names
+    // the menu item it does the same as, whose key the tip gives.
+    const char* purpose = "";
+    const char* twin = nullptr;
 };
 
 // Every menu, in menu bar order, and every command, in menu order.
@@ -88,6 +94,15 @@ const CommandSpec* FindCommand(std::string_view control);
 const CommandSpec* FindRunnerCommand(std::string_view words);
 
 bool IsEnabled(const Session& session, const CommandSpec& command);
+
+// The key that runs a command: its own shortcut, its twin's, or Alt and the
+// access key of its caption; "" without one.
+std::string KeyOf(const CommandSpec& command);
+// A tool tip: the purpose and, in parentheses, the key ("Load FNT & LOK...
+// (Ctrl+O)"); "" for a command without a purpose.
+std::string ToolTip(const CommandSpec& command);
+// The tool tip of an option's check box, from its menu item.
+std::string ToolTip(Toggle toggle);
 
 // Runs a command as one undo step of its name. An option item flips its option.
 void RunCommand(Session& session, const CommandSpec& command);

@@ -128,13 +128,21 @@ std::u32string Utf8Characters(std::string_view utf8) {
     return characters;
 }
 
+std::vector<std::optional<std::uint8_t>> Cp1250CharactersOf(std::string_view utf8) {
+    std::vector<std::optional<std::uint8_t>> characters;
+    characters.reserve(utf8.size());
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        const auto c = NextCharacter(utf8, at);
+        characters.push_back(c ? Cp1250ByteOf(*c) : std::nullopt);
+    }
+    return characters;
+}
+
 std::vector<std::uint8_t> Cp1250BytesOf(std::string_view utf8) {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(utf8.size());
-    std::size_t at = 0;
-    while (at < utf8.size())
-        if (const auto c = NextCharacter(utf8, at))
-            if (const auto byte = Cp1250ByteOf(*c)) bytes.push_back(*byte);
+    for (const auto byte : Cp1250CharactersOf(utf8))
+        if (byte) bytes.push_back(*byte);
     return bytes;
 }
 

@@ -28,5 +28,8 @@ std::u32string Utf8Characters(std::string_view utf8);
 // The Windows-1250 bytes of a UTF-8 text. Characters outside the code page
 // and malformed UTF-8 sequences are left out.
 std::vector<std::uint8_t> Cp1250BytesOf(std::string_view utf8);
+// The same, one entry a character: nothing for a character outside the code
+// page or a malformed sequence.
+std::vector<std::optional<std::uint8_t>> Cp1250CharactersOf(std::string_view utf8);
 
 }  // namespace gft

@@ -117,6 +117,13 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
 }
 
+void IniFile::RemoveSection(std::string_view section) {
+    Range range{};
+    while (FindSection(section, range))
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range.header),
+                     lines_.begin() + static_cast<std::ptrdiff_t>(range.end));
+}
+
 std::string IniFile::Content() const {
     std::string content;
     for (const auto& line : lines_)

@@ -24,6 +24,8 @@ class IniFile {
     std::string Get(std::string_view section, std::string_view key,
                     const std::string& fallback) const;
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Takes out every section of that name with all its lines.
+    void RemoveSection(std::string_view section);
 
     // The file content; the line end is the one the file came with (LF for a
     // file that had none), and every line ends with it.

@@ -47,16 +47,36 @@ std::vector<std::uint8_t> LineCodes(const Font& font, std::string_view utf8) {
     return codes;
 }
 
-TextRender RenderText(const Font& font, std::string_view utf8, int scale) {
+CharInfo MissingGlyphBox(int height) {
+    CharInfo box;
+    MakeAbsent(box, height);
+    const int inner = std::max(3, height / 2);
+    ResizeWidth(box, height, inner + 1);
+    box.Present = true;
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < inner; ++col)
+            SetPixel(box, row, col, row == 0 || row == height - 1 || col == 0 || col == inner - 1);
+    return box;
+}
+
+TextRender RenderText(const Font& font, std::string_view utf8, int scale, MissingGlyphs missing) {
     const int height = font.FontHeight;
     if (!font.FontLoaded || height < 1) return TextRender::Failure("No font loaded");
     if (scale < kMinTextScale || scale > kMaxTextScale)
         return TextRender::Failure("Scale must be 1 to 8, not " + std::to_string(scale));
+    const CharInfo box = MissingGlyphBox(height);
     std::vector<const CharInfo*> glyphs;
     long width = 0;
-    for (std::uint8_t code : LineCodes(font, utf8)) {
-        glyphs.push_back(&font.Chars[code]);
-        width += font.Chars[code].Width;
+    for (const auto code : Cp1250CharactersOf(utf8)) {
+        const CharInfo* glyph = code ? &font.Chars[*code] : nullptr;
+        if (glyph == nullptr || !glyph->Present) {
+            if (missing == MissingGlyphs::Skip) continue;
+            glyph = &box;
+        } else if (!Drawn(*glyph, height)) {
+            continue;  // nothing to draw: width 0, or rows that do not fit
+        }
+        glyphs.push_back(glyph);
+        width += glyph->Width;
     }
     if (width * scale * height * scale > kMaxPixels)
         return TextRender::Failure("Text too long to draw");

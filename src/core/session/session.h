@@ -9,11 +9,13 @@
 #include "session/compared_font.h"
 #include "session/editor_state.h"
 #include "session/history.h"
+#include "session/notice.h"
 #include "session/recovery_state.h"
 #include "session/tile_cache.h"
 #include "session/toggles.h"
 #include "session/transfer_dialogs.h"
 #include "session/view.h"
+#include "session/window_places.h"
 
 namespace gft {
 
@@ -54,6 +56,9 @@ class Session {
     std::string SettingsFolder;
     std::string StartFolder;
     std::string ProgramFolder;  // folder of the executable
+    // Where the user keeps files: the documents folder, else the home
+    // folder; "" when neither is known.
+    std::string UserFolder;
     std::uint8_t EditorChar = 65;
     EditorState editor;
     Options options;
@@ -62,11 +67,21 @@ class Session {
     bool MovePending = false;
     std::uint8_t MoveSource = 0;
     int HoverChar = 0;
+    // The glyph grid's keyboard focus tile (-1 before it has one) and
+    // whether the grid has the keyboard focus.
+    int FocusTile = -1;
+    bool GridFocused = false;
 
     TileCache tileCache;
     ComparedFont compared;
 
     RecoveryState recovery;
+
+    // File > "Recent fonts", newest first; the places of the windows; the
+    // notification strip's notices.
+    std::vector<std::string> recentFonts;
+    WindowPlaces windowPlaces;
+    std::vector<Notice> notices;
 
     // Files a load, merge, compare or import refused or could not read.
     int refusedFiles = 0;

@@ -26,6 +26,7 @@ void ResetHistory(Session& session) {
 
 void MarkHistorySaved(Session& session) {
     session.history.MarkSaved(session.font);
+    ShowHistory(session);
     ShowChangeMarks(session);
 }
 

@@ -8,7 +8,9 @@
 #include "format/code_page.h"
 #include "format/raster.h"
 #include "format/truetype_export.h"
+#include "session/notice.h"
 #include "session/toggles.h"
+#include "session/window_places.h"
 #include "support/bytes.h"
 
 namespace gft {
@@ -17,6 +19,7 @@ namespace gft {
 // pixel size, the code page and, when set, the coverage threshold.
 struct TypefaceRequest {
     std::string path;
+    std::string folder;  // where choosing a file starts while path is empty
     int pixelSize = 16;
     CodePage codePage = CodePage::Windows1250;
     std::optional<int> thresholdPercent;
@@ -28,6 +31,9 @@ struct FileDialogRequest {
     std::string filter;       // "Description|*.a;*.b|All files (*.*)|*.*"
     std::string initialName;  // a full path, or a folder + "/" + pattern
     bool save = false;        // save dialog: ask before overwriting
+    // A save dialog adds it (without the dot) to a name typed without an
+    // extension; "" adds nothing.
+    std::string defaultExtension;
 };
 
 // Glyphs on their way to the clipboard, in each of its forms: the program's
@@ -111,6 +117,13 @@ class ViewNotices {
     // loaded or saved state (changed[code]).
     virtual void ChangeMarksChanged(int /*first*/, int /*last*/,
                                     const std::array<bool, 256>& /*changed*/) {}
+
+    // The notification strip shows these notices, oldest first (none: hidden).
+    virtual void NoticesChanged(const std::vector<Notice>& /*notices*/) {}
+    // The keyboard's focus tile of the glyph grid moved to code.
+    virtual void GridFocusChanged(int /*code*/) {}
+    // File > "Recent fonts" holds these paths, newest first.
+    virtual void RecentFontsChanged(const std::vector<std::string>& /*paths*/) {}
 };
 
 // Questions to the user and requests to the desktop. An empty optional means
@@ -146,9 +159,9 @@ class ViewDialogs {
     // The window is to close (Esc with nothing unsaved, Exit).
     virtual void CloseRequested() {}
 
-    // Open a URL or document with the desktop's default handler; the outcome
-    // is not reported.
-    virtual void OpenUrl(const std::string& /*url*/) {}
+    // Open a URL or document with the desktop's default handler; false when
+    // no program could be started for it.
+    virtual bool OpenUrl(const std::string& /*url*/) { return true; }
 
     // The log line the user has selected, exactly as logged; none when no
     // line is selected.
@@ -174,6 +187,10 @@ class ViewDialogs {
                                          int /*min*/, int /*max*/) {
         return std::nullopt;
     }
+
+    // Where a window stands now; none when it was never shown (or the view
+    // has no windows), so that its remembered place is kept.
+    virtual std::optional<WindowPlace> CurrentPlace(AppWindow /*window*/) { return std::nullopt; }
 };
 
 // Whatever shows a session hears its notices and answers its dialogs.

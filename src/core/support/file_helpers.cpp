@@ -174,6 +174,15 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool FolderWritable(const std::string& path) {
+    return !path.empty() && ::access(path.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == kPathSeparator) return path;
+    return JoinPath(CurrentFolder(), path);
+}
+
 std::string CurrentFolder() {
     std::vector<char> buffer(PATH_MAX + 1);
     if (::getcwd(buffer.data(), buffer.size()) == nullptr) return {};

@@ -48,7 +48,11 @@ Bytes ReadFileBytes(const std::string& path, std::size_t maxBytes, const std::st
 void RestoreStartFolder(const std::string& startFolder);
 
 bool FolderExists(const std::string& path);
+// True when the user may create files in the folder.
+bool FolderWritable(const std::string& path);
 std::string CurrentFolder();
+// A relative path joined to the current folder; an absolute one as it is.
+std::string AbsolutePath(const std::string& path);
 
 // Path joining with the platform separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -1,12 +1,14 @@
 // grindfnttool: the editor's main window over the core.
 #include <QApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "support/termination_signals.h"
+#include "ui/app/deferred_icon_style.h"
 #include "ui/main/end_of_run.h"
 #include "ui/main/first_paint.h"
 #include "ui/main/main_window.h"
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
     gft::InstallTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grind FNT Tool"));
+    QApplication::setStyle(new gft::ui::DeferredIconStyle);
     // Qt has taken its own options out of argv; every other element is one
     // argument, its bytes as the shell gave them.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -24,8 +27,11 @@ int main(int argc, char* argv[]) {
 
     auto dialogs = std::make_unique<gft::ui::QtDialogs>();
     gft::ui::QtDialogs* dialogParent = dialogs.get();
-    gft::ui::MainWindow window(std::move(dialogs),
-                               gft::ProcessEnvironment(programFolder, arguments));
+    gft::StartupEnvironment environment = gft::ProcessEnvironment(programFolder, arguments);
+    environment.documentsFolder =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toStdString();
+    gft::ui::MainWindow window(std::move(dialogs), environment);
     dialogParent->SetParent(&window);
     gft::ui::CloseOnTerminationSignal(window);
     if (const auto status = gft::ui::EndOfStartup(window.startup(), window.session(), *dialogParent,

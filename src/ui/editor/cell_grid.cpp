@@ -24,13 +24,14 @@ QRect ToQRect(const GridRect& rect) {
 }
 
 // The cells a rectangle of the grid touches along one axis: first..last.
-std::pair<int, int> CellSpan(int from, int to, int count) {
-    return {std::max(0, (from - 1) / kCellPitch), std::min(count - 1, to / kCellPitch)};
+std::pair<int, int> CellSpan(int from, int to, int count, int pitch) {
+    return {std::max(0, (from - 1) / pitch), std::min(count - 1, to / pitch)};
 }
 
 }  // namespace
 
-CellGrid::CellGrid(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+CellGrid::CellGrid(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), pitch_(kCellPitch) {
     setObjectName(QStringLiteral("picTable"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -38,9 +39,10 @@ CellGrid::CellGrid(Session& session, QWidget* parent) : QWidget(parent), session
     resize(0, 0);
 }
 
-void CellGrid::Rebuild() {
+void CellGrid::Rebuild(int pitch) {
+    pitch_ = pitch;
     if (EditorReady(session_)) {
-        const GridSize size = TableSize(session_.editor.EditChr, session_.font.FontHeight);
+        const GridSize size = TableSize(session_.editor.EditChr, session_.font.FontHeight, pitch_);
         resize(size.width, size.height);
     }
     update();
@@ -50,8 +52,8 @@ void CellGrid::CellChanged(int col, int row) {
     update(CellArea(col, row));
 }
 
-QRect CellGrid::CellArea(int col, int row) {
-    return {col * kCellPitch + 1, row * kCellPitch + 1, kCellPitch - 1, kCellPitch - 1};
+QRect CellGrid::CellArea(int col, int row) const {
+    return {col * pitch_ + 1, row * pitch_ + 1, pitch_ - 1, pitch_ - 1};
 }
 
 // Only what the event asks for is painted: the background pieces it
@@ -65,19 +67,20 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     }
     const CharInfo& glyph = session_.editor.EditChr;
     const int height = session_.font.FontHeight;
-    for (const GridRect& piece : TableBackground(glyph, height)) {
+    for (const GridRect& piece : TableBackground(glyph, height, pitch_)) {
         const QRect area = ToQRect(piece).intersected(dirty);
         if (!area.isEmpty()) painter.fillRect(area, ToQColor(piece.color));
     }
-    const auto [firstCol, lastCol] = CellSpan(dirty.left(), dirty.right(), GridColumns(glyph));
-    const auto [firstRow, lastRow] = CellSpan(dirty.top(), dirty.bottom(), height);
+    const auto [firstCol, lastCol] =
+        CellSpan(dirty.left(), dirty.right(), GridColumns(glyph), pitch_);
+    const auto [firstRow, lastRow] = CellSpan(dirty.top(), dirty.bottom(), height, pitch_);
     const CharInfo* compared = OverlayGlyph(session_);
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = firstCol; col <= lastCol; ++col) {
-            const GridRect cell = CellRect(glyph, col, row);
+            const GridRect cell = CellRect(glyph, col, row, pitch_);
             painter.fillRect(ToQRect(cell), ToQColor(cell.color));
             if (compared && ComparedInk(*compared, session_.compared.height, col, row)) {
-                const GridRect mark = ComparedMark(col, row);
+                const GridRect mark = ComparedMark(col, row, pitch_);
                 painter.fillRect(ToQRect(mark), ToQColor(mark.color));
             }
         }
@@ -86,13 +89,15 @@ void CellGrid::paintEvent(QPaintEvent* event) {
 void CellGrid::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPointF at = event->position();
-    PressOnGrid(session_, ButtonMask(event->button()), at.x(), at.y());
+    PressOnGrid(session_, ButtonMask(event->button()), TableUnits(at.x(), pitch_),
+                TableUnits(at.y(), pitch_));
     event->accept();
 }
 
 void CellGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    DragOnGrid(session_, ButtonMask(event->buttons()), at.x(), at.y());
+    DragOnGrid(session_, ButtonMask(event->buttons()), TableUnits(at.x(), pitch_),
+               TableUnits(at.y(), pitch_));
     event->accept();
 }
 

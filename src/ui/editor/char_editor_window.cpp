@@ -28,8 +28,18 @@ constexpr int Px(int twips) {
     return twips / 15;
 }
 
+// The controls below the grid keep their places in a block of their own,
+// which stays at the window's bottom left as the window grows; the grid's
+// frame and its scroll bars take the rest.
+constexpr int kControlsTop = 4380;
+constexpr QSize kControlsSize{Px(7965), Px(6705 - kControlsTop)};
+constexpr int kControlsGap = Px(4380 - 4275);  // below the horizontal bar
+constexpr int kBar = Px(255);                  // a scroll bar's thickness
+constexpr int kMinimumArea = 48;               // the least room for the grid
+
+// Where a control of the block goes, from its place in the window's twips.
 QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+    return {Px(left), Px(top - kControlsTop), Px(width), Px(height)};
 }
 
 // Command buttons and option boxes are 1095 x 375 twips.
@@ -47,11 +57,13 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
     return button;
 }
 
-// A button of the command table: its caption, and a click runs its command.
+// A button of the command table: its caption and tool tip, and a click runs
+// its command.
 void CommandButton(QWidget* parent, Session& session, const char* name, QRect at) {
     const CommandSpec& command = *FindCommand(name);
-    Button(parent, name, command.caption, at,
-           [&session, &command] { RunCommand(session, command); });
+    Button(parent, name, command.caption, at, [&session, &command] {
+        RunCommand(session, command);
+    })->setToolTip(QString::fromStdString(ToolTip(command)));
 }
 
 QFont ReportFont() {
@@ -70,12 +82,10 @@ CharEditorWindow::CharEditorWindow(Session& session,
     setWindowTitle(QStringLiteral("Char Editor"));
     // The controls take the main window's font, as its own controls do.
     setAttribute(Qt::WA_WindowPropagation);
-    // One row of boxes below the controls of the original layout.
-    setFixedSize(Px(7965), Px(6705));
+    setMinimumSize(kControlsSize.width(), kControlsSize.height() + kControlsGap + kMinimumArea);
 
     frame_ = new QWidget(this);
     frame_->setObjectName(QStringLiteral("picFrame"));
-    frame_->setGeometry(0, 0, kFrameWidth, kFrameHeight);
     frame_->setAutoFillBackground(true);
     QPalette silver = frame_->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -84,25 +94,28 @@ CharEditorWindow::CharEditorWindow(Session& session,
 
     vScroll_ = new QScrollBar(Qt::Vertical, this);
     vScroll_->setObjectName(QStringLiteral("VScroll"));
-    vScroll_->setGeometry(Twips(7680, 0, 255, 4035));
     hScroll_ = new QScrollBar(Qt::Horizontal, this);
     hScroll_->setObjectName(QStringLiteral("HScroll"));
-    hScroll_->setGeometry(Twips(0, 4020, 7695, 255));
     for (QScrollBar* bar : {hScroll_, vScroll_}) {
         bar->setRange(0, kScrollMaximum);
         bar->setValue(kScrollStart);
+        bar->hide();
     }
     // Change and Scroll alike: the grid follows the thumb while it is dragged.
     connect(hScroll_, &QScrollBar::valueChanged, this, [this] { ScrollTableH(); });
     connect(vScroll_, &QScrollBar::valueChanged, this, [this] { ScrollTableV(); });
 
-    report_ = new QLineEdit(QString::fromStdString(session.editor.Report), this);
+    controls_ = new QWidget(this);
+    controls_->setObjectName(QStringLiteral("editorControls"));
+    controls_->resize(kControlsSize);
+
+    report_ = new QLineEdit(QString::fromStdString(session.editor.Report), controls_);
     report_->setObjectName(QStringLiteral("txtOut"));
     report_->setGeometry(Twips(0, 4380, 4365, 315));
     report_->setFont(ReportFont());
     report_->setReadOnly(true);
 
-    auto* label = new ClickLabel(this);
+    auto* label = new ClickLabel(controls_);
     label->setObjectName(QStringLiteral("lblCharNo_1"));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(Twips(3810, 4860, 405, 675));
@@ -133,7 +146,7 @@ void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& to
         {"cmdClrOutside", 4440, 5820}, {"cmdClear", 5640, 5820},       {"cmdCloseCE", 6840, 5820},
     };
     for (const auto& button : buttons)
-        CommandButton(this, s, button.name, ButtonAt(button.left, button.top));
+        CommandButton(controls_, s, button.name, ButtonAt(button.left, button.top));
 
     // The option boxes: a click flips the option through the core, which
     // shows the result on the box.
@@ -142,19 +155,25 @@ void CharEditorWindow::BuildButtons(std::array<ToggleControls, kToggleCount>& to
         const char* caption;
         int left;
         Toggle toggle;
-    } boxes[] = {{"chkCrsrInv", "[Cursor Inv.]", 120, Toggle::CrsrInv},
-                 {"chkStayOnTop", "[Stay on top]", 1320, Toggle::StayOnTop},
-                 {"chkAutoApply", "[Auto apply]", 2520, Toggle::AutoApply}};
+        const char* tip;
+    } boxes[] = {{"chkCrsrInv", "[Cursor Inv.]", 120, Toggle::CrsrInv,
+                  "Either mouse button turns a pixel over"},
+                 {"chkStayOnTop", "[Stay on top]", 1320, Toggle::StayOnTop,
+                  "Keep this window above the main window"},
+                 {"chkAutoApply", "[Auto apply]", 2520, Toggle::AutoApply,
+                  "Put every change into the font at once"}};
     for (const auto& box : boxes) {
         const Toggle toggle = box.toggle;
-        QPushButton* button = Button(this, box.name, box.caption, ButtonAt(box.left, 5220),
+        QPushButton* button = Button(controls_, box.name, box.caption, ButtonAt(box.left, 5220),
                                      [&s, toggle] { ClickToggle(s, toggle); });
+        button->setToolTip(QString::fromUtf8(box.tip));
         button->setCheckable(true);
         button->setChecked(s.On(toggle));
         toggles[static_cast<std::size_t>(toggle)].box = button;
     }
-    showCompared_ = Button(this, "chkShowCompared", "[Show compared]", Twips(120, 6180, 2295, 375),
-                           [&s] { ClickToggle(s, Toggle::ShowCompared); });
+    showCompared_ =
+        Button(controls_, "chkShowCompared", "[Show compared]", Twips(120, 6180, 2295, 375),
+               [&s] { ClickToggle(s, Toggle::ShowCompared); });
     showCompared_->setCheckable(true);
     showCompared_->setChecked(s.On(Toggle::ShowCompared));
     showCompared_->setToolTip(QStringLiteral("Show the compared font's character under the cells"));
@@ -177,10 +196,12 @@ void CharEditorWindow::HideWindow() {
     hide();
 }
 
+QSize CharEditorWindow::DefaultSize() {
+    return {kControlsSize.width(), Px(6705)};
+}
+
 void CharEditorWindow::Rebuild() {
-    grid_->Rebuild();
-    ScrollTableH();
-    ScrollTableV();
+    Arrange();
 }
 
 void CharEditorWindow::ResetScroll() {
@@ -190,6 +211,37 @@ void CharEditorWindow::ResetScroll() {
     }
     ScrollTableH();
     ScrollTableV();
+}
+
+// The grid takes the largest cells that let the whole glyph fit the room
+// above the controls; only a glyph too large even at the smallest cells gets
+// the scroll bars, which then take their strips of that room.
+void CharEditorWindow::Arrange() {
+    controls_->move(0, height() - kControlsSize.height());
+    const int areaWidth = width();
+    const int areaHeight = height() - kControlsSize.height() - kControlsGap;
+    GridFit fit;
+    if (EditorReady(session_))
+        fit = FitGrid(session_.editor.EditChr, session_.font.FontHeight, areaWidth, areaHeight);
+    if (fit.scrolls) {
+        const int frameWidth = areaWidth - kBar - 2;
+        const int frameHeight = areaHeight - kBar - 1;
+        frame_->setGeometry(0, 0, frameWidth, frameHeight);
+        vScroll_->setGeometry(frameWidth, 0, kBar, frameHeight + 2);
+        hScroll_->setGeometry(0, frameHeight + 1, frameWidth + 1, kBar);
+    } else {
+        frame_->setGeometry(0, 0, areaWidth, areaHeight);
+    }
+    vScroll_->setVisible(fit.scrolls);
+    hScroll_->setVisible(fit.scrolls);
+    grid_->Rebuild(fit.pitch);
+    ScrollTableH();
+    ScrollTableV();
+}
+
+void CharEditorWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Arrange();
 }
 
 void CharEditorWindow::SetCaption(const QString& caption, const QString& label) {
@@ -233,15 +285,20 @@ void CharEditorWindow::ApplyTransientParent() {
     handle->setTransientParent(onTop && owner ? owner->window()->windowHandle() : nullptr);
 }
 
+// Without scroll bars the grid stands in the middle of its frame.
 void CharEditorWindow::ScrollTableH() {
-    grid_->move(
-        ScrollOffset(hScroll_->value(), grid_->width(), frame_->width(), hScroll_->maximum()),
-        grid_->y());
+    const int spare = frame_->width() - grid_->width();
+    grid_->move(hScroll_->isVisibleTo(this)
+                    ? ScrollOffset(hScroll_->value(), grid_->width(), frame_->width())
+                    : spare / 2,
+                grid_->y());
 }
 
 void CharEditorWindow::ScrollTableV() {
-    grid_->move(grid_->x(), ScrollOffset(vScroll_->value(), grid_->height(), frame_->height(),
-                                         vScroll_->maximum()));
+    const int spare = frame_->height() - grid_->height();
+    grid_->move(grid_->x(), vScroll_->isVisibleTo(this)
+                                ? ScrollOffset(vScroll_->value(), grid_->height(), frame_->height())
+                                : spare / 2);
 }
 
 // The window sees its keys before its controls: Esc hides it.

@@ -20,10 +20,12 @@ namespace gft::ui {
 class CellGrid;
 
 // frmCharEd: the character editor, a modeless window beside the main window.
-// The cell grid sits in a frame that the two scroll bars move it in; below
-// them the cell report, the character in the base font, the command buttons
-// and the editor's option boxes. Each control calls one core operation; the
-// QtView passes on what the core reports.
+// The cell grid fills a frame above the controls with cells as large as fit;
+// a glyph that does not fit even at the smallest cells gets two scroll bars
+// that move the grid in the frame. Below: the cell report, the character in
+// the base font, the command buttons and the editor's option boxes. Each
+// control calls one core operation; the QtView passes on what the core
+// reports.
 class CharEditorWindow : public QWidget {
     Q_OBJECT
 
@@ -33,11 +35,14 @@ class CharEditorWindow : public QWidget {
                      QWidget* parent = nullptr);
     ~CharEditorWindow() override;
 
+    // The size the window was laid out at.
+    static QSize DefaultSize();
+
     void ShowWindow();
     void HideWindow();
-    // The glyph or its size changed: rebuild the grid where the bars place it.
+    // The glyph or its size changed: fit the grid to the frame again.
     void Rebuild();
-    // Both bars back to the start, which centres a grid smaller than the frame.
+    // Both bars back to the start (about the middle).
     void ResetScroll();
     void SetCaption(const QString& caption, const QString& label);
     void CellChanged(int col, int row);
@@ -58,8 +63,10 @@ class CharEditorWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void Arrange();
     void BuildButtons(std::array<ToggleControls, kToggleCount>& toggles);
     void ScrollTableH();
     void ScrollTableV();
@@ -70,6 +77,7 @@ class CharEditorWindow : public QWidget {
     CellGrid* grid_;
     QScrollBar* hScroll_;
     QScrollBar* vScroll_;
+    QWidget* controls_;
     QLineEdit* report_;
     QLabel* charLabel_;
     QPushButton* showCompared_ = nullptr;

@@ -13,6 +13,7 @@
 #include "commands/window/window_commands.h"
 #include "session/session.h"
 #include "ui/main/hover_display.h"
+#include "ui/main/notice_strip.h"
 
 namespace gft::ui {
 
@@ -20,14 +21,15 @@ namespace {
 
 constexpr int kButtonHeight = 25;
 
-// A button of the command table: its caption, and a click runs its command.
-QPushButton* Button(QWidget* parent, Session& session, const char* name, const char* tip = "") {
+// A button of the command table: its caption and tool tip, and a click runs
+// its command.
+QPushButton* Button(QWidget* parent, Session& session, const char* name) {
     const CommandSpec& command = *FindCommand(name);
     auto* button = new QPushButton(QString::fromUtf8(command.caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFixedHeight(kButtonHeight);
     button->setAutoDefault(false);
-    if (*tip) button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(QString::fromStdString(ToolTip(command)));
     QObject::connect(button, &QPushButton::clicked, button,
                      [&session, &command] { RunCommand(session, command); });
     return button;
@@ -42,6 +44,7 @@ Box* OptionBox(QWidget* parent, Session& session, WindowParts& parts, const char
     box->setObjectName(QString::fromLatin1(name));
     box->setCheckable(true);
     box->setChecked(session.On(toggle));
+    box->setToolTip(QString::fromStdString(ToolTip(toggle)));
     parts.toggles[static_cast<std::size_t>(toggle)].box = box;
     QObject::connect(box, &QAbstractButton::clicked, box,
                      [&session, toggle] { ClickToggle(session, toggle); });
@@ -51,17 +54,16 @@ Box* OptionBox(QWidget* parent, Session& session, WindowParts& parts, const char
 QGridLayout* ButtonBlock(QWidget* panel, Session& session, WindowParts& parts) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
-    grid->addWidget(Button(panel, session, "cmdLoadFNT", "Load FNT & LOK..."), 0, 0);
-    grid->addWidget(Button(panel, session, "cmdSaveFNT", "Save FNT & LOK if set and needed..."), 0,
-                    1);
-    grid->addWidget(Button(panel, session, "cmdCmpFNT", "Compare current FNT with other..."), 0, 2);
+    grid->addWidget(Button(panel, session, "cmdLoadFNT"), 0, 0);
+    grid->addWidget(Button(panel, session, "cmdSaveFNT"), 0, 1);
+    grid->addWidget(Button(panel, session, "cmdCmpFNT"), 0, 2);
     auto* frames = OptionBox<QPushButton>(panel, session, parts, "chkFrames", "[Show F&rames]",
                                           Toggle::Frames);
     frames->setFixedHeight(kButtonHeight);
     frames->setAutoDefault(false);
     grid->addWidget(frames, 1, 0);
     grid->addWidget(Button(panel, session, "cmdUnlockAll"), 1, 1);
-    grid->addWidget(Button(panel, session, "cmdMergeFNT", "Merge current FNT with other..."), 1, 2);
+    grid->addWidget(Button(panel, session, "cmdMergeFNT"), 1, 2);
     return grid;
 }
 
@@ -128,6 +130,8 @@ CommandPanel::CommandPanel(Session& session, WindowParts& parts, QWidget* parent
                      [&session] { ChooseBaseFont(session); });
     column->addWidget(parts.hover, 0);
 
+    parts.notices = new NoticeStrip(session, this);
+    column->addWidget(parts.notices, 0);
     column->addLayout(LogBar(this, session, parts));
     parts.log = LogList(this, session);
     column->addWidget(parts.log, 1);

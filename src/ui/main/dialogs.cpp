@@ -3,6 +3,7 @@
 #include "ui/main/truetype_dialog.h"
 #include "ui/main/typeface_dialog.h"
 
+#include <QAbstractFileIconProvider>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,8 +37,34 @@ DialogStart SplitInitialName(const std::string& initialName) {
     return {info.path(), info.filePath()};
 }
 
+namespace {
+
+// Icons and types by name alone. Qt's own provider reads a file's first
+// bytes to guess its type, which hangs the dialog on a file of /proc or a
+// FIFO that never answers.
+class NameOnlyIconProvider : public QAbstractFileIconProvider {
+  public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        const QString suffix = info.suffix();
+        return suffix.isEmpty() ? QStringLiteral("File")
+                                : suffix.toUpper() + QStringLiteral(" File");
+    }
+};
+
+}  // namespace
+
+void KeepFromReadingFiles(QFileDialog& dialog) {
+    static NameOnlyIconProvider provider;
+    dialog.setIconProvider(&provider);
+}
+
 std::optional<std::string> QtDialogs::AskFileName(const FileDialogRequest& request) {
     QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    KeepFromReadingFiles(dialog);
     dialog.setNameFilters(QtNameFilters(request.filter));
     const DialogStart start = SplitInitialName(request.initialName);
     dialog.setDirectory(start.folder);
@@ -45,6 +72,7 @@ std::optional<std::string> QtDialogs::AskFileName(const FileDialogRequest& reque
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -7,6 +7,7 @@
 
 #include "session/view.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace gft::ui {
@@ -68,6 +69,9 @@ class QtDialogs : public Dialogs {
   private:
     QWidget* parent_;
 };
+
+// Every file dialog of the program lists a folder without reading its files.
+void KeepFromReadingFiles(QFileDialog& dialog);
 
 // "Desc (*.a;*.b)|*.a;*.b|All files (*.*)|*.*" as Qt name filters:
 // "Desc (*.a *.b)", "All files (*)". "*.*" means every file, with or without

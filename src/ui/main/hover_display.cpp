@@ -61,11 +61,12 @@ HoverDisplay::HoverDisplay(QWidget* parent) : QWidget(parent) {
     grey->SetImage(BlankTileImage());
     grey->hide();
     connect(hoverLabel_, &ClickLabel::DoubleClicked, this, &HoverDisplay::LabelDoubleClicked);
-    SetBaseFont(BaseFont{});
+    Arrange();
 }
 
 void HoverDisplay::ShowHover(const QString& label, const QImage& tile, int zoomWidth,
                              int zoomHeight) {
+    TakeBaseFont();
     hoverLabel_->setText(PlainCaption(label));
     if (zoomWidth > 0 && zoomHeight > 0) {
         zoom_->SetImage(tile);
@@ -85,8 +86,20 @@ void HoverDisplay::SetFrames(bool on) {
 }
 
 void HoverDisplay::SetBaseFont(const BaseFont& font) {
-    hoverLabel_->setFont(ToQFont(font));
-    Arrange();
+    baseFont_ = font;
+    if (fontTaken_) {
+        hoverLabel_->setFont(ToQFont(baseFont_));
+        Arrange();
+    }
+}
+
+// The base font is often a name the system lacks, and finding the face that
+// stands in for it takes the start-up milliseconds: the label, empty until
+// the mouse first moves over a tile, takes it after the window's first paint.
+void HoverDisplay::TakeBaseFont() {
+    if (fontTaken_) return;
+    fontTaken_ = true;
+    SetBaseFont(baseFont_);
 }
 
 QSize HoverDisplay::sizeHint() const {

@@ -41,6 +41,9 @@ class HoverDisplay : public QWidget {
     void ShowPickUp(const QString& label, const QImage& tile);
     void SetFrames(bool on);
     void SetBaseFont(const BaseFont& font);
+    // The label takes the base font now (at the latest when it first shows
+    // a glyph): the window calls this after its first paint.
+    void TakeBaseFont();
 
     QSize sizeHint() const override;
 
@@ -57,6 +60,8 @@ class HoverDisplay : public QWidget {
     QLabel* pickUpLabel_;
     ImageBox* pickUpImage_;
     ImageBox* zoom_;
+    BaseFont baseFont_;
+    bool fontTaken_ = false;
 };
 
 // Caption text as a label shows it: "&&" is one "&", a lone "&" marks an

@@ -10,6 +10,8 @@
 
 #include "commands/command_table.h"
 #include "commands/window/option_commands.h"
+#include "session/session.h"
+#include "ui/main/recent_fonts_menu.h"
 
 namespace gft::ui {
 
@@ -34,8 +36,8 @@ QAction* AddItem(QMenu* menu, Session& session, const CommandSpec& command,
 
 }  // namespace
 
-std::function<void()> BuildMainMenus(QMainWindow& window, Session& session,
-                                     std::array<ToggleControls, kToggleCount>& toggles) {
+std::function<void()> BuildMainMenus(QMainWindow& window, Session& session, WindowParts& parts) {
+    auto& toggles = parts.toggles;
     std::vector<std::pair<QAction*, const CommandSpec*>> ruled;
     std::map<Menu, QMenu*> menus;
     const auto make = [&menus](QMenu* created, const MenuSpec& menuEntry) {
@@ -53,11 +55,19 @@ std::function<void()> BuildMainMenus(QMainWindow& window, Session& session,
                              [&](const MenuSpec& m) { return m.menu == command.menu; });
             QMenu* parent = menus.at(menuEntry->parent);
             if (menuEntry->separatorBefore) parent->addSeparator();
-            make(parent->addMenu(QString::fromUtf8(menuEntry->caption)), *menuEntry);
+            const QString caption = QString::fromUtf8(menuEntry->caption);
+            if (menuEntry->menu == Menu::FileRecent) {
+                parts.recentFonts = new RecentFontsMenu(session, caption, parent);
+                parent->addMenu(parts.recentFonts);
+                make(parts.recentFonts, *menuEntry);
+            } else {
+                make(parent->addMenu(caption), *menuEntry);
+            }
         }
         QAction* item = AddItem(menus.at(command.menu), session, command, toggles);
         if (command.enabled != nullptr) ruled.emplace_back(item, &command);
     }
+    if (parts.recentFonts != nullptr) parts.recentFonts->ShowList(session.recentFonts);
     // Undo, redo and the recovery items also follow notices of their own.
     return [&session, ruled] {
         for (const auto& [item, command] : ruled)

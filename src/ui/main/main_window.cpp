@@ -6,11 +6,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 
 #include "app/shutdown.h"
 #include "commands/files/file_commands.h"
+#include "commands/glyphs/grid_keys.h"
 #include "commands/glyphs/hover.h"
 #include "commands/glyphs/tile_mouse.h"
 #include "commands/window/window_commands.h"
@@ -21,7 +23,9 @@
 #include "ui/main/hover_display.h"
 #include "ui/main/main_area.h"
 #include "ui/main/main_menus.h"
+#include "ui/main/tile_accessibility.h"
 #include "ui/main/tile_grid.h"
+#include "ui/main/window_place.h"
 #include "ui/preview/text_preview_window.h"
 
 namespace gft::ui {
@@ -31,6 +35,8 @@ namespace {
 constexpr int kDefaultTile = 24;
 // The client area the window was laid out for: 10260 x 6195 twips.
 constexpr QSize kDesignedClient{684, 413};
+// Room beside a log line in the log pane: its frame, scroll bar and margins.
+constexpr int kLogLineRoom = 48;
 
 std::vector<std::string> LocalFiles(const QMimeData* mime) {
     std::vector<std::string> files;
@@ -48,6 +54,36 @@ QFont ControlFont() {
     return font;
 }
 
+// The keys of the glyph grid, as the core names them.
+std::optional<GridKey> GridKeyFor(int key, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    switch (key) {
+        case Qt::Key_Left:
+            return GridKey::Left;
+        case Qt::Key_Right:
+            return GridKey::Right;
+        case Qt::Key_Up:
+            return GridKey::Up;
+        case Qt::Key_Down:
+            return GridKey::Down;
+        case Qt::Key_Home:
+            return ctrl ? GridKey::First : GridKey::RowStart;
+        case Qt::Key_End:
+            return ctrl ? GridKey::Last : GridKey::RowEnd;
+        case Qt::Key_PageUp:
+            return GridKey::ColumnTop;
+        case Qt::Key_PageDown:
+            return GridKey::ColumnBottom;
+        case Qt::Key_Space:
+            return GridKey::Toggle;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return modifiers & Qt::ShiftModifier ? GridKey::PickCopy : GridKey::Pick;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironment& environment,
@@ -62,13 +98,17 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs, const StartupEnvironmen
         [this]() -> TextPreviewWindow& { return TextPreview(); });
     view_.DrawTilesFrom(session_.tileCache);
     view_.ShowToggles(session_.options.on);
-    resize(DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
     qApp->installEventFilter(this);
     // The grid is drawn from the tile bitmaps in memory; their files follow
     // right after the window first shows, so start-up does not wait for them.
     session_.tileCache.DeferWrites(true);
-    AfterFirstPaint(*this, [this] { WriteWaitingTiles(session_); });
+    AfterFirstPaint(*this, [this] {
+        WriteWaitingTiles(session_);
+        parts_.hover->TakeBaseFont();
+    });
     startup_ = Startup(session_, environment);
+    PlaceWindow(*this, session_.windowPlaces[IndexOf(AppWindow::Main)],
+                DefaultClientSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow() {
@@ -83,9 +123,11 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildWindow() {
     parts_.window = this;
     // Made inside the window, each widget takes the controls' font once as it
-    // is made rather than again when moved into its place.
-    parts_.grid = new TileGrid(this);
+    // is made rather than again when moved into its place. The grid comes
+    // after the panel in the focus chain: the window opens with the focus
+    // on the Load button, and Tab reaches the grid after the log.
     auto* panel = new CommandPanel(session_, parts_, this);
+    parts_.grid = new TileGrid(this);
     auto* status = new StatusRow(parts_, this);
     setCentralWidget(new MainArea(parts_.grid, panel, status, this));
     // Drop targets of their own, as the window is; eventFilter loads the drop.
@@ -93,7 +135,7 @@ void MainWindow::BuildWindow() {
     // target of its own cost the start-up milliseconds.
     parts_.grid->setAcceptDrops(true);
     panel->findChild<QWidget*>(QStringLiteral("cmdLoadFNT"))->setAcceptDrops(true);
-    parts_.refreshItemStates = BuildMainMenus(*this, session_, parts_.toggles);
+    parts_.refreshItemStates = BuildMainMenus(*this, session_, parts_);
     parts_.undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
     parts_.redo = menuBar()->findChild<QAction*>(QStringLiteral("mnuRedo"));
     parts_.recover = menuBar()->findChild<QAction*>(QStringLiteral("mnuRecover"));
@@ -105,6 +147,17 @@ void MainWindow::BuildWindow() {
     });
     connect(parts_.grid, &TileGrid::TileHovered, this,
             [&session](int code) { HoverUpdate(session, code); });
+    connect(parts_.grid, &TileGrid::KeyPressed, this,
+            [&session](int key, Qt::KeyboardModifiers modifiers) {
+                if (const auto gridKey = GridKeyFor(key, modifiers))
+                    PressGridKey(session, *gridKey);
+            });
+    connect(parts_.grid, &TileGrid::FocusChanged, this,
+            [&session](bool focused) { SetGridFocused(session, focused); });
+    parts_.grid->SetDescriber([&session](int code) {
+        return PlainCaption(QString::fromStdString(HoverLabelText(session.font, code)));
+    });
+    InstallTileAccessibility();
 }
 
 // Made late, the editor takes up what it missed: the stay-on-top flag, the
@@ -112,6 +165,8 @@ void MainWindow::BuildWindow() {
 CharEditorWindow& MainWindow::CharEditor() {
     if (parts_.editor == nullptr) {
         parts_.editor = new CharEditorWindow(session_, parts_.toggles, this);
+        PlaceWindow(*parts_.editor, session_.windowPlaces[IndexOf(AppWindow::Editor)],
+                    CharEditorWindow::DefaultSize());
         parts_.editor->SetStayOnTop(session_.On(Toggle::StayOnTop));
         parts_.editor->SetCaption(QString::fromStdString(session_.editor.Caption),
                                   QString::fromStdString(session_.editor.CharLabel));
@@ -121,14 +176,21 @@ CharEditorWindow& MainWindow::CharEditor() {
 }
 
 TextPreviewWindow& MainWindow::TextPreview() {
-    if (parts_.preview == nullptr) parts_.preview = new TextPreviewWindow(session_, this);
+    if (parts_.preview == nullptr) {
+        parts_.preview = new TextPreviewWindow(session_, this);
+        PlaceWindow(*parts_.preview, session_.windowPlaces[IndexOf(AppWindow::Preview)],
+                    TextPreviewWindow::DefaultSize());
+    }
     return *parts_.preview;
 }
 
 QSize MainWindow::DefaultClientSize() const {
-    const int panel = centralWidget()->minimumSizeHint().width() - TileGrid::SideFor(8);
+    const int minimumPanel = centralWidget()->minimumSizeHint().width() - TileGrid::SideFor(8);
+    const QFontMetrics metrics = parts_.log->fontMetrics();
+    const int logLine = metrics.horizontalAdvance(QString::fromLatin1(kIdleHint)) + kLogLineRoom;
     const int grid = TileGrid::SideFor(kDefaultTile);
-    return {std::max(kDesignedClient.width(), grid + panel), kDesignedClient.height()};
+    return {std::max(kDesignedClient.width(), grid + std::max(minimumPanel, logLine)),
+            kDesignedClient.height()};
 }
 
 // The window sees every key first: Esc anywhere in it is the window's Esc.

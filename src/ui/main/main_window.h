@@ -26,7 +26,8 @@ class MainWindow : public QMainWindow {
     Session& session() { return session_; }
     const StartupResult& startup() const { return startup_; }
     const WindowParts& parts() const { return parts_; }
-    // The client area's size at which tiles are 24 x 24.
+    // The client area's size at which tiles are 24 x 24 and the log shows a
+    // line of the usual length whole; a smaller screen gets a smaller window.
     QSize DefaultClientSize() const;
     // frmCharEd and frmTextPreview, made when first asked for: most runs
     // open neither, and making them held up the first paint.

@@ -22,8 +22,11 @@
 #include "ui/main/dialogs.h"
 #include "ui/main/hover_display.h"
 #include "ui/main/image_box.h"
+#include "ui/main/notice_strip.h"
+#include "ui/main/recent_fonts_menu.h"
 #include "ui/main/system_clipboard.h"
 #include "ui/main/tile_grid.h"
+#include "ui/main/window_place.h"
 
 namespace gft::ui {
 
@@ -93,8 +96,8 @@ void QtView::LoadTiles(int first, int last, const std::string& folder) {
         const Bytes* bytes = tiles_ != nullptr ? tiles_->Built(code) : nullptr;
         Bytes& shown = shownTiles_[static_cast<std::size_t>(code)];
         if (bytes != nullptr && !shown.empty() && shown == *bytes) continue;
-        parts_->grid->TileAt(code)->SetImage(bytes != nullptr ? TileImage(*bytes)
-                                                              : ReadBitmapFile(TileFile(code)));
+        parts_->grid->SetImage(
+            code, bytes != nullptr ? TileImage(*bytes) : ReadBitmapFile(TileFile(code)));
         if (bytes != nullptr)
             shown = *bytes;
         else
@@ -108,11 +111,17 @@ void QtView::ShowBlankTiles() {
     parts_->grid->ShowBlank();
 }
 
+// Before the window first shows (the start-up's load) there is no pointer to
+// change, and loading the busy cursor's picture would only delay the window.
 void QtView::SetBusy(bool busy) {
     if (busy) {
-        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        if (busyDepth_++ == 0 && parts_->window->isVisible()) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            busyShown_ = true;
+        }
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0 && busyShown_) {
         QApplication::restoreOverrideCursor();
+        busyShown_ = false;
     }
 }
 
@@ -169,14 +178,12 @@ void QtView::ShowToggles(const std::array<bool, kToggleCount>& states) {
 
 void QtView::PickUpChanged(int code, const std::string& label) {
     const bool pickedUp = code >= 0 && code < 256;
-    parts_->hover->ShowPickUp(Text(label),
-                              pickedUp ? parts_->grid->TileAt(code)->Image() : QImage());
+    parts_->hover->ShowPickUp(Text(label), pickedUp ? parts_->grid->Image(code) : QImage());
     parts_->grid->SetPickUpCursor(pickedUp);
 }
 
 void QtView::HoverChanged(int code, const std::string& label, int zoomWidth, int zoomHeight) {
-    parts_->hover->ShowHover(Text(label), parts_->grid->TileAt(code)->Image(), zoomWidth,
-                             zoomHeight);
+    parts_->hover->ShowHover(Text(label), parts_->grid->Image(code), zoomWidth, zoomHeight);
 }
 
 void QtView::RecoveryChanged(bool available) {
@@ -195,6 +202,8 @@ std::optional<int> QtView::ChooseItem(const std::string& title, const std::strin
 void QtView::HistoryChanged(const std::string& undoName, const std::string& redoName) {
     ShowHistoryItem(parts_->undo, QStringLiteral("Undo"), undoName);
     ShowHistoryItem(parts_->redo, QStringLiteral("Redo"), redoName);
+    // A load or a save makes a new saved state, which "Revert to saved" compares with.
+    if (parts_->refreshItemStates) parts_->refreshItemStates();
 }
 
 std::optional<int> QtView::AskHeight(int suggested) {
@@ -241,8 +250,8 @@ ClipboardContent QtView::ReadClipboard() {
     return ReadSystemClipboard();
 }
 
-void QtView::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+bool QtView::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
 std::optional<std::string> QtView::SelectedLogLine() {
@@ -283,7 +292,33 @@ void QtView::ShowTextPreview() {
 
 void QtView::ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) {
     for (int code = first; code <= last; ++code)
-        parts_->grid->TileAt(code)->SetChanged(changed[static_cast<std::size_t>(code)]);
+        parts_->grid->SetChanged(code, changed[static_cast<std::size_t>(code)]);
+}
+
+std::optional<WindowPlace> QtView::CurrentPlace(AppWindow window) {
+    switch (window) {
+        case AppWindow::Main:
+            return PlaceOf(*parts_->window);
+        case AppWindow::Editor:
+            if (parts_->editor != nullptr) return PlaceOf(*parts_->editor);
+            break;
+        case AppWindow::Preview:
+            if (parts_->preview != nullptr) return PlaceOf(*parts_->preview);
+            break;
+    }
+    return std::nullopt;
+}
+
+void QtView::NoticesChanged(const std::vector<Notice>& notices) {
+    parts_->notices->ShowNotices(notices);
+}
+
+void QtView::GridFocusChanged(int code) {
+    parts_->grid->SetFocusTile(code);
+}
+
+void QtView::RecentFontsChanged(const std::vector<std::string>& paths) {
+    if (parts_->recentFonts != nullptr) parts_->recentFonts->ShowList(paths);
 }
 
 }  // namespace gft::ui

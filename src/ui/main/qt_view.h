@@ -19,6 +19,8 @@ namespace gft::ui {
 class CharEditorWindow;
 class Dialogs;
 class HoverDisplay;
+class NoticeStrip;
+class RecentFontsMenu;
 class TextPreviewWindow;
 class TileGrid;
 
@@ -44,6 +46,8 @@ struct WindowParts {
     QAction* recover = nullptr;
     QAction* discardRecovery = nullptr;
     TextPreviewWindow* preview = nullptr;
+    NoticeStrip* notices = nullptr;
+    RecentFontsMenu* recentFonts = nullptr;
     // Asks the core again which menu items are enabled (after a load, say).
     std::function<void()> refreshItemStates;
 };
@@ -96,7 +100,7 @@ class QtView : public View {
     void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
     ClipboardContent ReadClipboard() override;
     // The core gives the URL percent-encoded; it goes to the desktop as it is.
-    void OpenUrl(const std::string& url) override;
+    bool OpenUrl(const std::string& url) override;
     std::optional<std::string> SelectedLogLine() override;
     void CopyToClipboard(const std::string& text) override;
 
@@ -109,6 +113,12 @@ class QtView : public View {
     void FontChanged() override;
     void ShowTextPreview() override;
     void ChangeMarksChanged(int first, int last, const std::array<bool, 256>& changed) override;
+
+    // Window places, notices, the grid's focus tile, the recent fonts.
+    std::optional<WindowPlace> CurrentPlace(AppWindow window) override;
+    void NoticesChanged(const std::vector<Notice>& notices) override;
+    void GridFocusChanged(int code) override;
+    void RecentFontsChanged(const std::vector<std::string>& paths) override;
 
     // Shows every option as the session holds it (at start-up).
     void ShowToggles(const std::array<bool, kToggleCount>& states);
@@ -129,6 +139,7 @@ class QtView : public View {
     std::array<Bytes, 256> shownTiles_{};
     QString tileFolder_;
     int busyDepth_ = 0;
+    bool busyShown_ = false;
     bool autoScroll_ = true;
 };
 

@@ -1,76 +1,94 @@
 #include "ui/main/tile_grid.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
-
-#include <QMouseEvent>
 #include <algorithm>
 
 #include "format/tile_bitmap.h"
+#include "ui/main/image_box.h"
 #include "ui/main/mouse_masks.h"
 
 namespace gft::ui {
+
+namespace {
+
+constexpr int kColumns = 16;
+
+// The keys the grid takes for itself while it has the focus.
+bool GridKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The one-pixel black frame round a tile with no picture.
+void Outline(QPainter& painter, const QRect& area, const QColor& colour) {
+    painter.fillRect(area.left(), area.top(), area.width(), 1, colour);
+    painter.fillRect(area.left(), area.bottom(), area.width(), 1, colour);
+    painter.fillRect(area.left(), area.top(), 1, area.height(), colour);
+    painter.fillRect(area.right(), area.top(), 1, area.height(), colour);
+}
+
+}  // namespace
 
 const QImage& BlankTileImage() {
     static const QImage blank = TileImage(BlankTileBitmap());
     return blank;
 }
 
-Tile::Tile(int code, TileGrid* grid) : ImageBox(grid), grid_(grid), code_(code) {
-    setObjectName(QStringLiteral("imgChar_%1").arg(code));
-    setMouseTracking(true);
-}
-
-void Tile::mousePressEvent(QMouseEvent* event) {
-    const int button = ButtonMask(event->button());
-    if (button != 0) emit grid_->TilePressed(code_, button, ModifierMask(event->modifiers()));
-    event->accept();
-}
-
-void Tile::mouseMoveEvent(QMouseEvent* event) {
-    emit grid_->TileHovered(code_);
-    event->accept();
-}
-
 TileGrid::TileGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tileGrid"));
-    for (int code = 0; code < 256; ++code)
-        tiles_[static_cast<std::size_t>(code)] = new Tile(code, this);
+    setMouseTracking(true);
+    // Tab reaches the grid; a click on a tile leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     ShowBlank();
 }
 
-void Tile::SetChanged(bool changed) {
-    if (changed == changed_) return;
-    changed_ = changed;
-    update();
+QString TileGrid::TileName(int code) {
+    return QStringLiteral("imgChar_%1").arg(code);
 }
 
-// A small orange triangle in the top right corner, outlined so that it
-// shows on ink and on paper alike.
-void Tile::paintEvent(QPaintEvent* event) {
-    ImageBox::paintEvent(event);
-    if (!changed_) return;
-    const int side = std::max(4, width() / 4);
-    const QPolygon corner({QPoint(width() - side, 0), QPoint(width(), 0), QPoint(width(), side)});
-    QPainter painter(this);
-    painter.setPen(QColor(0, 0, 0));
-    painter.setBrush(QColor(255, 140, 0));
-    painter.drawPolygon(corner);
+void TileGrid::SetImage(int code, QImage image) {
+    images_[Index(code)] = std::move(image);
+    update(TileRect(code));
 }
 
 void TileGrid::ShowBlank() {
-    for (Tile* tile : tiles_)
-        tile->SetImage(BlankTileImage());
+    images_.fill(BlankTileImage());
+    update();
+}
+
+void TileGrid::SetChanged(int code, bool changed) {
+    if (changed_[Index(code)] == changed) return;
+    changed_[Index(code)] = changed;
+    update(TileRect(code));
 }
 
 void TileGrid::SetFrames(bool on) {
-    for (Tile* tile : tiles_)
-        tile->SetFramed(on);
+    if (framed_ == on) return;
+    framed_ = on;
+    update();
 }
 
 void TileGrid::SetKeepProportions(bool on) {
-    for (Tile* tile : tiles_)
-        tile->SetKeepAspect(on);
+    if (keepAspect_ == on) return;
+    keepAspect_ = on;
+    update();
 }
 
 void TileGrid::SetPickUpCursor(bool on) {
@@ -80,15 +98,116 @@ void TileGrid::SetPickUpCursor(bool on) {
         unsetCursor();
 }
 
-int TileGrid::TileSize() const {
-    return std::max(1, (std::min(width(), height()) - 2 * kMargin) / 16);
+void TileGrid::SetFocusTile(int code) {
+    if (code == focusTile_) return;
+    update(TileRect(focusTile_));
+    focusTile_ = code;
+    update(TileRect(focusTile_));
 }
 
-void TileGrid::resizeEvent(QResizeEvent*) {
+int TileGrid::TileSize() const {
+    return std::max(1, (std::min(width(), height()) - 2 * kMargin) / kColumns);
+}
+
+QRect TileGrid::TileRect(int code) const {
     const int size = TileSize();
-    for (int code = 0; code < 256; ++code)
-        TileAt(code)->setGeometry(kMargin + size * (code % 16), kMargin + size * (code / 16), size,
-                                  size);
+    return {kMargin + size * (code % kColumns), kMargin + size * (code / kColumns), size, size};
+}
+
+int TileGrid::CodeAt(QPoint at) const {
+    const int size = TileSize();
+    const int x = at.x() - kMargin;
+    const int y = at.y() - kMargin;
+    if (x < 0 || y < 0 || x >= kColumns * size || y >= kColumns * size) return -1;
+    return (y / size) * kColumns + x / size;
+}
+
+// The frame, the picture, then the change mark: a small orange triangle in
+// the top right corner, outlined so that it shows on ink and paper alike.
+void TileGrid::PaintTile(QPainter& painter, int code) const {
+    const QRect tile = TileRect(code);
+    QRect area = tile;
+    const QImage& image = images_[Index(code)];
+    if (framed_) {
+        // With a picture inside, the tile filled black and the picture drawn
+        // over all but its edge: the same pixels as an outline, for less.
+        if (image.isNull())
+            Outline(painter, area, Qt::black);
+        else
+            painter.fillRect(area, Qt::black);
+        area.adjust(1, 1, -1, -1);
+    }
+    if (!image.isNull()) {
+        if (keepAspect_) {
+            painter.fillRect(area, palette().color(QPalette::Window));
+            const QSize size = image.size().scaled(area.size(), Qt::KeepAspectRatio);
+            area =
+                QRect(area.x() + (area.width() - size.width()) / 2,
+                      area.y() + (area.height() - size.height()) / 2, size.width(), size.height());
+        }
+        painter.drawImage(area, image);
+    }
+    if (!changed_[Index(code)]) return;
+    const int side = std::max(4, tile.width() / 4);
+    const int right = tile.x() + tile.width();
+    painter.save();
+    painter.setClipRect(tile);
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(QColor(255, 140, 0));
+    painter.drawPolygon(QPolygon(
+        {QPoint(right - side, tile.y()), QPoint(right, tile.y()), QPoint(right, tile.y() + side)}));
+    painter.restore();
+}
+
+// Only the tiles the event asks for are painted.
+void TileGrid::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    const int size = TileSize();
+    const auto span = [size](int from, int to) {
+        return std::pair{std::clamp((from - kMargin) / size, 0, kColumns - 1),
+                         std::clamp((to - kMargin) / size, 0, kColumns - 1)};
+    };
+    const auto [firstCol, lastCol] = span(dirty.left(), dirty.right());
+    const auto [firstRow, lastRow] = span(dirty.top(), dirty.bottom());
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int col = firstCol; col <= lastCol; ++col)
+            PaintTile(painter, row * kColumns + col);
+    if (!hasFocus()) return;
+    // The focus tile: a black frame with a white line inside it.
+    const QRect focus = TileRect(focusTile_);
+    Outline(painter, focus, Qt::black);
+    Outline(painter, focus.adjusted(1, 1, -1, -1), Qt::white);
+    Outline(painter, focus.adjusted(2, 2, -2, -2), Qt::black);
+}
+
+void TileGrid::mousePressEvent(QMouseEvent* event) {
+    const int code = CodeAt(event->position().toPoint());
+    const int button = ButtonMask(event->button());
+    if (code >= 0 && button != 0) emit TilePressed(code, button, ModifierMask(event->modifiers()));
+    event->accept();
+}
+
+void TileGrid::mouseMoveEvent(QMouseEvent* event) {
+    const int code = CodeAt(event->position().toPoint());
+    if (code >= 0) emit TileHovered(code);
+    event->accept();
+}
+
+void TileGrid::keyPressEvent(QKeyEvent* event) {
+    if (!GridKey(event->key())) return QWidget::keyPressEvent(event);
+    emit KeyPressed(event->key(), event->modifiers());
+    event->accept();
+}
+
+void TileGrid::focusInEvent(QFocusEvent*) {
+    update(TileRect(focusTile_));
+    emit FocusChanged(true);
+}
+
+void TileGrid::focusOutEvent(QFocusEvent*) {
+    update(TileRect(focusTile_));
+    emit FocusChanged(false);
 }
 
 }  // namespace gft::ui

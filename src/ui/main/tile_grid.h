@@ -1,41 +1,21 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <array>
-
-#include "ui/main/image_box.h"
+#include <functional>
 
 namespace gft::ui {
 
-class TileGrid;
-
-// One tile of the grid: an image box that reports mouse presses and moves
-// with its code through its grid's signals (512 connections of their own would
-// cost the start-up more than they give).
-class Tile : public ImageBox {
-    Q_OBJECT
-
-  public:
-    Tile(int code, TileGrid* grid);
-    int Code() const { return code_; }
-    // The change mark in the top right corner: the glyph differs from the
-    // last loaded or saved state.
-    void SetChanged(bool changed);
-    bool Changed() const { return changed_; }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    TileGrid* grid_;
-    int code_;
-    bool changed_ = false;
-};
-
-// The 16 x 16 glyph grid, code 0 top left, row by row. The tiles are square
-// and fill the largest square that fits the widget, inside a small margin.
+// The 16 x 16 glyph grid, code 0 top left, row by row, painted by this one
+// widget: 256 child widgets cost the start-up and every full redraw more than
+// the grid's own paint does. The tiles are square and fill the largest square
+// that fits the widget, inside a small margin. Each tile shows its picture
+// stretched to the tile with nearest-neighbour scaling, optionally framed or
+// at its own aspect, and an orange corner mark while its glyph differs from
+// the last loaded or saved state. While the grid has the keyboard focus, the
+// focus tile is outlined. Tiles keep their old object names (imgChar_65) as
+// the accessible names of the grid's children.
 class TileGrid : public QWidget {
     Q_OBJECT
 
@@ -44,28 +24,60 @@ class TileGrid : public QWidget {
 
     explicit TileGrid(QWidget* parent = nullptr);
 
+    void SetImage(int code, QImage image);
+    const QImage& Image(int code) const { return images_[Index(code)]; }
     void ShowBlank();
+    // The change mark in the top right corner of a tile.
+    void SetChanged(int code, bool changed);
+    bool Changed(int code) const { return changed_[Index(code)]; }
     void SetFrames(bool on);
+    bool Framed() const { return framed_; }
     // Each glyph at its true aspect, centred, instead of filling the tile.
     void SetKeepProportions(bool on);
     // The cross-hair pointer over the tiles while a glyph is picked up.
     void SetPickUpCursor(bool on);
+    // The tile the keyboard's keys act on.
+    void SetFocusTile(int code);
+    int FocusTile() const { return focusTile_; }
 
-    Tile* TileAt(int code) const { return tiles_[static_cast<std::size_t>(code)]; }
     int TileSize() const;
+    QRect TileRect(int code) const;
+    // The code of the tile at a point of the widget; -1 between tiles' area.
+    int CodeAt(QPoint at) const;
     // The side of the whole grid with its margins for a tile size.
     static int SideFor(int tileSize) { return 16 * tileSize + 2 * kMargin; }
+    // imgChar_CODE, the name a tile is known by.
+    static QString TileName(int code);
+    // What the hover display would say of a tile, for assistive technology.
+    void SetDescriber(std::function<QString(int)> describe) { describe_ = std::move(describe); }
+    QString TileDescription(int code) const { return describe_ ? describe_(code) : QString(); }
 
   signals:
     // button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
     void TilePressed(int code, int button, int shift);
     void TileHovered(int code);
+    // A key for the grid (Qt key and modifiers) while it has the focus.
+    void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void FocusChanged(bool focused);
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    std::array<Tile*, 256> tiles_{};
+    static std::size_t Index(int code) { return static_cast<std::size_t>(code & 0xFF); }
+    void PaintTile(QPainter& painter, int code) const;
+
+    std::array<QImage, 256> images_{};
+    std::array<bool, 256> changed_{};
+    std::function<QString(int)> describe_;
+    bool framed_ = false;
+    bool keepAspect_ = false;
+    int focusTile_ = 0;
 };
 
 // The blank silver picture of a tile while no font is loaded.

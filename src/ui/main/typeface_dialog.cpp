@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "ui/main/dialogs.h"
+
 namespace gft::ui {
 
 namespace {
@@ -46,12 +48,16 @@ std::optional<TypefaceRequest> AskTypefaceDialog(QWidget* parent, const Typeface
     useThreshold->setChecked(last.thresholdPercent.has_value());
     threshold->setEnabled(useThreshold->isChecked());
     QObject::connect(useThreshold, &QCheckBox::toggled, threshold, &QSpinBox::setEnabled);
-    QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, path] {
-        const QString chosen = QFileDialog::getOpenFileName(
-            &dialog, QStringLiteral("Select a typeface to import"), path->text(),
-            QStringLiteral("Typefaces (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz *.pfb *.woff);;"
-                           "All files (*)"));
-        if (!chosen.isEmpty()) path->setText(chosen);
+    const QString folder = QString::fromStdString(last.folder);
+    QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, path, folder] {
+        QFileDialog files(&dialog, QStringLiteral("Select a typeface to import"),
+                          path->text().isEmpty() ? folder : path->text(),
+                          QStringLiteral("Typefaces (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz "
+                                         "*.pfb *.woff);;All files (*)"));
+        KeepFromReadingFiles(files);
+        files.setFileMode(QFileDialog::ExistingFile);
+        if (files.exec() == QDialog::Accepted && !files.selectedFiles().isEmpty())
+            path->setText(files.selectedFiles().constFirst());
     });
 
     auto* fileRow = new QHBoxLayout;

@@ -70,7 +70,6 @@ TextPreviewWindow::TextPreviewWindow(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(scroll, 1);
-    resize(720, 160);
 
     connect(text_, &QLineEdit::textEdited, this, [this](const QString& text) {
         SetPreviewText(session_, text.toStdString());
@@ -80,6 +79,10 @@ TextPreviewWindow::TextPreviewWindow(Session& session, QWidget* parent)
         SetPreviewScale(session_, scale);
         Redraw();
     });
+}
+
+QSize TextPreviewWindow::DefaultSize() {
+    return {720, 160};
 }
 
 void TextPreviewWindow::ShowWindow() {

@@ -37,6 +37,7 @@ class TextPreviewWindow : public QWidget {
 
   public:
     TextPreviewWindow(Session& session, QWidget* parent);
+    static QSize DefaultSize();
 
     void ShowWindow();
     // The font changed: redraw when shown (at once while hidden is not needed).

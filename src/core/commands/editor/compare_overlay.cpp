@@ -1,5 +1,7 @@
 #include "commands/editor/compare_overlay.h"
 
+#include <algorithm>
+
 #include "commands/glyphs/hover.h"
 #include "session/session.h"
 
@@ -7,7 +9,9 @@ namespace gft {
 
 namespace {
 
-constexpr int kMarkInset = 4;  // pixels between the cell's edge and the mark
+// Pixels between the cell's edge and the mark at pitch 16; a quarter of the
+// pitch at any other.
+constexpr int kMarkInset = 4;
 
 }  // namespace
 
@@ -38,10 +42,11 @@ bool ComparedInk(const CharInfo& compared, int comparedHeight, int col, int row)
     return at < compared.Pixels.size() && (compared.Pixels[at] & (0x80 >> (col % 8))) != 0;
 }
 
-GridRect ComparedMark(int col, int row) {
-    const int left = col * kCellPitch + 1 + kMarkInset;
-    const int top = row * kCellPitch + 1 + kMarkInset;
-    const int side = kCellPitch - 1 - 2 * kMarkInset;
+GridRect ComparedMark(int col, int row, int pitch) {
+    const int inset = pitch * kMarkInset / kCellPitch;
+    const int left = col * pitch + 1 + inset;
+    const int top = row * pitch + 1 + inset;
+    const int side = std::max(1, pitch - 1 - 2 * inset);
     return {left, top, left + side - 1, top + side - 1, kComparedInkColor};
 }
 

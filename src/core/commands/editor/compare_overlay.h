@@ -29,7 +29,7 @@ const CharInfo* OverlayGlyph(const Session& session);
 // (0-based): any bit of its rows, the bits beyond its width included.
 bool ComparedInk(const CharInfo& compared, int comparedHeight, int col, int row);
 
-// The faint square drawn inside cell col, row.
-GridRect ComparedMark(int col, int row);
+// The faint square drawn inside cell col, row of a grid at pitch.
+GridRect ComparedMark(int col, int row, int pitch = kCellPitch);
 
 }  // namespace gft

@@ -7,10 +7,12 @@
 
 namespace gft {
 
-// The editor's cell grid picTable, in its own pixels: a 16-pixel pitch, a
-// 15 x 15 cell at (col * 16 + 1, row * 16 + 1), 1-pixel grid lines, and under
-// the rows a bar that shows which columns lie inside the width. Every column
-// of the row bytes is a cell, beyond-width columns included.
+// The editor's cell grid picTable, in its own pixels: a pitch of p pixels a
+// cell (16 in the window as it was laid out), a (p - 1) x (p - 1) cell at
+// (col * p + 1, row * p + 1), 1-pixel grid lines, and under the rows a bar
+// that shows which columns lie inside the width. Every column of the row
+// bytes is a cell, beyond-width columns included. The window fits the pitch
+// to its size; points on the grid are reported in the units of pitch 16.
 
 struct Rgb {
     std::uint8_t r, g, b;
@@ -23,9 +25,9 @@ inline constexpr Rgb kInsideColor{60, 38, 0};       // clear pixel and bar insid
 inline constexpr Rgb kBeyondColor{176, 195, 11};    // clear pixel and bar beyond the width
 
 inline constexpr int kCellPitch = 16;
-// picFrame, the window onto the grid, in pixels.
-inline constexpr int kFrameWidth = 512;
-inline constexpr int kFrameHeight = 267;
+// The pitches a window may draw the grid at.
+inline constexpr int kMinCellPitch = 4;
+inline constexpr int kMaxCellPitch = 48;
 // The scroll bars run 0..101 and start at 51, about the middle.
 inline constexpr int kScrollMaximum = 101;
 inline constexpr int kScrollStart = 51;
@@ -42,8 +44,21 @@ struct GridSize {
     bool operator==(const GridSize&) const = default;
 };
 
-// Size of picTable: BytesPerRow * 128 + 1 by height * 16 + 5 pixels.
-GridSize TableSize(const CharInfo& glyph, int height);
+// Size of picTable: BytesPerRow * 8 * pitch + 1 by height * pitch + 5 pixels.
+GridSize TableSize(const CharInfo& glyph, int height, int pitch = kCellPitch);
+
+// The grid in a window's free area of width x height pixels: the largest
+// pitch at which the whole grid fits, or the smallest pitch and scroll bars
+// when it does not fit even then.
+struct GridFit {
+    int pitch = kCellPitch;
+    bool scrolls = false;
+    bool operator==(const GridFit&) const = default;
+};
+GridFit FitGrid(const CharInfo& glyph, int height, int width, int areaHeight);
+
+// A point of a grid drawn at pitch, in the grid's units of pitch 16.
+double TableUnits(double at, int pitch);
 
 // Columns of the grid: all bits of a row, BytesPerRow * 8.
 int GridColumns(const CharInfo& glyph);
@@ -51,14 +66,14 @@ int GridColumns(const CharInfo& glyph);
 // What DrawTable paints before the cells: the background, then the bar under
 // the columns inside the width (when the width is above 0) and the bar under
 // the beyond-width columns (when there are any).
-std::vector<GridRect> TableBackground(const CharInfo& glyph, int height);
+std::vector<GridRect> TableBackground(const CharInfo& glyph, int height, int pitch = kCellPitch);
 
 // The colour of the cell in column col, row row (0-based): ink when the pixel
 // is set, else the inside or beyond-width colour by its column.
 Rgb CellColor(const CharInfo& glyph, int col, int row);
 
 // The rectangle DrawCell fills for a cell, with its colour.
-GridRect CellRect(const CharInfo& glyph, int col, int row);
+GridRect CellRect(const CharInfo& glyph, int col, int row, int pitch = kCellPitch);
 
 // Where a scroll bar places the grid in the frame: the grid's left (or top)
 // for scroll value `value`, a grid of tableSize and a frame of frameSize

@@ -12,6 +12,7 @@
 #include "format/html_page.h"
 #include "format/png_codec.h"
 #include "format/selection_export.h"
+#include "session/notices.h"
 #include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
@@ -156,24 +157,29 @@ const ExportKind kSelections{{TransferDialog::ExportSelections, "Export selectio
                              "ExportSelections",
                              PlanSelections};
 
-void WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan) {
+bool WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan) {
     BusyPointer busy(session.view);
+    const OutputFile* writing = nullptr;
     try {
-        for (const OutputFile& file : plan.files)
+        for (const OutputFile& file : plan.files) {
+            writing = &file;
             WriteStreamed(file.path, file.write);
+        }
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
-        session.Log(AppError(error.number(), kind.operation, error.description()).LogEntry());
-        return;
+        ReportFileError(session, AppError(error.number(), kind.operation, error.description()),
+                        "write", writing->path);
+        return false;
     } catch (const ExportFailed& failed) {
         RestoreStartFolder(session.StartFolder);
         session.Log(failed.message);
-        return;
+        return false;
     }
     RestoreStartFolder(session.StartFolder);
     for (const std::string& note : plan.notes)
         session.Log(note);
     session.Log("Exported " + plan.what + " to " + plan.files.front().path);
+    return true;
 }
 
 void RunExport(Session& session, const ExportKind& kind) {
@@ -186,7 +192,7 @@ void RunExport(Session& session, const ExportKind& kind) {
         session.Log(plan.error);
         return;
     }
-    WriteFiles(session, kind, plan);
+    if (WriteFiles(session, kind, plan)) RememberTransferFolder(session, kind.dialog.dialog, *path);
 }
 
 }  // namespace

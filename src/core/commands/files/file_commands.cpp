@@ -4,8 +4,11 @@
 #include "commands/editor/compare_overlay.h"
 #include "commands/files/import_font.h"
 #include "commands/files/read_font.h"
+#include "commands/files/recent_fonts.h"
 #include "commands/files/save_font.h"
+#include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "session/undo_step.h"
@@ -36,9 +39,35 @@ bool RunReader(Session& session, const std::string& path, std::uint8_t mode) {
     }
 }
 
-// The busy pointer was already restored by the failed operation's BusyPointer.
-void ReportError(Session& session, const AppError& error) {
-    session.Log(error.LogEntry());
+// What the notification strip says a mode's file could not be.
+std::string ActionOf(std::uint8_t mode) {
+    switch (mode) {
+        case kModeLoad:
+            return "load";
+        case kModeMerge:
+            return "merge";
+        case kModeCompare:
+            return "compare with";
+        default:
+            return "import";
+    }
+}
+
+// Runs the reader of the mode on the chosen file. A loaded font joins the
+// recent fonts; a refused file or an unexpected error (the busy pointer
+// already restored by the failed operation) is also said in the strip.
+void ReadChosenFile(Session& session, std::uint8_t mode, const std::string& path) {
+    session.FilePaths[mode] = path;
+    try {
+        if (RunReader(session, path, mode)) {
+            if (mode == kModeLoad) RememberRecentFont(session, path);
+            return;
+        }
+        NoticeRefusedFile(session, ActionOf(mode), path);
+    } catch (const AppError& error) {
+        ReportFileError(session, error, ActionOf(mode), path);
+    }
+    ++session.refusedFiles;
 }
 
 }  // namespace
@@ -75,16 +104,15 @@ void OpenFontFile(Session& session, std::uint8_t mode) {
     request.filter = kind.filter;
     const std::string& remembered = session.FilePaths[mode];
     request.initialName =
-        remembered.empty() ? JoinPath(session.ProgramFolder, kind.pattern) : remembered;
-    try {
-        const auto chosen = session.view.AskFileName(request);
-        if (!chosen) return;
-        session.FilePaths[mode] = *chosen;
-        if (!RunReader(session, *chosen, mode)) ++session.refusedFiles;
-    } catch (const AppError& error) {
-        ReportError(session, error);
-        ++session.refusedFiles;
-    }
+        remembered.empty() ? JoinPath(FirstDialogFolder(session), kind.pattern) : remembered;
+    const auto chosen = session.view.AskFileName(request);
+    if (chosen) ReadChosenFile(session, mode, *chosen);
+}
+
+void OpenChosenFile(Session& session, std::uint8_t mode, const std::string& path) {
+    CancelMove(session);
+    HideCharEditor(session);
+    ReadChosenFile(session, mode, path);
 }
 
 void LoadFont(Session& session) {
@@ -142,13 +170,17 @@ void SaveFont(Session& session) {
 
 void LoadFontFile(Session& session, const std::string& path) {
     try {
-        ReadFntFile(session, path, kModeLoad);
+        if (ReadFntFile(session, path, kModeLoad).accepted)
+            RememberRecentFont(session, path);
+        else
+            NoticeRefusedFile(session, "load", path);
     } catch (const AppError& error) {
-        ReportError(session, error);
+        ReportFileError(session, error, "load", path);
     }
 }
 
 void DropLoad(Session& session, const std::vector<std::string>& files) {
+    BeginCommand(session);
     if (files.empty()) {
         session.Log("Nothing to load: the drop holds no file");
         return;

@@ -14,6 +14,10 @@ class Session;
 // nothing; an unexpected error is logged as its "Error #" entry.
 void OpenFontFile(Session& session, std::uint8_t mode);
 
+// The dispatcher's work after its dialog: remembers the path for the mode
+// and runs its reader, as a dialog answered with path would.
+void OpenChosenFile(Session& session, std::uint8_t mode, const std::string& path);
+
 void LoadFont(Session& session);   // also while no font is loaded
 void MergeFont(Session& session);  // the rest only with a font loaded
 void CompareFont(Session& session);

@@ -8,6 +8,7 @@
 #include "format/glyph_sheet.h"
 #include "format/image_file.h"
 #include "format/image_pixels.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/app_error.h"
@@ -90,7 +91,7 @@ bool ImportPixmapFile(Session& session, const std::string& path) {
         return true;
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
-        session.Log(error.LogEntry());
+        ReportFileError(session, error, "import", path);
         return false;
     }
 }
@@ -100,7 +101,9 @@ void ImportPixmap(Session& session) {
     CancelMove(session);
     HideCharEditor(session);
     const auto path = AskTransferPath(session, kDialog);
-    if (path && !ImportPixmapFile(session, *path)) ++session.refusedFiles;
+    if (!path || ImportPixmapFile(session, *path)) return;
+    NoticeRefusedFile(session, "import", *path);
+    ++session.refusedFiles;
 }
 
 }  // namespace gft

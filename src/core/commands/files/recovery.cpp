@@ -1,5 +1,6 @@
 #include "commands/files/recovery.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "format/glyph_analysis.h"
 #include "format/selection_table.h"
 #include "session/change_marks.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "session/undo_step.h"
@@ -44,6 +46,11 @@ void StampNow(RecoveryCopy& copy) {
 // "A.fnt", or "a new font".
 std::string ShortName(const RecoveryCopy& copy) {
     return copy.File().empty() ? "a new font" : FileNameOf(copy.File());
+}
+
+// The copy's file in full, as the lists show it.
+std::string ShownFile(const RecoveryCopy& copy) {
+    return copy.File().empty() ? "New FNT" : copy.File();
 }
 
 // The font's destination and file as a copy names them: absolute, so that a
@@ -175,6 +182,21 @@ std::optional<std::size_t> ChooseCopy(Session& session, const std::string& title
     return static_cast<std::size_t>(*chosen < 0 ? items.size() : *chosen);
 }
 
+// The strip's offer of the kept changes, with buttons for the two menu items.
+Notice OfferNotice(const std::vector<RecoveryCopy>& copies) {
+    const std::string what = copies.size() == 1
+                                 ? ShownFile(copies.front()) + " from " + copies.front().date
+                                 : std::to_string(copies.size()) + " fonts";
+    return {NoticeKind::RecoveryOffer,
+            "Unsaved changes of " + what + " were kept",
+            {{"Recover", "mnuRecover"}, {"Discard", "mnuDiscardRecovery"}}};
+}
+
+bool OfferShown(const Session& session) {
+    return std::any_of(session.notices.begin(), session.notices.end(),
+                       [](const Notice& n) { return n.kind == NoticeKind::RecoveryOffer; });
+}
+
 }  // namespace
 
 std::string RecoveryFolder(const Session& session) {
@@ -189,6 +211,10 @@ const std::vector<RecoveryCopy>& LookForRecoveryCopies(Session& session) {
     if (!session.SettingsFolder.empty())
         state.offered = EndedRecoveryCopies(RecoveryFolder(session));
     if (before || !state.offered.empty()) session.view.RecoveryChanged(!state.offered.empty());
+    if (state.offered.empty())
+        DropNotices(session, NoticeKind::RecoveryOffer);
+    else if (OfferShown(session))
+        ShowNotice(session, OfferNotice(state.offered));
     return state.offered;
 }
 
@@ -201,13 +227,13 @@ void OfferRecoveryCopies(Session& session) {
     session.Log(kept);
     session.Log(kMenuHint);
     session.SetStatusQuietly(kept + ": " + kMenuHint);
+    ShowNotice(session, OfferNotice(copies));
 }
 
 std::vector<std::string> ListRecoveryCopies(Session& session) {
     std::vector<std::string> lines;
     for (const RecoveryCopy& copy : LookForRecoveryCopies(session))
-        lines.push_back(std::to_string(lines.size() + 1) + ": " +
-                        (copy.File().empty() ? std::string("New FNT") : copy.File()) + ", " +
+        lines.push_back(std::to_string(lines.size() + 1) + ": " + ShownFile(copy) + ", " +
                         copy.date + ", height " + std::to_string(copy.height));
     return lines;
 }

@@ -1,11 +1,15 @@
 #include "commands/files/save_font.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "commands/files/recent_fonts.h"
 #include "commands/files/recovery.h"
+#include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/fnt_writer.h"
 #include "format/selection_table.h"
+#include "session/notices.h"
 #include "session/session.h"
 #include "session/undo_step.h"
 #include "support/app_error.h"
@@ -32,20 +36,24 @@ void WriteSelectionTable(const Session& session, const std::string& destination)
 
 bool SaveFontTo(Session& session, std::string destination) {
     if (destination.size() < 4) destination = JoinPath(session.ProgramFolder, "output.fnt");
-    session.FilePaths[kModeSave] = destination;
+    std::string before = std::exchange(session.FilePaths[kModeSave], destination);
     try {
         const Bytes image = BuildFntImage(session.font, session.On(Toggle::Compress));
         WriteByteArray(destination, image);
         RestoreStartFolder(session.StartFolder);
         if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
     } catch (const AppError& error) {
-        session.Log(error.LogEntry());
+        // A destination that failed is not remembered: the next dialog
+        // would open in its folder, which may be one no dialog should list.
+        session.FilePaths[kModeSave] = std::move(before);
+        ReportFileError(session, error, "save", destination);
         return false;
     }
     session.fontFile = destination;
     session.SetEditStatus(0);
     MarkHistorySaved(session);
     ForgetRecoveryCopy(session);
+    RememberRecentFont(session, destination);
     return true;
 }
 
@@ -58,7 +66,8 @@ void SaveFontAs(Session& session) {
     request.save = true;
     const std::string& destination = session.FilePaths[kModeSave];
     request.initialName =
-        destination.empty() ? JoinPath(session.ProgramFolder, "*.fnt") : destination;
+        destination.empty() ? JoinPath(FirstDialogFolder(session), "*.fnt") : destination;
+    request.defaultExtension = "fnt";
     const auto chosen = session.view.AskFileName(request);
     if (!chosen) return;
     SaveFontTo(session, *chosen);

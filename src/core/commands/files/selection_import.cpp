@@ -6,6 +6,7 @@
 #include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/selection_table.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/app_error.h"
@@ -36,6 +37,7 @@ void ImportSelections(Session& session) {
     if (!path) return;
     const auto length = TableLength(session, *path);
     if (!length) {
+        NoticeRefusedFile(session, "import", *path);
         ++session.refusedFiles;
         return;
     }
@@ -51,7 +53,7 @@ void ImportSelections(Session& session) {
         RestoreStartFolder(session.StartFolder);
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
-        session.Log(error.LogEntry());
+        ReportFileError(session, error, "import", *path);
         ++session.refusedFiles;
         return;
     }

@@ -29,9 +29,19 @@ std::string WithExtension(const std::string& path, const std::string& extension)
     return (hasExtension ? path.substr(0, dot) : path) + extension;
 }
 
+std::string FirstDialogFolder(const Session& session) {
+    if (FolderWritable(session.ProgramFolder) || session.UserFolder.empty())
+        return session.ProgramFolder;
+    return session.UserFolder;
+}
+
+void RememberTransferFolder(Session& session, TransferDialog dialog, const std::string& path) {
+    session.transferFolders[IndexOf(dialog)] = AnswerFolder(path);
+}
+
 std::optional<std::string> AskTransferPath(Session& session, const TransferDialogKind& kind) {
-    std::string& remembered = session.transferFolders[IndexOf(kind.dialog)];
-    const std::string folder = remembered.empty() ? session.ProgramFolder : remembered;
+    const std::string& remembered = session.transferFolders[IndexOf(kind.dialog)];
+    const std::string folder = remembered.empty() ? FirstDialogFolder(session) : remembered;
     FileDialogRequest request;
     request.title = kind.title;
     request.filter = kind.filter;
@@ -39,7 +49,7 @@ std::optional<std::string> AskTransferPath(Session& session, const TransferDialo
     request.initialName = JoinPath(folder, kind.save ? FontBaseName(session) + kind.extension
                                                      : "*" + std::string(kind.extension));
     auto chosen = session.view.AskFileName(request);
-    if (chosen) remembered = AnswerFolder(*chosen);
+    if (chosen && !kind.save) RememberTransferFolder(session, kind.dialog, *chosen);
     return chosen;
 }
 

@@ -1,10 +1,12 @@
 #include "commands/files/typeface_commands.h"
 
 #include "commands/editor/char_editor.h"
+#include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/bdf_export.h"
 #include "format/glyph_analysis.h"
 #include "format/typeface_import.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/app_error.h"
@@ -21,11 +23,13 @@ constexpr const char* kBdfFilter = "BDF font (*.bdf)|*.bdf|All files (*.*)|*.*";
 void AskImportTypeface(Session& session) {
     CancelMove(session);
     TypefaceRequest last = session.typefaceRequest;
-    if (last.path.empty()) last.path = session.ProgramFolder;
+    if (last.path.empty()) last.folder = FirstDialogFolder(session);
     const auto request = session.view.AskTypeface(last);
     if (!request) return;
     session.typefaceRequest = *request;
-    if (!ImportTypeface(session, *request)) ++session.refusedFiles;
+    if (ImportTypeface(session, *request)) return;
+    NoticeRefusedFile(session, "import", request->path);
+    ++session.refusedFiles;
 }
 
 bool ImportTypeface(Session& session, const TypefaceRequest& request) {
@@ -61,7 +65,7 @@ void AskExportBdf(Session& session) {
     FileDialogRequest dialog;
     dialog.title = "Export as BDF font";
     dialog.filter = kBdfFilter;
-    dialog.initialName = JoinPath(session.ProgramFolder, "*.bdf");
+    dialog.initialName = JoinPath(FirstDialogFolder(session), "*.bdf");
     dialog.save = true;
     const auto path = session.view.AskFileName(dialog);
     if (!path) return;
@@ -83,7 +87,7 @@ bool ExportBdfTo(Session& session, const std::string& path, int ascent) {
         BusyPointer busy(session.view);
         WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()));
     } catch (const AppError& error) {
-        session.Log(error.LogEntry());
+        ReportFileError(session, error, "write", path);
         return false;
     }
     session.Log("Exported BDF font to " + path);

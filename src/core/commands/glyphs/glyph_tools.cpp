@@ -103,7 +103,10 @@ void RevertGlyphs(Session& session, const std::vector<int>& codes) {
     }
     if (reverted > 0) {
         font.MaxWidth = WidestGlyph(font);
-        session.SetEditStatus(2);
+        // Reverting the last change leaves the font as its file holds it.
+        const std::uint8_t level = session.history.EditLevelAgainstSaved(font);
+        font.EditStatus = level;
+        session.SetEditStatus(level);
     }
     session.Log("Reverted " + std::to_string(reverted) + " characters");
 }

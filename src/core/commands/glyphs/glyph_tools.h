@@ -18,7 +18,9 @@ void AskFitWidthToInk(Session& session);
 void FitWidthsToInk(Session& session, int spacing);
 
 // Edit > "Revert to saved": the selected glyphs, or the one under the mouse
-// when none is selected, as they were last loaded or saved.
+// when none is selected, as they were last loaded or saved. When that leaves
+// nothing changed, the title loses its " (*)" (" (=)" while the selection
+// still differs).
 void RevertToSaved(Session& session);
 // The same for these codes.
 void RevertGlyphs(Session& session, const std::vector<int>& codes);

@@ -3,12 +3,14 @@
 #include "commands/editor/char_editor.h"
 #include "commands/glyphs/move_copy.h"
 #include "commands/glyphs/selection.h"
+#include "session/notices.h"
 #include "session/session.h"
 
 namespace gft {
 
 void PressOnTile(Session& session, int code, int button, int modifiers) {
     if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
+    BeginCommand(session);
     switch (button) {
         case kLeftButton:
             PickUpOrDrop(session, code, modifiers != 0 ? Drop::Copy : Drop::Move);

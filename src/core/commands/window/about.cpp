@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "session/notices.h"
 #include "session/session.h"
 #include "support/file_helpers.h"
 #include "support/version.h"
@@ -62,7 +63,11 @@ void ShowAbout(Session& session) {
 }
 
 void VisitHomePage(Session& session) {
-    session.view.OpenUrl(HomePageUrl(session.ProgramFolder));
+    const std::string url = HomePageUrl(session.ProgramFolder);
+    if (!session.view.OpenUrl(url))
+        ShowNotice(
+            session,
+            {NoticeKind::Failure, "Could not start a web browser for the home page " + url, {}});
 }
 
 }  // namespace gft

@@ -16,7 +16,8 @@ std::string AboutText(const std::string& programFolder);
 // "&About" (F1): the About text in a plain message box.
 void ShowAbout(Session& session);
 
-// "Visit Home...": opens the home page; whatever happens is not reported.
+// "Visit Home...": opens the home page; when no browser could be started,
+// the notification strip says so.
 void VisitHomePage(Session& session);
 
 }  // namespace gft

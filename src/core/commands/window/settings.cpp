@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "commands/files/recent_fonts.h"
 #include "commands/window/log_commands.h"
 #include "commands/window/option_commands.h"
 #include "commands/window/text_preview.h"
+#include "commands/window/window_places.h"
 #include "format/ini_file.h"
+#include "session/notices.h"
 #include "session/preview.h"
 #include "session/session.h"
 #include "support/app_error.h"
@@ -126,9 +129,11 @@ void ApplySettings(Session& session, const IniFile& file) {
     for (const auto& entry : kTogglesAfterFont)
         ApplyToggle(session, file, entry);
     ApplyPreviewSettings(session, file);
+    ApplyWindowPlaceSettings(session, file);
+    ApplyRecentFontSettings(session, file);
 }
 
-void StoreSettings(const Session& session, IniFile& file) {
+void StoreSettings(Session& session, IniFile& file) {
     file.Set(kVersion, "Application", kProgramTitle);
     file.Set(kVersion, "Major", std::to_string(kVersionMajor));
     file.Set(kVersion, "Minor", std::to_string(kVersionMinor));
@@ -146,6 +151,8 @@ void StoreSettings(const Session& session, IniFile& file) {
     for (const auto& entry : kTogglesAfterFont)
         file.Set(kOptions, entry.key, OneOrZero(session.On(entry.toggle)));
     StorePreviewSettings(session, file);
+    StoreWindowPlaceSettings(session, file);
+    StoreRecentFontSettings(session, file);
 }
 
 }  // namespace
@@ -214,7 +221,7 @@ void SaveSettings(Session& session) {
     try {
         SaveINI(session);
     } catch (const AppError& error) {
-        session.Log(error.LogEntry());
+        ReportFileError(session, error, "save the settings to", SettingsFilePath(session));
     }
 }
 

@@ -31,7 +31,7 @@ void SetPreviewScale(Session& session, int scale) {
 
 TextRender PreviewPicture(const Session& session) {
     if (!session.font.FontLoaded) return {};
-    return RenderText(session.font, session.previewText, session.previewScale);
+    return RenderText(session.font, session.previewText, session.previewScale, MissingGlyphs::Box);
 }
 
 void ApplyPreviewSettings(Session& session, const IniFile& file) {

@@ -17,8 +17,9 @@ void ShowTextPreview(Session& session);
 void SetPreviewText(Session& session, const std::string& text);
 void SetPreviewScale(Session& session, int scale);
 
-// The preview's picture: the text drawn with the font at the scale; an empty
-// picture when no font is loaded.
+// The preview's picture: the text drawn with the font at the scale, a hollow
+// box for each character the font has no glyph for; an empty picture when
+// no font is loaded.
 TextRender PreviewPicture(const Session& session);
 
 // The preview's keys of Settings.ini.
