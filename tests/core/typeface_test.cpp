@@ -181,7 +181,7 @@ TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
                                         "A",
                                         1, MissingGlyphs::Box);
     EXPECT_EQ(Picture(boxed.value), (Rows{"#.###.###.###...####.#.", ".####.###.###.##.###..#"}));
-    Font tall = BlankFont(4);
+    Font tall = EmptyFont(4);
     EXPECT_EQ(Picture(RenderText(tall, "x", 1, MissingGlyphs::Box).value),
               (Rows{"###.", "#.#.", "#.#.", "###."}));
     EXPECT_EQ(RenderText(font, "B", 1).value.width, 0);
