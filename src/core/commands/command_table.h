@@ -54,7 +54,7 @@ enum class RunnerArgument : std::uint8_t {
     // PATH [ASCENT] [cp1250|cp1252|iso8859-2]: the file dialog, then the
     // TrueType export's questions (the rest as suggested)
     TrueType,
-    Choice,         // [N]: item N (from 1) of the list the command shows; the first without
+    Choice,  // [N]: item N (from 1) of the list the command shows; the first without
 };
 
 // One command the user can give: a menu item, a button or both. Its control
