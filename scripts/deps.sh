@@ -9,7 +9,9 @@ if [ "${1:-}" != editor ]; then
              # fonts the typeface import is tested and fuzzed with, and the BDF checker
              fonts-dejavu-core xfonts-75dpi xfonts-utils
              # a real browser for the HTML specimen page
-             chromium)
+             chromium
+             # signals delivered in the middle of a batch verb's work
+             strace)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -140,12 +140,15 @@ int Export(const std::string& format, const std::string& font, const std::string
         return 2;
     }
     const auto editor = LoadQuietly(font);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     if (!editor) return 1;
+    editor->session.interrupted = TerminationRequested;
     editor->view.SetQuiet(false);
     editor->view.AnswerNextDialog(out);
     const int errors = editor->view.ErrorEntries();
     const std::size_t logged = editor->session.LogLines().size();
     RunCommand(editor->session, control);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     const auto& log = editor->session.LogLines();
     const bool exported = log.size() > logged && log.back().rfind("Exported ", 0) == 0;
     return exported && editor->view.ErrorEntries() == errors ? 0 : 1;
@@ -182,9 +185,13 @@ int Run(std::vector<std::string> args) {
         std::istream in(&input);
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
-        std::ifstream in(script);
-        if (!in) {
-            std::cerr << "grindfnt: cannot read script " << script << '\n';
+        // Only a regular file: opening a FIFO would wait for a writer.
+        const std::string kind = SpecialFileKind(script);
+        std::ifstream in;
+        if (kind.empty()) in.open(script);
+        if (!in.is_open()) {
+            std::cerr << "grindfnt: cannot read script " << script
+                      << (kind.empty() ? "" : ": " + kind + ", not a file") << '\n';
             return 2;
         }
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);

@@ -28,10 +28,7 @@ struct ExportFailed {
 };
 
 // One file an export writes, its content made as it is streamed to the file.
-struct OutputFile {
-    std::string path;
-    std::function<void(ByteSink&)> write;
-};
+using OutputFile = FileToWrite;
 
 OutputFile FileOf(std::string path, Bytes bytes) {
     return {std::move(path), [bytes = std::move(bytes)](ByteSink& sink) { sink.Write(bytes); }};
@@ -162,8 +159,7 @@ const ExportKind kSelections{{TransferDialog::ExportSelections, "Export selectio
 void WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan) {
     BusyPointer busy(session.view);
     try {
-        for (const OutputFile& file : plan.files)
-            WriteStreamed(file.path, file.write);
+        WriteTogether(plan.files, Sync::Now, session.interrupted);
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
         session.Log(AppError(error.number(), kind.operation, error.description()).LogEntry());

@@ -35,7 +35,7 @@ bool SaveFontTo(Session& session, std::string destination) {
     session.FilePaths[kModeSave] = destination;
     try {
         const Bytes image = BuildFntImage(session.font, session.On(Toggle::Compress));
-        WriteByteArray(destination, image);
+        WriteByteArray(destination, image, Sync::Now, session.interrupted);
         RestoreStartFolder(session.StartFolder);
         if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
     } catch (const AppError& error) {

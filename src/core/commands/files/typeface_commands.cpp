@@ -85,7 +85,8 @@ bool ExportBdfTo(Session& session, const std::string& path, int ascent) {
     }
     try {
         BusyPointer busy(session.view);
-        WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()));
+        WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()), Sync::Now,
+                       session.interrupted);
     } catch (const AppError& error) {
         session.Log(error.LogEntry());
         return false;
