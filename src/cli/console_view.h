@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "session/view.h"
+#include "support/app_error.h"
 
 namespace gft::cli {
 
@@ -70,17 +71,21 @@ class ConsoleView : public View {
     const Hover& ShownHover() const { return hover_; }
 
     // The clipboard: kept in the file given (the program's own form), or
-    // with none for the run only. A file that cannot be read is an empty
-    // clipboard; one that cannot be written is reported.
+    // with none for the run only. A file that cannot be read or written (a
+    // missing one, a FIFO, a device, a folder) is reported and counted; the
+    // clipboard is then empty.
     void UseClipboardFile(std::string path) { clipboardFile_ = std::move(path); }
     void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
     ClipboardContent ReadClipboard() override;
+    int ClipboardFailures() const { return clipboardFailures_; }
 
     // The window was asked to close (Esc with nothing unsaved).
     void CloseRequested() override { closeRequested_ = true; }
     bool WasCloseRequested() const { return closeRequested_; }
 
   private:
+    void ClipboardFailed(const char* what, const AppError& error);
+
     std::ostream& out_;
     std::string prefix_;
     std::optional<std::string> answer_;
@@ -95,6 +100,7 @@ class ConsoleView : public View {
     std::optional<int> number_;
     std::string clipboardFile_;
     std::optional<std::string> clipboard_;
+    int clipboardFailures_ = 0;
 };
 
 }  // namespace gft::cli

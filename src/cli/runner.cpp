@@ -79,6 +79,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
     RunContext context{session, view, out};
     const int refusedBefore = session.refusedFiles;
     const int errorsBefore = view.ErrorEntries();
+    const int clipboardBefore = view.ClipboardFailures();
     std::string line;
     for (int number = 1; TerminationSignal() == 0 && std::getline(script, line); ++number) {
         const std::string text = Trim(line);
@@ -102,7 +103,8 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
         if (context.stop) break;
     }
     const bool failed = session.refusedFiles != refusedBefore ||
-                        view.ErrorEntries() != errorsBefore || context.notDone > 0;
+                        view.ErrorEntries() != errorsBefore ||
+                        view.ClipboardFailures() != clipboardBefore || context.notDone > 0;
     return failed ? 1 : 0;
 }
 

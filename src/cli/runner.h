@@ -63,9 +63,10 @@ std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string
 // Runs a script, one command a line, until its end, an Esc that closes the
 // window or a termination signal. Returns the exit status: 2 after the first
 // bad line (reported on err as "error: line N: ..."); otherwise 1 when a
-// command logged an "Error #" entry (a failed save or export) or a load,
-// merge, compare or import refused its file, or a command given a file did
-// nothing (no font loaded), else 0.
+// command logged an "Error #" entry (a failed save or export), a load,
+// merge, compare, import or paste refused its file, the clipboard file could
+// not be read or written, or a command given a file did nothing (no font
+// loaded), else 0.
 int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
               std::ostream& err);
 
