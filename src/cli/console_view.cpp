@@ -32,6 +32,16 @@ std::optional<std::string> ConsoleView::AskFileName(const FileDialogRequest& req
     return answer;
 }
 
+std::optional<int> ConsoleView::AskNumber(const std::string& /*title*/,
+                                          const std::string& /*prompt*/, int suggested, int min,
+                                          int max) {
+    const int answer = std::exchange(number_, std::nullopt).value_or(suggested);
+    if (answer >= min && answer <= max) return answer;
+    refusedNumber_ = "not a number " + std::to_string(min) + ".." + std::to_string(max) + ": '" +
+                     std::to_string(answer) + "'";
+    return std::nullopt;
+}
+
 void ConsoleView::MessageBox(const std::string& text) {
     PrintLines(out_, "message: ", text);
 }

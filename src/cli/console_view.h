@@ -41,7 +41,8 @@ class ConsoleView : public View {
 
     // Typefaces and glyph tools: the typeface dialog is answered with the
     // request given; a number question with the number given, or with its
-    // suggestion when none was (OK pressed at once).
+    // suggestion when none was (OK pressed at once). A number outside the
+    // question's range cancels it, and TakeRefusedNumber says why.
     void AnswerNextTypeface(TypefaceRequest request) { typeface_ = std::move(request); }
     void AnswerNextNumber(std::optional<int> number) { number_ = number; }
     std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) override {
@@ -49,12 +50,9 @@ class ConsoleView : public View {
         typeface_.reset();
         return answer;
     }
-    std::optional<int> AskNumber(const std::string& /*title*/, const std::string& /*prompt*/,
-                                 int suggested, int /*min*/, int /*max*/) override {
-        const int answer = number_.value_or(suggested);
-        number_.reset();
-        return answer;
-    }
+    std::optional<int> AskNumber(const std::string& title, const std::string& prompt, int suggested,
+                                 int min, int max) override;
+    std::optional<std::string> TakeRefusedNumber() { return std::exchange(refusedNumber_, {}); }
 
     // The last dialog shown, for the runner's record.
     const FileDialogRequest& LastDialog() const { return lastDialog_; }
@@ -98,6 +96,7 @@ class ConsoleView : public View {
     bool closeRequested_ = false;
     std::optional<TypefaceRequest> typeface_;
     std::optional<int> number_;
+    std::optional<std::string> refusedNumber_;
     std::string clipboardFile_;
     std::optional<std::string> clipboard_;
     int clipboardFailures_ = 0;

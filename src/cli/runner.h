@@ -57,8 +57,10 @@ bool ParseOnOff(const std::string& text);
 // Typefaces: "PATH SIZE [cp1250|cp1252|iso8859-2]" as the typeface dialog's
 // answer (the path may hold spaces); throws UsageError otherwise.
 TypefaceRequest ParseTypefaceArguments(const std::string& line);
-// "PATH [NUMBER]": the path, and the number when the last word is one.
-std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line);
+// "PATH [NUMBER]": the path, and the last of two or more words when it is
+// meant as a number: a word without "." and "/", or one that starts with a
+// digit or a sign (so "my font.bdf" is a path, "out.bdf abc" a bad number).
+std::pair<std::string, std::optional<std::string>> SplitTrailingNumber(const std::string& line);
 
 // Runs a script, one command a line, until its end, an Esc that closes the
 // window or a termination signal. Returns the exit status: 2 after the first

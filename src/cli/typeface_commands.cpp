@@ -1,5 +1,6 @@
 // Script words of change marks: "changed", "revert CODE"; and the argument
 // forms of "import-font" and "export-bdf".
+#include <cctype>
 #include <sstream>
 #include <vector>
 
@@ -62,15 +63,14 @@ TypefaceRequest ParseTypefaceArguments(const std::string& line) {
     return request;
 }
 
-std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line) {
+std::pair<std::string, std::optional<std::string>> SplitTrailingNumber(const std::string& line) {
     const std::vector<std::string> words = Words(line);
     if (words.size() < 2) return {line, std::nullopt};
-    try {
-        const int number = ParseNumber(words.back(), 0, 255, "a number");
-        return {FirstWords(line, words.size() - 1), number};
-    } catch (const UsageError&) {
-        return {line, std::nullopt};
-    }
+    const std::string& last = words.back();
+    const bool numeric = std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == '-' ||
+                         last[0] == '+' || last.find_first_of("./") == std::string::npos;
+    if (!numeric) return {line, std::nullopt};
+    return {FirstWords(line, words.size() - 1), last};
 }
 
 void AddTypefaceCommands(CommandTable& table) {
