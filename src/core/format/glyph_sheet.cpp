@@ -136,6 +136,9 @@ std::string WidthTable(const Font& font) {
 }
 
 SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // written by some editors
+    if (widthTable.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        widthTable.remove_prefix(kByteOrderMark.size());
     SheetImport result;
     result.error = RefusedSheet(sheet, widthTable);
     if (!result.ok()) return result;

@@ -54,7 +54,8 @@ struct SheetImport {
 // present with that width (cut to the cell width) and the ink of its cell
 // inside that width; bits beyond the width are 0. A code without a line is
 // absent; a line of width 0 is skipped, as a present glyph is at least 1
-// wide. The height is the cell height.
+// wide. The height is the cell height. A UTF-8 byte order mark before the
+// table's first line is no part of it.
 SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable);
 
 }  // namespace gft
