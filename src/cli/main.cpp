@@ -15,6 +15,7 @@
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/printable_line.h"
 #include "support/termination_signals.h"
 #include "support/version.h"
 #include "typeface_verbs.h"
@@ -76,7 +77,7 @@ bool WindowLine(const std::string& line) {
 int Check(const std::vector<std::string>& files) {
     int status = 0;
     for (const auto& file : files) {
-        Editor editor(std::cout, std::nullopt, file + ": ");
+        Editor editor(std::cout, std::nullopt, PrintableLine(file) + ": ");
         editor.view.SetSkip(WindowLine);
         const ReadOutcome outcome = LoadInto(editor, file);
         if (!outcome.accepted || outcome.findings > 0) status = 1;
@@ -91,7 +92,7 @@ std::unique_ptr<Editor> LoadQuietly(const std::string& file) {
     editor->view.SetQuiet(true);
     if (!LoadInto(*editor, file).accepted) {
         for (const auto& line : editor->session.LogLines())
-            std::cerr << file << ": " << line << '\n';
+            std::cerr << PrintableLine(file) << ": " << line << '\n';
         return nullptr;
     }
     return editor;

@@ -13,6 +13,7 @@
 #include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/printable_line.h"
 #include "support/termination_signals.h"
 #include "work_folder.h"
 
@@ -88,7 +89,7 @@ int RenderVerb(const std::vector<std::string>& args) {
     }
     if (!loaded) {
         for (const auto& line : editor.session.LogLines())
-            std::cerr << words[0] << ": " << line << '\n';
+            std::cerr << PrintableLine(words[0]) << ": " << line << '\n';
         return 1;
     }
     const TextRender render = RenderText(editor.session.font, words[1], scale);

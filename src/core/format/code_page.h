@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,10 @@ std::optional<char32_t> CodePageCharacter(CodePage page, std::uint8_t byte);
 
 // The Windows-1250 byte of a character; nothing when the code page lacks it.
 std::optional<std::uint8_t> Cp1250ByteOf(char32_t character);
+
+// The text with every malformed UTF-8 sequence replaced by U+FFFD, the
+// replacement character: a file name, which may be any bytes, on a page.
+std::string ValidUtf8(std::string_view text);
 
 // The Windows-1250 bytes of a UTF-8 text. Characters outside the code page
 // and malformed UTF-8 sequences are left out.

@@ -16,7 +16,8 @@ inline constexpr std::string_view kSpecimenSample =
 // pixels high, 1 to 8 times their size.
 int SpecimenScale(const Font& font);
 
-// One self-contained HTML page showing the font: its file name, height and
+// One self-contained HTML page showing the font: its file name (any bytes:
+// what is not UTF-8 shows as the replacement character), height and
 // glyph count, the sample line drawn with the font, and the 16 x 16 glyph
 // table (every glyph drawn crisp at SpecimenScale from one inline PNG sheet,
 // its code and width under it, selected glyphs marked). Written into the
