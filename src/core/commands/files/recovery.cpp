@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands/files/read_font.h"
+#include "format/fnt_format.h"
 #include "format/fnt_writer.h"
 #include "format/ini_file.h"
 #include "format/selection_table.h"
@@ -95,6 +96,20 @@ CopyInfo ReadCopyInfo(const Session& session, const std::string& slot) {
     copy.editStatus = file.Get(kSection, "EditStatus", "2") == "1" ? 1 : 2;
     copy.process = std::strtol(file.Get(kSection, "Process", "0").c_str(), nullptr, 10);
     return copy;
+}
+
+// A copy's font is as long as its end field says, as the writer wrote it;
+// one that is gone or cut short is not used.
+bool CopyIsWhole(const Session& session, const std::string& slot) {
+    const std::string path = SlotFile(session, slot, ".fnt");
+    const std::int64_t length = GetFileLength(path);
+    if (length < static_cast<std::int64_t>(fnt::kMinimumFileSize) || !IsRegularFile(path))
+        return false;
+    const Bytes head = ReadFileBytes(path, fnt::kDataBlockOffset, "RecoverUnsavedChanges");
+    if (head.size() < fnt::kDataBlockOffset) return false;
+    const std::int64_t block =
+        head[fnt::kEndFieldOffset + 2] * 256 + head[fnt::kEndFieldOffset + 3];
+    return length == static_cast<std::int64_t>(fnt::kDataBlockOffset) + block;
 }
 
 void RemoveCopy(const Session& session, const std::string& slot) {
@@ -211,6 +226,12 @@ void RecoverUnsavedChanges(Session& session) {
     CopyInfo copy;
     try {
         copy = ReadCopyInfo(session, state.offeredSlot);
+        if (!CopyIsWhole(session, copy.slot)) {
+            session.Log("The unsaved changes of " + ShownPath(copy) + " from " + copy.date +
+                        " are damaged or gone and cannot be recovered");
+            ++session.refusedFiles;
+            return;
+        }
         session.FilePaths[kModeLoad] = copy.source;
         if (!ReadFntFile(session, SlotFile(session, copy.slot, ".fnt"), kModeLoad).accepted) return;
     } catch (const AppError& error) {
