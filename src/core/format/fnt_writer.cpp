@@ -26,7 +26,25 @@ int Donor(const Font& font, int code) {
 
 }  // namespace
 
+std::size_t FntDataBlockSize(const Font& font, bool shareDuplicates) {
+    std::size_t size = 1;  // the place-holder byte
+    for (int code = 0; code < kGlyphCount; ++code) {
+        const CharInfo& glyph = font.Chars[code];
+        if (glyph.Present && (!shareDuplicates || Donor(font, code) == code))
+            size += static_cast<std::size_t>(glyph.DataSize());
+    }
+    return size;
+}
+
+std::string GlyphDataTooLarge(std::size_t size) {
+    return "the glyph data needs " + std::to_string(size) + " bytes, at most " +
+           std::to_string(fnt::kMaxWrittenBlock) + " fit in a font file";
+}
+
 Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
+    if (const std::size_t size = FntDataBlockSize(font, shareDuplicates);
+        size > fnt::kMaxWrittenBlock)
+        throw AppError(kOverflowError, "SaveFontAs", "Overflow: " + GlyphDataTooLarge(size));
     Bytes block;
     Bytes widths;
     Bytes pointers;
@@ -50,8 +68,6 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
         block.insert(block.end(), glyph.Pixels.begin(), glyph.Pixels.end());
         PutPointer(pointers, running);
         running += glyph.DataSize();
-        if (running > static_cast<int>(fnt::kMaxWrittenBlock))
-            throw AppError(kOverflowError, "SaveFontAs", "Overflow");
     }
     PutPointer(pointers, 0);
     PutPointer(pointers, running);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "commands/editor/char_editor.h"
+#include "commands/files/save_font.h"
 #include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/glyph_sheet.h"
@@ -64,6 +65,7 @@ void TakeGlyphs(Session& session, SheetImport& sheet) {
     session.SetEditStatus(2);
     session.Log("Pixelmap imported, " + std::to_string(present) + " characters, height " +
                 std::to_string(sheet.height));
+    WarnIfTooLargeToSave(session);
 }
 
 }  // namespace

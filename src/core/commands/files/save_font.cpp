@@ -4,6 +4,7 @@
 
 #include "commands/files/recovery.h"
 #include "commands/glyphs/move_copy.h"
+#include "format/fnt_format.h"
 #include "format/fnt_writer.h"
 #include "format/selection_table.h"
 #include "session/session.h"
@@ -46,6 +47,12 @@ bool SaveFontTo(Session& session, std::string destination) {
     MarkHistorySaved(session);
     ForgetRecoveryCopy(session);
     return true;
+}
+
+void WarnIfTooLargeToSave(Session& session) {
+    const std::size_t size = FntDataBlockSize(session.font, session.On(Toggle::Compress));
+    if (size > fnt::kMaxWrittenBlock)
+        session.Log("The font is larger than the file format can hold: " + GlyphDataTooLarge(size));
 }
 
 void SaveFontAs(Session& session) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "commands/editor/char_editor.h"
+#include "commands/files/save_font.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/bdf_export.h"
 #include "format/typeface_import.h"
@@ -56,6 +57,7 @@ bool ImportTypeface(Session& session, const TypefaceRequest& request) {
     session.Log("Imported " + std::to_string(import.characters) + " characters from " +
                 FileName(request.path) + " at " + std::to_string(request.pixelSize) +
                 " px (height " + std::to_string(session.font.FontHeight) + ")");
+    WarnIfTooLargeToSave(session);
     return true;
 }
 
