@@ -235,6 +235,12 @@ int main(int argc, char** argv) {
     InstallTerminationSignals();
     try {
         return Main(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        // Outside any command: the font could not even be read.
+        const std::string verb = argc > 1 ? std::string(" ") + argv[1] : "";
+        std::cerr << "Error #" << kOutOfMemoryError << " on grindfnt" << verb
+                  << "\nOut of memory\n";
+        return 1;
     } catch (const std::exception& error) {
         std::cerr << "grindfnt: " << error.what() << '\n';
         return 2;

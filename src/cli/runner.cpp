@@ -1,8 +1,10 @@
 #include "runner.h"
 
+#include <new>
 #include <sstream>
 
 #include "commands/files/recovery.h"
+#include "support/app_error.h"
 #include "support/termination_signals.h"
 
 namespace gft::cli {
@@ -33,6 +35,17 @@ std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTab
     for (std::string word; words >> word;)
         args.push_back(word);
     return {name, args};
+}
+
+// The commands of the command table fail alone when memory runs out; the
+// runner's own words (dump, title, ...) do so here.
+void RunOne(const Command& command, RunContext& context, const std::string& name,
+            const Args& args) {
+    try {
+        command.run(context, args);
+    } catch (const std::bad_alloc&) {
+        context.session.Log(AppError::OutOfMemory(name).LogEntry());
+    }
 }
 
 CommandTable BuildTable() {
@@ -93,7 +106,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
             const int most = command.maxArgs < 0 ? 1 : command.maxArgs;
             if (count < command.minArgs || count > most)
                 throw UsageError("wrong number of arguments for '" + name + "'");
-            command.run(context, args);
+            RunOne(command, context, name, args);
             KeepRecoveryCopy(session, std::chrono::steady_clock::now(), false);
         } catch (const UsageError& error) {
             out.flush();

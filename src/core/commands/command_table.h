@@ -81,6 +81,9 @@ const CommandSpec* FindRunnerCommand(std::string_view words);
 bool IsEnabled(const Session& session, const CommandSpec& command);
 
 // Runs a command as one undo step of its name. An option item flips its option.
+// A command that runs out of memory fails alone: what it changed is undone,
+// its "Error #7 on CONTROL" entry ("Out of memory") is logged, and the session
+// goes on.
 void RunCommand(Session& session, const CommandSpec& command);
 // The same by control name; a name no command has does nothing.
 void RunCommand(Session& session, std::string_view control);
