@@ -37,12 +37,14 @@ std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTab
     return {name, args};
 }
 
-// The commands of the command table fail alone when memory runs out; the
-// runner's own words (dump, title, ...) do so here.
+// Runs a command, then keeps the recovery copy. The commands of the command
+// table fail alone when memory runs out; the runner's own words (dump,
+// title, ...) and the copy do so here.
 void RunOne(const Command& command, RunContext& context, const std::string& name,
             const Args& args) {
     try {
         command.run(context, args);
+        KeepRecoveryCopy(context.session, std::chrono::steady_clock::now(), false);
     } catch (const std::bad_alloc&) {
         context.session.Log(AppError::OutOfMemory(name).LogEntry());
     }
@@ -107,7 +109,6 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
             if (count < command.minArgs || count > most)
                 throw UsageError("wrong number of arguments for '" + name + "'");
             RunOne(command, context, name, args);
-            KeepRecoveryCopy(session, std::chrono::steady_clock::now(), false);
         } catch (const UsageError& error) {
             out.flush();
             err << "error: line " << number << ": " << error.what() << '\n';

@@ -167,7 +167,7 @@ class StagedFile {
         if (inMemory_) {
             try {
                 WriteInPlace(target_, oldBytes_);
-            } catch (const AppError&) {
+            } catch (...) {
             }
         } else if (exchanged_) {
             if (::rename(temporary_.c_str(), target_.path.c_str()) == 0) temporary_.Release();
