@@ -1,6 +1,7 @@
 #include "format/fnt_writer.h"
 
 #include <algorithm>
+#include <array>
 
 #include "format/fnt_format.h"
 #include "support/app_error.h"
@@ -24,16 +25,28 @@ int Donor(const Font& font, int code) {
     return code;
 }
 
+// For each present glyph, the code whose stored data it points at: itself,
+// or with shareDuplicates its donor.
+using Donors = std::array<int, kGlyphCount>;
+Donors DonorsOf(const Font& font, bool shareDuplicates) {
+    Donors donors{};
+    for (int code = 0; code < kGlyphCount; ++code)
+        donors[code] = shareDuplicates && font.Chars[code].Present ? Donor(font, code) : code;
+    return donors;
+}
+
+std::size_t BlockSize(const Font& font, const Donors& donors) {
+    std::size_t size = 1;  // the place-holder byte
+    for (int code = 0; code < kGlyphCount; ++code)
+        if (font.Chars[code].Present && donors[code] == code)
+            size += static_cast<std::size_t>(font.Chars[code].DataSize());
+    return size;
+}
+
 }  // namespace
 
 std::size_t FntDataBlockSize(const Font& font, bool shareDuplicates) {
-    std::size_t size = 1;  // the place-holder byte
-    for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
-        if (glyph.Present && (!shareDuplicates || Donor(font, code) == code))
-            size += static_cast<std::size_t>(glyph.DataSize());
-    }
-    return size;
+    return BlockSize(font, DonorsOf(font, shareDuplicates));
 }
 
 std::string GlyphDataTooLarge(std::size_t size) {
@@ -42,8 +55,8 @@ std::string GlyphDataTooLarge(std::size_t size) {
 }
 
 Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
-    if (const std::size_t size = FntDataBlockSize(font, shareDuplicates);
-        size > fnt::kMaxWrittenBlock)
+    const Donors donors = DonorsOf(font, shareDuplicates);
+    if (const std::size_t size = BlockSize(font, donors); size > fnt::kMaxWrittenBlock)
         throw AppError(kOverflowError, "SaveFontAs", "Overflow: " + GlyphDataTooLarge(size));
     Bytes block;
     Bytes widths;
@@ -59,7 +72,7 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
             continue;
         }
         widths.push_back(glyph.Width);
-        const int donor = shareDuplicates ? Donor(font, code) : code;
+        const int donor = donors[code];
         if (donor != code) {
             pointers.push_back(pointers[2 * static_cast<std::size_t>(donor)]);
             pointers.push_back(pointers[2 * static_cast<std::size_t>(donor) + 1]);
