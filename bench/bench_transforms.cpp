@@ -88,7 +88,7 @@ BENCHMARK(BM_RedrawAlone)->Unit(benchmark::kMillisecond);
 void BM_Transform(benchmark::State& state) {
     const Transform& transform = kTransforms[state.range(0)];
     state.SetLabel(transform.name);
-    if (DataBlockLength(transform.font(), true) > fnt::kMaxWrittenBlock)
+    if (FntDataBlockSize(transform.font(), true) > fnt::kMaxWrittenBlock)
         state.SkipWithError("the font would not fit a font file");
     ScratchDir dir;
     QuietSession quiet(dir);
@@ -102,7 +102,7 @@ void BM_Transform(benchmark::State& state) {
         transform.run(quiet.session);
     }
     if (!quiet.session.history.CanUndo()) state.SkipWithError("nothing changed");
-    if (DataBlockLength(quiet.session.font, true) > fnt::kMaxWrittenBlock)
+    if (FntDataBlockSize(quiet.session.font, true) > fnt::kMaxWrittenBlock)
         state.SkipWithError("the result would not fit a font file");
 }
 BENCHMARK(BM_Transform)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // Feeds any bytes as the clipboard's own form of glyphs. A form the decoder
 // takes must encode back to a form that decodes to the same glyphs, each of
-// exactly its rows' bytes; pasted into a font of another height, the font
-// must stay sound.
+// exactly its rows' bytes and, when present, at least 1 wide; pasted into a
+// font of another height, the font must stay sound.
 #include <algorithm>
 #include <string_view>
 
@@ -21,7 +21,8 @@ void RequireExactRows(const GlyphClipboard& clipboard) {
         Require(item.code >= 0 && item.code < kGlyphCount, "code out of range");
         Require(item.glyph.DataSize() == item.glyph.BytesPerRow() * clipboard.height,
                 "a glyph's bytes are not its rows");
-        Require(item.glyph.Present || item.glyph.Width == 0, "an absent glyph has a width");
+        Require(item.glyph.Present ? item.glyph.Width >= 1 : item.glyph.Width == 0,
+                "a present glyph of width 0, or an absent one with a width");
     }
 }
 

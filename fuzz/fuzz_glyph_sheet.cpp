@@ -54,7 +54,7 @@ void CheckGlyphs(const SheetImport& read, const InkBitmap& sheet) {
                     "an absent glyph has ink");
             continue;
         }
-        Require(glyph.Width <= cellWidth, "a width beyond the cell");
+        Require(glyph.Width >= 1 && glyph.Width <= cellWidth, "a width of 0 or beyond the cell");
         const int spare = glyph.BytesPerRow() * 8 - glyph.Width;
         for (int y = 0; y < read.height; ++y) {
             const auto last =

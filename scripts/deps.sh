@@ -21,7 +21,8 @@ case "${1:-}" in
                chromium
                # readers the TrueType export is checked with
                python3-fonttools fontconfig
-               # to see which files the editor's file dialogs open
+               # to see which files the editor's file dialogs open, and to deliver signals
+               # in the middle of a batch verb's work
                strace)
     ;;
 esac

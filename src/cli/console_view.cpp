@@ -1,7 +1,6 @@
 #include "console_view.h"
 
-#include <fstream>
-#include <iterator>
+#include "support/file_helpers.h"
 
 namespace gft::cli {
 
@@ -33,6 +32,31 @@ std::optional<std::string> ConsoleView::AskFileName(const FileDialogRequest& req
     return answer;
 }
 
+std::optional<int> ConsoleView::AskNumber(const std::string& /*title*/,
+                                          const std::string& /*prompt*/, int suggested, int min,
+                                          int max) {
+    const int answer = std::exchange(number_, std::nullopt).value_or(suggested);
+    if (answer >= min && answer <= max) return answer;
+    RefuseNumber(answer, min, max);
+    return std::nullopt;
+}
+
+std::optional<TrueTypeOptions> ConsoleView::AskTrueType(const TrueTypeOptions& suggested,
+                                                        int height) {
+    const TrueTypeAnswer answer = std::exchange(trueType_, {});
+    TrueTypeOptions options = suggested;
+    options.ascent = answer.ascent.value_or(suggested.ascent);
+    options.codePage = answer.codePage.value_or(suggested.codePage);
+    if (options.ascent >= 0 && options.ascent <= height) return options;
+    RefuseNumber(options.ascent, 0, height);
+    return std::nullopt;
+}
+
+void ConsoleView::RefuseNumber(int answer, int min, int max) {
+    refusedNumber_ = "not a number " + std::to_string(min) + ".." + std::to_string(max) + ": '" +
+                     std::to_string(answer) + "'";
+}
+
 void ConsoleView::MessageBox(const std::string& text) {
     PrintLines(out_, "message: ", text);
 }
@@ -49,21 +73,31 @@ void ConsoleView::HoverChanged(int code, const std::string& label, int zoomWidth
 void ConsoleView::PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) {
     clipboard_ = forms.own;
     if (clipboardFile_.empty()) return;
-    std::ofstream file(clipboardFile_, std::ios::binary | std::ios::trunc);
-    file << forms.own;
-    if (!file.flush()) out_ << prefix_ << "clipboard: cannot write " << clipboardFile_ << '\n';
+    try {
+        WriteByteArray(clipboardFile_, BytesOf(forms.own), Sync::Later);
+    } catch (const AppError& error) {
+        ClipboardFailed("write", error);
+    }
 }
 
 ClipboardContent ConsoleView::ReadClipboard() {
     if (clipboardFile_.empty()) return {clipboard_, std::nullopt};
-    std::ifstream file(clipboardFile_, std::ios::binary);
-    if (!file) return {};
     // Anything longer than the largest form is not one; the decoder says so.
     constexpr std::size_t kMost = std::size_t{4} << 20;
-    std::string text(kMost, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(kMost));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return {std::move(text), std::nullopt};
+    try {
+        const Bytes bytes = ReadFileBytes(clipboardFile_, kMost, "ReadClipboard");
+        return {std::string(bytes.begin(), bytes.end()), std::nullopt};
+    } catch (const AppError& error) {
+        ClipboardFailed("read", error);
+        return {};
+    }
+}
+
+void ConsoleView::ClipboardFailed(const char* what, const AppError& error) {
+    ++clipboardFailures_;
+    const std::string kind = SpecialFileKind(clipboardFile_);
+    out_ << prefix_ << "clipboard: cannot " << what << " " << clipboardFile_ << ": "
+         << (kind.empty() ? error.description() : kind + ", not a file") << '\n';
 }
 
 }  // namespace gft::cli

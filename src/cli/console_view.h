@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "session/view.h"
+#include "support/app_error.h"
 
 namespace gft::cli {
 
@@ -48,7 +49,9 @@ class ConsoleView : public View {
 
     // Typefaces and glyph tools: the typeface dialog is answered with the
     // request given; a number question and the TrueType export's questions
-    // with what was given, or with their suggestions (OK pressed at once).
+    // with what was given, or with their suggestions (OK pressed at once). A
+    // number outside the question's range cancels it, and TakeRefusedNumber
+    // says why.
     void AnswerNextTypeface(TypefaceRequest request) { typeface_ = std::move(request); }
     void AnswerNextNumber(std::optional<int> number) { number_ = number; }
     std::optional<TypefaceRequest> AskTypeface(const TypefaceRequest& /*last*/) override {
@@ -58,19 +61,10 @@ class ConsoleView : public View {
     }
     void AnswerNextTrueType(TrueTypeAnswer answer) { trueType_ = answer; }
     std::optional<TrueTypeOptions> AskTrueType(const TrueTypeOptions& suggested,
-                                               int /*height*/) override {
-        TrueTypeOptions options = suggested;
-        options.ascent = trueType_.ascent.value_or(suggested.ascent);
-        options.codePage = trueType_.codePage.value_or(suggested.codePage);
-        trueType_ = {};
-        return options;
-    }
-    std::optional<int> AskNumber(const std::string& /*title*/, const std::string& /*prompt*/,
-                                 int suggested, int /*min*/, int /*max*/) override {
-        const int answer = number_.value_or(suggested);
-        number_.reset();
-        return answer;
-    }
+                                               int height) override;
+    std::optional<int> AskNumber(const std::string& title, const std::string& prompt, int suggested,
+                                 int min, int max) override;
+    std::optional<std::string> TakeRefusedNumber() { return std::exchange(refusedNumber_, {}); }
     // A list is answered with item N (from 1) as given, or with the first.
     void AnswerNextChoice(int number) { choice_ = number; }
     std::optional<int> ChooseItem(const std::string& /*title*/, const std::string& /*prompt*/,
@@ -93,17 +87,22 @@ class ConsoleView : public View {
     const Hover& ShownHover() const { return hover_; }
 
     // The clipboard: kept in the file given (the program's own form), or
-    // with none for the run only. A file that cannot be read is an empty
-    // clipboard; one that cannot be written is reported.
+    // with none for the run only. A file that cannot be read or written (a
+    // missing one, a FIFO, a device, a folder) is reported and counted; the
+    // clipboard is then empty.
     void UseClipboardFile(std::string path) { clipboardFile_ = std::move(path); }
     void PutGlyphsOnClipboard(const ClipboardGlyphForms& forms) override;
     ClipboardContent ReadClipboard() override;
+    int ClipboardFailures() const { return clipboardFailures_; }
 
     // The window was asked to close (Esc with nothing unsaved).
     void CloseRequested() override { closeRequested_ = true; }
     bool WasCloseRequested() const { return closeRequested_; }
 
   private:
+    void ClipboardFailed(const char* what, const AppError& error);
+    void RefuseNumber(int answer, int min, int max);
+
     std::ostream& out_;
     std::string prefix_;
     std::optional<std::string> answer_;
@@ -118,8 +117,10 @@ class ConsoleView : public View {
     std::optional<int> number_;
     TrueTypeAnswer trueType_;
     int choice_ = 1;
+    std::optional<std::string> refusedNumber_;
     std::string clipboardFile_;
     std::optional<std::string> clipboard_;
+    int clipboardFailures_ = 0;
 };
 
 }  // namespace gft::cli

@@ -16,6 +16,7 @@
 #include "runner.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/printable_line.h"
 #include "support/termination_signals.h"
 #include "support/version.h"
 #include "typeface_verbs.h"
@@ -81,7 +82,7 @@ bool WindowLine(const std::string& line) {
 int Check(const std::vector<std::string>& files) {
     int status = 0;
     for (const auto& file : files) {
-        Editor editor(std::cout, std::nullopt, file + ": ");
+        Editor editor(std::cout, std::nullopt, PrintableLine(file) + ": ");
         editor.view.SetSkip(WindowLine);
         const ReadOutcome outcome = LoadInto(editor, file);
         if (!outcome.accepted || outcome.findings > 0) status = 1;
@@ -96,7 +97,7 @@ std::unique_ptr<Editor> LoadQuietly(const std::string& file) {
     editor->view.SetQuiet(true);
     if (!LoadInto(*editor, file).accepted) {
         for (const auto& line : editor->session.LogLines())
-            std::cerr << file << ": " << line << '\n';
+            std::cerr << PrintableLine(file) << ": " << line << '\n';
         return nullptr;
     }
     return editor;
@@ -172,12 +173,15 @@ int Export(const std::string& format, const std::string& font, const std::string
         return 2;
     }
     const auto editor = LoadQuietly(font);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     if (!editor) return 1;
+    editor->session.interrupted = TerminationRequested;
     editor->view.SetQuiet(false);
     editor->view.AnswerNextDialog(out);
     const int errors = editor->view.ErrorEntries();
     const std::size_t logged = editor->session.LogLines().size();
     RunCommand(editor->session, control);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
     const auto& log = editor->session.LogLines();
     const bool exported = log.size() > logged && log.back().rfind("Exported ", 0) == 0;
     return exported && editor->view.ErrorEntries() == errors ? 0 : 1;
@@ -220,9 +224,13 @@ int Run(std::vector<std::string> args) {
         std::istream in(&input);
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
-        std::ifstream in(script);
-        if (!in) {
-            std::cerr << "grindfnt: cannot read script " << script << '\n';
+        // Only a regular file: opening a FIFO would wait for a writer.
+        const std::string kind = SpecialFileKind(script);
+        std::ifstream in;
+        if (kind.empty()) in.open(script);
+        if (!in.is_open()) {
+            std::cerr << "grindfnt: cannot read script " << script
+                      << (kind.empty() ? "" : ": " + kind + ", not a file") << '\n';
             return 2;
         }
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
@@ -265,6 +273,12 @@ int main(int argc, char** argv) {
     InstallTerminationSignals();
     try {
         return Main(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        // Outside any command: the font could not even be read.
+        const std::string verb = argc > 1 ? std::string(" ") + argv[1] : "";
+        std::cerr << "Error #" << kOutOfMemoryError << " on grindfnt" << verb
+                  << "\nOut of memory\n";
+        return 1;
     } catch (const std::exception& error) {
         std::cerr << "grindfnt: " << error.what() << '\n';
         return 2;

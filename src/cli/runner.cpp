@@ -1,8 +1,10 @@
 #include "runner.h"
 
+#include <new>
 #include <sstream>
 
 #include "commands/files/recovery.h"
+#include "support/app_error.h"
 #include "support/termination_signals.h"
 
 namespace gft::cli {
@@ -33,6 +35,19 @@ std::pair<std::string, Args> SplitLine(const std::string& line, const CommandTab
     for (std::string word; words >> word;)
         args.push_back(word);
     return {name, args};
+}
+
+// Runs a command, then keeps the recovery copy. The commands of the command
+// table fail alone when memory runs out; the runner's own words (dump,
+// title, ...) and the copy do so here.
+void RunOne(const Command& command, RunContext& context, const std::string& name,
+            const Args& args) {
+    try {
+        command.run(context, args);
+        KeepRecoveryCopy(context.session, std::chrono::steady_clock::now());
+    } catch (const std::bad_alloc&) {
+        context.session.Log(AppError::OutOfMemory(name).LogEntry());
+    }
 }
 
 CommandTable BuildTable() {
@@ -88,6 +103,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
     RunContext context{session, view, out};
     const int refusedBefore = session.refusedFiles;
     const int errorsBefore = view.ErrorEntries();
+    const int clipboardBefore = view.ClipboardFailures();
     std::string line;
     for (int number = 1; TerminationSignal() == 0 && std::getline(script, line); ++number) {
         const std::string text = Trim(line);
@@ -101,8 +117,7 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
             const int most = command.maxArgs < 0 ? 1 : command.maxArgs;
             if (count < command.minArgs || count > most)
                 throw UsageError("wrong number of arguments for '" + name + "'");
-            command.run(context, args);
-            KeepRecoveryCopy(session, std::chrono::steady_clock::now());
+            RunOne(command, context, name, args);
         } catch (const UsageError& error) {
             out.flush();
             err << "error: line " << number << ": " << error.what() << '\n';
@@ -111,7 +126,8 @@ int RunScript(std::istream& script, Session& session, ConsoleView& view, std::os
         if (context.stop) break;
     }
     const bool failed = session.refusedFiles != refusedBefore ||
-                        view.ErrorEntries() != errorsBefore || context.notDone > 0;
+                        view.ErrorEntries() != errorsBefore ||
+                        view.ClipboardFailures() != clipboardBefore || context.notDone > 0;
     return failed ? 1 : 0;
 }
 

@@ -65,8 +65,10 @@ bool ParseOnOff(const std::string& text);
 // Typefaces: "PATH SIZE [cp1250|cp1252|iso8859-2]" as the typeface dialog's
 // answer (the path may hold spaces); throws UsageError otherwise.
 TypefaceRequest ParseTypefaceArguments(const std::string& line);
-// "PATH [NUMBER]": the path, and the number when the last word is one.
-std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line);
+// "PATH [NUMBER]": the path, and the last of two or more words when it is
+// meant as a number: a word without "." and "/", or one that starts with a
+// digit or a sign (so "my font.bdf" is a path, "out.bdf abc" a bad number).
+std::pair<std::string, std::optional<std::string>> SplitTrailingNumber(const std::string& line);
 // "PATH [ASCENT] [cp1250|cp1252|iso8859-2]": the path, and the TrueType
 // export's answers given after it.
 std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string& line);
@@ -74,9 +76,10 @@ std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string&
 // Runs a script, one command a line, until its end, an Esc that closes the
 // window or a termination signal. Returns the exit status: 2 after the first
 // bad line (reported on err as "error: line N: ..."); otherwise 1 when a
-// command logged an "Error #" entry (a failed save or export) or a load,
-// merge, compare or import refused its file, or a command given a file did
-// nothing (no font loaded), else 0.
+// command logged an "Error #" entry (a failed save or export), a load,
+// merge, compare, import or paste refused its file, the clipboard file could
+// not be read or written, or a command given a file did nothing (no font
+// loaded), else 0.
 int RunScript(std::istream& script, Session& session, ConsoleView& view, std::ostream& out,
               std::ostream& err);
 

@@ -40,10 +40,11 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
             run.view.AnswerNextTypeface(ParseTypefaceArguments(args[0]));
             break;
         case RunnerArgument::PathAndNumber: {
-            const auto [path, number] = SplitTrailingNumber(args[0]);
-            run.view.AnswerNextNumber(number);
+            const auto [path, word] = SplitTrailingNumber(args[0]);
+            if (word) run.view.AnswerNextNumber(ParseNumber(*word, 0, 255, "a number 0..255"));
             RunWithPath(run, command, path);
             run.view.AnswerNextNumber(std::nullopt);
+            if (const auto refused = run.view.TakeRefusedNumber()) throw UsageError(*refused);
             return;
         }
         case RunnerArgument::TrueType: {
@@ -51,6 +52,7 @@ void Run(RunContext& run, const CommandSpec& command, const Args& args) {
             run.view.AnswerNextTrueType(answer);
             RunWithPath(run, command, path);
             run.view.AnswerNextTrueType({});
+            if (const auto refused = run.view.TakeRefusedNumber()) throw UsageError(*refused);
             return;
         }
         case RunnerArgument::Spacing:

@@ -1,5 +1,6 @@
 // Script words of change marks: "changed", "revert CODE"; and the argument
 // forms of "import-font", "export-bdf" and "export-ttf".
+#include <cctype>
 #include <sstream>
 #include <vector>
 
@@ -62,15 +63,14 @@ TypefaceRequest ParseTypefaceArguments(const std::string& line) {
     return request;
 }
 
-std::pair<std::string, std::optional<int>> SplitTrailingNumber(const std::string& line) {
+std::pair<std::string, std::optional<std::string>> SplitTrailingNumber(const std::string& line) {
     const std::vector<std::string> words = Words(line);
     if (words.size() < 2) return {line, std::nullopt};
-    try {
-        const int number = ParseNumber(words.back(), 0, 255, "a number");
-        return {FirstWords(line, words.size() - 1), number};
-    } catch (const UsageError&) {
-        return {line, std::nullopt};
-    }
+    const std::string& last = words.back();
+    const bool numeric = std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == '-' ||
+                         last[0] == '+' || last.find_first_of("./") == std::string::npos;
+    if (!numeric) return {line, std::nullopt};
+    return {FirstWords(line, words.size() - 1), last};
 }
 
 std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string& line) {
@@ -83,7 +83,7 @@ std::pair<std::string, TrueTypeAnswer> ParseTrueTypeArguments(const std::string&
             rest = FirstWords(line, words.size() - 1);
         }
     auto [path, ascent] = SplitTrailingNumber(rest);
-    answer.ascent = ascent;
+    if (ascent) answer.ascent = ParseNumber(*ascent, 0, 255, "a number 0..255");
     return {path, answer};
 }
 

@@ -13,6 +13,8 @@
 #include "session/session.h"
 #include "support/app_error.h"
 #include "support/file_helpers.h"
+#include "support/printable_line.h"
+#include "support/termination_signals.h"
 #include "work_folder.h"
 
 namespace gft::cli {
@@ -47,9 +49,12 @@ int ImportFontVerb(const std::vector<std::string>& args) {
         return 2;
     }
     Headless editor(std::cout);
+    editor.session.interrupted = TerminationRequested;
     editor.view.SetSkip([](const std::string& line) { return line.rfind("Preview", 0) == 0; });
-    if (!ImportTypeface(editor.session, request)) return 1;
-    return SaveFontTo(editor.session, args[2]) ? 0 : 1;
+    const bool saved = ImportTypeface(editor.session, request) && !TerminationRequested() &&
+                       SaveFontTo(editor.session, args[2]);
+    if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
+    return saved ? 0 : 1;
 }
 
 int RenderVerb(const std::vector<std::string>& args) {
@@ -84,7 +89,7 @@ int RenderVerb(const std::vector<std::string>& args) {
     }
     if (!loaded) {
         for (const auto& line : editor.session.LogLines())
-            std::cerr << words[0] << ": " << line << '\n';
+            std::cerr << PrintableLine(words[0]) << ": " << line << '\n';
         return 1;
     }
     const TextRender render = RenderText(editor.session.font, words[1], scale);
@@ -102,8 +107,9 @@ int RenderVerb(const std::vector<std::string>& args) {
         return 1;
     }
     try {
-        WriteByteArray(out, png.value);
+        WriteByteArray(out, png.value, Sync::Now, TerminationRequested);
     } catch (const AppError& error) {
+        if (const int signal = TerminationSignal()) return TerminationExitStatus(signal);
         std::cerr << error.LogEntry() << '\n';
         return 1;
     }

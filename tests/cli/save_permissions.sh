@@ -32,6 +32,21 @@ cmp -s ro.fnt "$sample" || fail "the read-only font changed"
 [ "$(stat -c %a ro.fnt)" = 444 ] || fail "mode is now $(stat -c %a ro.fnt)"
 ls -A | grep -q gft && fail "temporary file left: $(ls -A)"
 
+# A width table the user may not write: the picture beside it is not
+# replaced either, since the two are written both or neither.
+cp "$sample" s.fnt
+"$grindfnt" export bitmap s.fnt pair.png >/dev/null
+cp pair.png pair.old
+[ "$(id -u)" = 0 ] && chown 65534:65534 pair.png pair.widths
+chmod 0444 pair.widths
+status=0
+out=$(printf 'load s.fnt\nheight 0\nexport-bitmap pair.png\n' |
+      TMPDIR="$work/tmp" "${as_user[@]}" "$grindfnt" run 2>&1) || status=$?
+[ "$status" = 1 ] || fail "export beside a read-only width table ended with status $status"
+grep -qx 'Error #13 on ExportBitmap' <<<"$out" || fail "no export error line: $out"
+cmp -s pair.png pair.old || fail "the picture was replaced, its width table not"
+ls -A | grep -q gft && fail "temporary file left: $(ls -A)"
+
 if [ "$(id -u)" = 0 ]; then
   printf 'load ro.fnt\nheight 0\nsave ro.fnt\n' | TMPDIR="$work/tmp" "$grindfnt" run >/dev/null ||
     fail "root could not save over the read-only font"
@@ -44,5 +59,5 @@ if [ "$(id -u)" = 0 ]; then
   grep -qx 'null.fnt is not a regular file' <<<"$out" || fail "device save: $out"
   [ "$(stat -c %F null.fnt)" = "character special file" ] || fail "the device node was replaced"
 fi
-[ "$failures" = 0 ] && echo "read-only fonts are refused or kept as they were"
+[ "$failures" = 0 ] && echo "read-only fonts and width tables are refused or kept as they were"
 exit "$failures"

@@ -1,7 +1,9 @@
 // The file helpers, whose failure contracts the
 // readers and the writer rely on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/app_error.h"
 #include "support/file_helpers.h"
@@ -60,6 +62,39 @@ TEST(FileHelpers, WriteByteArrayKeepsLinksAndPermissions) {
     struct stat info {};
     ASSERT_EQ(::stat(real.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+// Files written together: when the second cannot be put in place (here its
+// place was taken by a folder while it was being written), the first gets
+// its old content back, a hard-linked one too, and a new one goes again.
+TEST(FileHelpers, WriteTogetherPutsTheFirstFileBackWhenTheSecondFails) {
+    TempDir dir;
+    const std::string plain = dir.Write("plain.png", Bytes(5, 1));
+    const std::string linked = dir.Write("linked.png", Bytes(6, 2));
+    ASSERT_EQ(::link(linked.c_str(), dir.File("other-name").c_str()), 0);
+    const auto content = [](std::uint8_t byte) {
+        return [byte](ByteSink& sink) { sink.Write(Bytes(9, byte)); };
+    };
+    const std::string second = dir.File("x.widths");
+    const auto taken = [&second](ByteSink& sink) {
+        sink.Write(Bytes(3, 7));
+        ::mkdir(second.c_str(), 0755);
+        ::close(::creat((second + "/inside").c_str(), 0644));
+    };
+    for (const std::string& first : {plain, linked, dir.File("new.png")}) {
+        const Bytes before = GetFileLength(first) < 0 ? Bytes{} : ReadAll(first);
+        EXPECT_THROW(WriteTogether({{first, content(9)}, {second, taken}}), AppError) << first;
+        EXPECT_EQ(GetFileLength(first) < 0 ? Bytes{} : ReadAll(first), before) << first;
+        ::unlink((second + "/inside").c_str());
+        ::rmdir(second.c_str());
+    }
+    EXPECT_EQ(ReadAll(dir.File("other-name")), Bytes(6, 2));
+    EXPECT_EQ(FolderEntries(dir.path()),
+              (std::vector<std::string>{"linked.png", "other-name", "plain.png"}));
+    // Without a failure both are replaced.
+    WriteTogether({{plain, content(3)}, {second, content(4)}});
+    EXPECT_EQ(ReadAll(plain), Bytes(9, 3));
+    EXPECT_EQ(ReadAll(second), Bytes(9, 4));
 }
 
 }  // namespace

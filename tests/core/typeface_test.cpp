@@ -3,6 +3,7 @@
 // glyphs and widths fitted to the ink. Whole imports, exports read back and
 // their messages are golden runner cases.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <bit>
@@ -10,6 +11,7 @@
 #include <tuple>
 
 #include "format/bdf_export.h"
+#include "format/code_page.h"
 #include "format/glyph_analysis.h"
 #include "format/text_render.h"
 #include "format/typeface_import.h"
@@ -65,6 +67,33 @@ int InkCount(const Font& font) {
         for (std::uint8_t byte : glyph.Pixels)
             ink += std::popcount(byte);
     return ink;
+}
+
+// Every byte of each code page as the C library's iconv reads it: the
+// typeface import, the text render, the hover labels and the BDF encodings
+// all go through these tables.
+TEST(CodePage, EveryByteIsTheCharacterIconvReads) {
+    const std::pair<const char*, CodePage> pages[] = {{"CP1250", CodePage::Windows1250},
+                                                      {"CP1252", CodePage::Windows1252},
+                                                      {"ISO-8859-2", CodePage::Iso8859_2}};
+    for (const auto& [name, page] : pages) {
+        const iconv_t convert = ::iconv_open("WCHAR_T", name);
+        ASSERT_NE(convert, reinterpret_cast<iconv_t>(-1)) << name;
+        for (int byte = 0; byte < 256; ++byte) {
+            char in = static_cast<char>(byte);
+            wchar_t out = 0;
+            char* from = &in;
+            char* to = reinterpret_cast<char*>(&out);
+            std::size_t inLeft = 1;
+            std::size_t outLeft = sizeof out;
+            const bool known = ::iconv(convert, &from, &inLeft, &to, &outLeft) == 0;
+            const auto expected =
+                known ? std::optional<char32_t>(static_cast<char32_t>(out)) : std::nullopt;
+            EXPECT_EQ(CodePageCharacter(page, static_cast<std::uint8_t>(byte)), expected)
+                << name << " byte " << byte;
+        }
+        ::iconv_close(convert);
+    }
 }
 
 TEST(TypefaceImport, X11BitmapFontUsesItsOnlyStrikeThroughEachCodePage) {

@@ -164,7 +164,9 @@ TEST(FntWriter, OverflowPastTheSigned16BitBlockIsAnErrorAndWritesNothing) {
     for (int code = 0; code < 7; ++code)
         over.Set(code, code < 6 ? 255 : 200, static_cast<std::uint8_t>(code + 1));
     f.LoadBytes(over.Build(), "over.fnt");
-    ExpectFailedSave(f, target, "Error #6 on SaveFontAs\r\nOverflow");
+    ExpectFailedSave(f, target,
+                     "Error #6 on SaveFontAs\r\nOverflow: the glyph data needs 32768 bytes, at "
+                     "most 32767 fit in a font file");
 }
 
 TEST(FntWriter, UnwritableTargetsKeepWhatWasThere) {

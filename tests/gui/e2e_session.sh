@@ -73,7 +73,7 @@ expect_steps() {
   printf 'load %s\n' "$private/expected/font.fnt" > "$script"
   cp "$private/my fonts/font.fnt" "$private/expected/font.fnt"
   mkdir -p "$private/expected/start"
-  "$runner" run <(cat "$script"; echo title) 2>&1 | grep '^Grind FNT Tool v' > "$private/expected/start/title" \
+  { cat "$script"; echo title; } | "$runner" run 2>&1 | grep '^Grind FNT Tool v' > "$private/expected/start/title" \
     || fail "grindfnt run cannot load the font"
   for k in "${!STEP_NAMES[@]}"; do
     local commands=${STEP_COMMANDS[$k]//@SAVED@/$private/expected/saved.fnt}

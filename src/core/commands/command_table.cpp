@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
+#include <optional>
 
 #include "commands/editor/apply.h"
 #include "commands/editor/char_editor.h"
@@ -42,6 +44,7 @@
 #include "session/notices.h"
 #include "session/session.h"
 #include "session/undo_step.h"
+#include "support/app_error.h"
 
 namespace gft {
 
@@ -835,9 +838,14 @@ void RunCommand(Session& session, const CommandSpec& command) {
     BeginCommand(session);
     if (command.toggle) return ClickToggle(session, *command.toggle);
     if (command.run == nullptr) return;
-    if (command.undoName == nullptr) return command.run(session);
-    UndoStep step(session, command.undoName);
-    command.run(session);
+    std::optional<UndoStep> step;
+    if (command.undoName != nullptr) step.emplace(session, command.undoName);
+    try {
+        command.run(session);
+    } catch (const std::bad_alloc&) {
+        if (step) step->Abandon();
+        session.Log(AppError::OutOfMemory(command.control).LogEntry());
+    }
 }
 
 void RunCommand(Session& session, std::string_view control) {

@@ -105,6 +105,9 @@ std::string ToolTip(const CommandSpec& command);
 std::string ToolTip(Toggle toggle);
 
 // Runs a command as one undo step of its name. An option item flips its option.
+// A command that runs out of memory fails alone: what it changed is undone,
+// its "Error #7 on CONTROL" entry ("Out of memory") is logged, and the session
+// goes on.
 void RunCommand(Session& session, const CommandSpec& command);
 // The same by control name; a name no command has does nothing.
 void RunCommand(Session& session, std::string_view control);

@@ -68,6 +68,7 @@ std::string ReadHeader(std::span<const std::uint8_t> in, BmpHeader& header) {
         header.bitsPerPixel = static_cast<int>(Get16(in, at + 14));
         header.compression = Get32(in, at + 16);
     }
+    if (header.width < 0) return "BMP image is damaged (negative width)";
     header.topDown = height < 0;
     header.height = std::llabs(height);
     const int bits = header.bitsPerPixel;
@@ -76,17 +77,20 @@ std::string ReadHeader(std::span<const std::uint8_t> in, BmpHeader& header) {
     if (header.compression != kUncompressed) return "Compressed BMP images are not supported";
     if (std::string refused = CheckImageSize(header.width, header.height); !refused.empty())
         return refused;
+    std::size_t headersEnd = kFileHeaderSize + infoSize;
     if (bits <= 8) {
         const std::size_t entrySize = core ? 3 : 4;
         std::size_t entries = core ? 0 : Get32(in, at + 32);
         if (entries == 0 || entries > (std::size_t{1} << bits)) entries = std::size_t{1} << bits;
-        const std::size_t paletteAt = kFileHeaderSize + infoSize;
-        if (in.size() - paletteAt < entries * entrySize) return "BMP image is truncated";
+        if (in.size() - headersEnd < entries * entrySize) return "BMP image is truncated";
         for (std::size_t e = 0; e < entries; ++e) {
-            const auto* bgr = &in[paletteAt + e * entrySize];
+            const auto* bgr = &in[headersEnd + e * entrySize];
             header.palette.push_back(Luminance(bgr[2], bgr[1], bgr[0]));
         }
+        headersEnd += entries * entrySize;
     }
+    if (header.pixelOffset < headersEnd)
+        return "BMP image is damaged (its pixels would start inside its headers)";
     const std::size_t pixelBytes =
         RowStride(header.width, bits) * static_cast<std::size_t>(header.height);
     if (header.pixelOffset > in.size() || in.size() - header.pixelOffset < pixelBytes)

@@ -85,6 +85,19 @@ std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
+std::string ValidUtf8(std::string_view text) {
+    std::string valid;
+    valid.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        if (NextCharacter(text, at))
+            valid.append(text.substr(start, at - start));
+        else
+            valid += "\xEF\xBF\xBD";
+    }
+    return valid;
+}
+
 std::optional<CodePage> CodePageNamed(std::string_view word) {
     if (word == "cp1250") return CodePage::Windows1250;
     if (word == "cp1252") return CodePage::Windows1252;

@@ -25,6 +25,10 @@ std::optional<std::uint8_t> Cp1250ByteOf(char32_t character);
 // The characters of a UTF-8 text; malformed sequences are left out.
 std::u32string Utf8Characters(std::string_view utf8);
 
+// The text with every malformed UTF-8 sequence replaced by U+FFFD, the
+// replacement character: a file name, which may be any bytes, on a page.
+std::string ValidUtf8(std::string_view text);
+
 // The Windows-1250 bytes of a UTF-8 text. Characters outside the code page
 // and malformed UTF-8 sequences are left out.
 std::vector<std::uint8_t> Cp1250BytesOf(std::string_view utf8);

@@ -1,6 +1,7 @@
 #include "format/fnt_writer.h"
 
 #include <algorithm>
+#include <array>
 
 #include "format/fnt_format.h"
 #include "support/app_error.h"
@@ -24,19 +25,39 @@ int Donor(const Font& font, int code) {
     return code;
 }
 
+// For each present glyph, the code whose stored data it points at: itself,
+// or with shareDuplicates its donor.
+using Donors = std::array<int, kGlyphCount>;
+Donors DonorsOf(const Font& font, bool shareDuplicates) {
+    Donors donors{};
+    for (int code = 0; code < kGlyphCount; ++code)
+        donors[code] = shareDuplicates && font.Chars[code].Present ? Donor(font, code) : code;
+    return donors;
+}
+
+std::size_t BlockSize(const Font& font, const Donors& donors) {
+    std::size_t size = 1;  // the place-holder byte
+    for (int code = 0; code < kGlyphCount; ++code)
+        if (font.Chars[code].Present && donors[code] == code)
+            size += static_cast<std::size_t>(font.Chars[code].DataSize());
+    return size;
+}
+
 }  // namespace
 
-std::size_t DataBlockLength(const Font& font, bool shareDuplicates) {
-    std::size_t length = 1;
-    for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
-        if (glyph.Present && !(shareDuplicates && Donor(font, code) != code))
-            length += glyph.Pixels.size();
-    }
-    return length;
+std::size_t FntDataBlockSize(const Font& font, bool shareDuplicates) {
+    return BlockSize(font, DonorsOf(font, shareDuplicates));
+}
+
+std::string GlyphDataTooLarge(std::size_t size) {
+    return "the glyph data needs " + std::to_string(size) + " bytes, at most " +
+           std::to_string(fnt::kMaxWrittenBlock) + " fit in a font file";
 }
 
 Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
+    const Donors donors = DonorsOf(font, shareDuplicates);
+    if (const std::size_t size = BlockSize(font, donors); size > fnt::kMaxWrittenBlock)
+        throw AppError(kOverflowError, "SaveFontAs", "Overflow: " + GlyphDataTooLarge(size));
     Bytes block;
     Bytes widths;
     Bytes pointers;
@@ -51,7 +72,7 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
             continue;
         }
         widths.push_back(glyph.Width);
-        const int donor = shareDuplicates ? Donor(font, code) : code;
+        const int donor = donors[code];
         if (donor != code) {
             pointers.push_back(pointers[2 * static_cast<std::size_t>(donor)]);
             pointers.push_back(pointers[2 * static_cast<std::size_t>(donor) + 1]);
@@ -60,8 +81,6 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
         block.insert(block.end(), glyph.Pixels.begin(), glyph.Pixels.end());
         PutPointer(pointers, running);
         running += glyph.DataSize();
-        if (running > static_cast<int>(fnt::kMaxWrittenBlock))
-            throw AppError(kOverflowError, "SaveFontAs", "Overflow");
     }
     PutPointer(pointers, 0);
     PutPointer(pointers, running);

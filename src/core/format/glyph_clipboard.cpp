@@ -106,6 +106,7 @@ GlyphClipboard CopyGlyphs(const Font& font, const std::vector<int>& codes) {
         if (code < 0 || code >= kGlyphCount) continue;
         CharInfo glyph = font.Chars[code];
         glyph.HasError = 0;
+        if (glyph.Width == 0) MakeAbsent(glyph, clipboard.height);
         clipboard.glyphs.push_back({code, std::move(glyph)});
     }
     return clipboard;
@@ -151,6 +152,8 @@ GlyphClipboardReading DecodeGlyphClipboard(std::string_view text) {
         auto item = GlyphHead(*line);
         if (!item)
             return Refuse(lines.Number(), "expected \"glyph CODE WIDTH [absent]\" or \"end\"");
+        if (item->glyph.Present && item->glyph.Width == 0)
+            return Refuse(lines.Number(), "a present glyph is 1..255 wide");
         if (clipboard.glyphs.size() == kMaxClipboardGlyphs)
             return Refuse(lines.Number(), "more than 256 glyphs");
         const int bytesPerRow = item->glyph.BytesPerRow();

@@ -16,8 +16,7 @@ namespace gft {
 //
 //   grindfnt-glyphs 1          the form and its version
 //   height H                   rows per glyph, 1..255
-//   glyph CODE WIDTH [absent]  CODE 0..255, WIDTH 0..255; "absent" only with
-//                              width 0
+//   glyph CODE WIDTH [absent]  CODE 0..255, WIDTH 1..255, or 0 with "absent"
 //   ROW                        H lines: the row's bytes, (WIDTH + 7) / 8 of
 //   ...                        them (1 for width 0), two hex digits each
 //                              (all 00 for an absent glyph)
@@ -41,7 +40,8 @@ struct GlyphClipboard {
     bool operator==(const GlyphClipboard&) const = default;
 };
 
-// The glyphs of codes (each 0..255, in the order given) of font.
+// The glyphs of codes (each 0..255, in the order given) of font. A present
+// glyph of width 0 (a fault of a damaged file) goes as absent.
 GlyphClipboard CopyGlyphs(const Font& font, const std::vector<int>& codes);
 
 // The text form. Rows missing from a glyph's bytes are written as zeros.

@@ -18,7 +18,6 @@ CharInfo ReadGlyph(const InkBitmap& sheet, int left, int top, int height, int wi
     glyph.Width = static_cast<std::uint8_t>(width);
     const int stride = glyph.BytesPerRow();
     glyph.Pixels.assign(static_cast<std::size_t>(stride * height), 0);
-    if (width == 0) return glyph;
     for (int y = 0; y < height; ++y)
         CopyBits(&glyph.Pixels[static_cast<std::size_t>(y * stride)], sheet.Row(top + y),
                  sheet.stride, static_cast<std::size_t>(left), width);
@@ -55,7 +54,7 @@ std::optional<WidthLine> ParseWidthLine(std::string_view line) {
     const auto code = TakeNumber(rest);
     const auto width = TakeNumber(rest);
     if (!code || !width || !rest.empty()) return std::nullopt;
-    if (*code < 0 || *code >= kGlyphCount || *width < 0) return std::nullopt;
+    if (*code < 0 || *code >= kGlyphCount || *width < 1) return std::nullopt;
     return WidthLine{*code, *width};
 }
 
@@ -131,12 +130,15 @@ InkBitmap DrawGlyphSheet(const Font& font) {
 std::string WidthTable(const Font& font) {
     std::string table;
     for (int code = 0; code < kGlyphCount; ++code)
-        if (font.Chars[code].Present)
+        if (font.Chars[code].Present && font.Chars[code].Width > 0)
             table += std::to_string(code) + " " + std::to_string(font.Chars[code].Width) + "\n";
     return table;
 }
 
 SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // written by some editors
+    if (widthTable.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        widthTable.remove_prefix(kByteOrderMark.size());
     SheetImport result;
     result.error = RefusedSheet(sheet, widthTable);
     if (!result.ok()) return result;

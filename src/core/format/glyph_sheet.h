@@ -33,7 +33,8 @@ SheetGeometry SheetGeometryOf(const Font& font);
 InkRows GlyphSheetRows(const Font& font);
 InkBitmap DrawGlyphSheet(const Font& font);
 
-// "CODE WIDTH\n" for every present glyph, in code order.
+// "CODE WIDTH\n" for every present glyph, in code order; a present glyph of
+// width 0 (a fault of a damaged file) has no line.
 std::string WidthTable(const Font& font);
 
 // Glyphs read back from a sheet and its width table.
@@ -52,7 +53,9 @@ struct SheetImport {
 // The glyph set a sheet and its width table describe. A code with a line is
 // present with that width (cut to the cell width) and the ink of its cell
 // inside that width; bits beyond the width are 0. A code without a line is
-// absent. The height is the cell height.
+// absent; a line of width 0 is skipped, as a present glyph is at least 1
+// wide. The height is the cell height. A UTF-8 byte order mark before the
+// table's first line is no part of it.
 SheetImport ReadGlyphSheet(const InkBitmap& sheet, std::string_view widthTable);
 
 }  // namespace gft

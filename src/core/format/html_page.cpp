@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "format/code_page.h"
 #include "format/glyph_analysis.h"
 #include "format/glyph_sheet.h"
 #include "format/png_codec.h"
@@ -265,14 +266,15 @@ bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page) 
     const int present = static_cast<int>(std::count_if(
         font.Chars.begin(), font.Chars.end(), [](const CharInfo& g) { return g.Present; }));
     const int scale = SpecimenScale(font);
-    page.Write("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" +
-               Escaped(fileName) + "</title>\n<style>");
+    const std::string name = Escaped(ValidUtf8(fileName));
+    page.Write("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" + name +
+               "</title>\n<style>");
     page.Write(kStyle);
     const bool sheetWritten = WriteSheetStyle(font, scale, page);
     const TrueTypeExport typeface = ExportTrueType(
         font, {EstimateBaseline(font), CodePage::Windows1250, FamilyOfPath(std::string(fileName))});
     WriteFontFace(typeface, page);
-    page.Write("</style></head>\n<body>\n<h1>" + Escaped(fileName) + "</h1>\n<p>Height " +
+    page.Write("</style></head>\n<body>\n<h1>" + name + "</h1>\n<p>Height " +
                std::to_string(font.FontHeight) + ", " + std::to_string(present) + " glyphs</p>\n");
     page.Write(SampleLine(font, scale));
     if (typeface.ok()) page.Write(TypingBox(font));

@@ -16,10 +16,11 @@ inline constexpr std::string_view kSpecimenSample =
 // pixels high, 1 to 8 times their size.
 int SpecimenScale(const Font& font);
 
-// One self-contained HTML page showing the font: its file name, height and
-// glyph count, the sample line drawn with the font, a text box whose text is
-// shown in the font (embedded as TrueType) at 1, 2 and 3 times its size, and
-// the 16 x 16 glyph table (every glyph drawn crisp at SpecimenScale from one
+// One self-contained HTML page showing the font: its file name (any bytes:
+// what is not UTF-8 shows as the replacement character), height and glyph
+// count, the sample line drawn with the font, a text box whose text is shown
+// in the font (embedded as TrueType) at 1, 2 and 3 times its size, and the
+// 16 x 16 glyph table (every glyph drawn crisp at SpecimenScale from one
 // inline PNG sheet, its code and width under it, selected glyphs marked). Written into the
 // sink as it is made; false when a picture could not be encoded.
 bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page);

@@ -107,6 +107,10 @@ bool History::Record(const Font& font, const std::string& name) {
     return true;
 }
 
+void History::RevertToCurrent(Font& font) const {
+    if (!states_.empty()) Restore(states_[current_].snapshot, font);
+}
+
 std::optional<std::string> History::Undo(Font& font) {
     if (!CanUndo()) return std::nullopt;
     std::string name = states_[current_].name;

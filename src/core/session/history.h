@@ -47,6 +47,10 @@ class History {
     std::string UndoName() const { return CanUndo() ? states_[current_].name : std::string(); }
     std::string RedoName() const { return CanRedo() ? states_[current_ + 1].name : std::string(); }
 
+    // The current state written back into font: a command that failed
+    // midway leaves nothing of what it changed.
+    void RevertToCurrent(Font& font) const;
+
     // One step back or forward: the state is written into font (its edit
     // level left to the caller). Returns the name of the step.
     std::optional<std::string> Undo(Font& font);

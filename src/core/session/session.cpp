@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include "support/printable_line.h"
 #include "support/version.h"
 
 namespace gft {
@@ -7,8 +8,8 @@ namespace gft {
 Session::Session(View& v) : view(v), title_(ProgramCaption()) {}
 
 void Session::Log(const std::string& line) {
-    logLines_.push_back(line);
-    view.LogAppended(line);
+    logLines_.push_back(PrintableLine(line));
+    view.LogAppended(logLines_.back());
 }
 
 void Session::ClearLog() {

@@ -16,6 +16,7 @@
 #include "session/transfer_dialogs.h"
 #include "session/view.h"
 #include "session/window_places.h"
+#include "support/file_helpers.h"
 
 namespace gft {
 
@@ -85,6 +86,10 @@ class Session {
 
     // Files a load, merge, compare or import refused or could not read.
     int refusedFiles = 0;
+
+    // When set and true, a save or export stops before it replaces any file:
+    // the batch verbs end so on a termination signal.
+    StopCheck interrupted;
 
     // Typefaces and the text preview: the typeface import's last answer, the
     // preview's text and scale (1..8).

@@ -1,6 +1,7 @@
 #include "session/undo_step.h"
 
 #include "session/change_marks.h"
+#include "session/preview.h"
 #include "session/session.h"
 
 namespace gft {
@@ -16,6 +17,13 @@ UndoStep::UndoStep(Session& session, std::string name) : session_(session), name
 UndoStep::~UndoStep() {
     if (--session_.stepDepth != 0) return;
     if (session_.history.Record(session_.font, name_)) ShowHistory(session_);
+}
+
+void UndoStep::Abandon() {
+    if (session_.stepDepth != 1) return;
+    session_.history.RevertToCurrent(session_.font);
+    RedrawTiles(session_, 0, 255);
+    session_.setMaxWidth();
 }
 
 void ResetHistory(Session& session) {

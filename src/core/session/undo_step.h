@@ -17,6 +17,10 @@ class UndoStep {
     UndoStep(const UndoStep&) = delete;
     UndoStep& operator=(const UndoStep&) = delete;
 
+    // The command failed midway: the font, its height and selection go back
+    // to what they were when the outermost step began, and the tiles with it.
+    void Abandon();
+
   private:
     Session& session_;
     std::string name_;

@@ -26,6 +26,8 @@ class AppError : public std::runtime_error {
 
     // An error from the C library's errno.
     static AppError FromErrno(int err, std::string source);
+    // What `source` reports when it cannot get the memory it needs.
+    static AppError OutOfMemory(std::string source);
 
   private:
     int number_;
@@ -34,5 +36,6 @@ class AppError : public std::runtime_error {
 };
 
 inline constexpr int kOverflowError = 6;
+inline constexpr int kOutOfMemoryError = 7;
 
 }  // namespace gft

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "support/app_error.h"
@@ -87,6 +89,105 @@ std::string LinkTarget(const std::string& path) {
     return resolved.data();
 }
 
+constexpr const char* kWriteSource = "WriteByteArray";
+
+void ThrowErrno() {
+    throw AppError::FromErrno(errno, kWriteSource);
+}
+
+// The name of a temporary file, removed with it unless it was taken away.
+class TemporaryName {
+  public:
+    TemporaryName() = default;
+    ~TemporaryName() {
+        if (!name_.empty()) ::unlink(name_.c_str());
+    }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    void Set(std::string name) { name_ = std::move(name); }
+    const char* c_str() const { return name_.c_str(); }
+    void Release() { name_.clear(); }
+
+  private:
+    std::string name_;
+};
+
+// One file of a group, written beside its target and not yet in place. A
+// target with several hard links is rewritten in place instead, so its new
+// bytes are kept in memory until then.
+class StagedFile {
+  public:
+    StagedFile(const FileToWrite& file, Sync sync)
+        : target_(InspectSaveTarget(LinkTarget(file.path))) {
+        if (target_.exists && target_.info.st_nlink > 1) {
+            StageInMemory(file);
+            return;
+        }
+        RemoveStaleTemporaryFiles(FolderOf(target_.path));
+        const std::string name = FolderOf(target_.path) + "/.gft-write-XXXXXX";
+        std::vector<char> pattern(name.begin(), name.end());
+        pattern.push_back('\0');
+        FileDescriptor fd(::mkstemp(pattern.data()));
+        if (fd.get() < 0) ThrowErrno();
+        temporary_.Set(pattern.data());
+        DescriptorSink sink(fd.get());
+        file.produce(sink);
+        sink.Finish();
+        KeepOwnerAndMode(fd.get(), target_);
+        if ((sync == Sync::Now && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0)
+            ThrowErrno();
+    }
+
+    // The new content replaces the target. An existing target changes
+    // places with the temporary file, which then holds the old content until
+    // the group is done.
+    void PutInPlace() {
+        if (inMemory_) return WriteInPlace(target_, newBytes_);
+        if (target_.exists && ::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD,
+                                          target_.path.c_str(), RENAME_EXCHANGE) == 0) {
+            exchanged_ = true;
+            return;
+        }
+        // A new target, or a file system that cannot exchange two names:
+        // then the old content cannot come back.
+        if (::rename(temporary_.c_str(), target_.path.c_str()) != 0) ThrowErrno();
+        temporary_.Release();
+    }
+
+    // Undoes PutInPlace as far as it can; a failure here is swallowed, the
+    // error that stopped the group is the one reported.
+    void PutBack() noexcept {
+        if (inMemory_) {
+            try {
+                WriteInPlace(target_, oldBytes_);
+            } catch (...) {
+            }
+        } else if (exchanged_) {
+            if (::rename(temporary_.c_str(), target_.path.c_str()) == 0) temporary_.Release();
+        } else if (!target_.exists) {
+            ::unlink(target_.path.c_str());
+        }
+    }
+
+  private:
+    void StageInMemory(const FileToWrite& file) {
+        inMemory_ = true;
+        BytesSink whole;
+        file.produce(whole);
+        newBytes_ = std::move(whole.bytes);
+        oldBytes_ = ReadFileBytes(target_.path, static_cast<std::size_t>(target_.info.st_size),
+                                  kWriteSource);
+    }
+
+    SaveTarget target_;
+    // The new content until it is in place; after an exchange, the old one.
+    TemporaryName temporary_;
+    bool exchanged_ = false;
+    bool inMemory_ = false;
+    Bytes newBytes_;
+    Bytes oldBytes_;
+};
+
 }  // namespace
 
 std::int64_t GetFileLength(const std::string& path) {
@@ -101,43 +202,36 @@ bool IsRegularFile(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string SpecialFileKind(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
+    if (S_ISDIR(info.st_mode)) return "a folder";
+    if (S_ISFIFO(info.st_mode)) return "a FIFO";
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return "a device";
+    return "a socket";
+}
+
 void DeleteFile(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
 
-void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync) {
-    WriteStreamed(
-        path, [&bytes](ByteSink& sink) { sink.Write(bytes); }, sync);
+void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync, const StopCheck& stop) {
+    WriteTogether({{path, [&bytes](ByteSink& sink) { sink.Write(bytes); }}}, sync, stop);
 }
 
-void WriteStreamed(const std::string& givenPath, const std::function<void(ByteSink&)>& produce,
-                   Sync sync) {
-    const SaveTarget target = InspectSaveTarget(LinkTarget(givenPath));
-    if (target.exists && target.info.st_nlink > 1) {
-        BytesSink whole;
-        produce(whole);
-        return WriteInPlace(target, whole.bytes);
-    }
-    const std::string& path = target.path;
-    RemoveStaleTemporaryFiles(FolderOf(path));
-    std::string tempName = FolderOf(path) + "/.gft-write-XXXXXX";
-    std::vector<char> pattern(tempName.begin(), tempName.end());
-    pattern.push_back('\0');
-    FileDescriptor fd(::mkstemp(pattern.data()));
-    if (fd.get() < 0) throw AppError::FromErrno(errno, "WriteByteArray");
-    tempName = pattern.data();
-    try {
-        DescriptorSink sink(fd.get());
-        produce(sink);
-        sink.Finish();
-        KeepOwnerAndMode(fd.get(), target);
-        if ((sync == Sync::Now && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0)
-            throw AppError::FromErrno(errno, "WriteByteArray");
-        if (::rename(tempName.c_str(), path.c_str()) != 0)
-            throw AppError::FromErrno(errno, "WriteByteArray");
-    } catch (...) {
-        ::unlink(tempName.c_str());
-        throw;
+void WriteTogether(const std::vector<FileToWrite>& files, Sync sync, const StopCheck& stop) {
+    std::vector<std::unique_ptr<StagedFile>> staged;
+    for (const FileToWrite& file : files)
+        staged.push_back(std::make_unique<StagedFile>(file, sync));
+    if (stop && stop()) throw AppError::FromErrno(EINTR, kWriteSource);
+    for (std::size_t k = 0; k < staged.size(); ++k) {
+        try {
+            staged[k]->PutInPlace();
+        } catch (...) {
+            while (k-- > 0)
+                staged[k]->PutBack();
+            throw;
+        }
     }
 }
 

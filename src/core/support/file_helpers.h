@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/byte_sink.h"
 #include "support/bytes.h"
@@ -16,6 +17,11 @@ std::int64_t GetFileLength(const std::string& path);
 
 // True when path names a regular file (after symbolic links).
 bool IsRegularFile(const std::string& path);
+
+// What path names when that is not a regular file, for a message: "a
+// folder", "a FIFO", "a device" or "a socket"; empty for a regular file and
+// when nothing can be found there.
+std::string SpecialFileKind(const std::string& path);
 
 // Deletes a file; any failure is swallowed.
 void DeleteFile(const std::string& path);
@@ -32,13 +38,27 @@ void DeleteFile(const std::string& path);
 // means nothing after a crash (the working folder's lock): waiting for the
 // disk can cost many milliseconds when other writes are pending.
 enum class Sync : bool { Later, Now };
-void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync = Sync::Now);
+// Asked once the new content is written and synced, before it replaces
+// anything: true stops the write (AppError EINTR) and leaves every target as
+// it was. A batch verb stops so on a termination signal.
+using StopCheck = std::function<bool()>;
+void WriteByteArray(const std::string& path, const Bytes& bytes, Sync sync = Sync::Now,
+                    const StopCheck& stop = {});
 
-// The same, with the content written into the sink by `produce`, a piece at
-// a time, and streamed to the file; a failed write stops the file and throws
-// after `produce` returns.
-void WriteStreamed(const std::string& path, const std::function<void(ByteSink&)>& produce,
-                   Sync sync = Sync::Now);
+// One of several files that belong together. Its content is written into the
+// sink by `produce`, a piece at a time, and streamed to the file; a failed
+// write stops the file and throws after `produce` returns.
+struct FileToWrite {
+    std::string path;
+    std::function<void(ByteSink&)> produce;
+};
+
+// Writes files that belong together (a picture and its width table) all or
+// none: each goes to a temporary file beside its target, complete and synced,
+// before the first is put in place; when one cannot be put in place, those
+// already in place get their old content back (a new one is removed).
+void WriteTogether(const std::vector<FileToWrite>& files, Sync sync = Sync::Now,
+                   const StopCheck& stop = {});
 
 // Reads at most maxBytes from the start of a file. Throws AppError on failure,
 // and at once for anything but a regular file (a FIFO, a device, a folder).

@@ -16,6 +16,9 @@ void InstallTerminationSignals();
 
 // The signal that asked the program to end, or 0.
 int TerminationSignal();
+inline bool TerminationRequested() {
+    return TerminationSignal() != 0;
+}
 
 // The read end of the pipe: readable once a termination signal arrived.
 int TerminationSignalFd();

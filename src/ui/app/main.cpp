@@ -1,5 +1,4 @@
 // grindfnttool: the editor's main window over the core.
-#include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
 #include <cstdio>
@@ -11,12 +10,13 @@
 #include "ui/app/deferred_icon_style.h"
 #include "ui/main/end_of_run.h"
 #include "ui/main/first_paint.h"
+#include "ui/main/guarded_application.h"
 #include "ui/main/main_window.h"
 #include "ui/main/startup_outcome.h"
 
 int main(int argc, char* argv[]) {
     gft::InstallTerminationSignals();
-    QApplication app(argc, argv);
+    gft::ui::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grind FNT Tool"));
     QApplication::setStyle(new gft::ui::DeferredIconStyle);
     // Qt has taken its own options out of argv; every other element is one
@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
             .toStdString();
     gft::ui::MainWindow window(std::move(dialogs), environment);
     dialogParent->SetParent(&window);
+    app.SetReporter([&window](const std::string& entry) { window.session().Log(entry); });
     gft::ui::CloseOnTerminationSignal(window);
     if (const auto status = gft::ui::EndOfStartup(window.startup(), window.session(), *dialogParent,
                                                   stdout, stderr))

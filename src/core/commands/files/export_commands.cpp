@@ -29,10 +29,7 @@ struct ExportFailed {
 };
 
 // One file an export writes, its content made as it is streamed to the file.
-struct OutputFile {
-    std::string path;
-    std::function<void(ByteSink&)> write;
-};
+using OutputFile = FileToWrite;
 
 OutputFile FileOf(std::string path, Bytes bytes) {
     return {std::move(path), [bytes = std::move(bytes)](ByteSink& sink) { sink.Write(bytes); }};
@@ -157,18 +154,22 @@ const ExportKind kSelections{{TransferDialog::ExportSelections, "Export selectio
                              "ExportSelections",
                              PlanSelections};
 
+// "x.png", or "x.png and x.widths": a pair is written both or neither.
+std::string PathsOf(const ExportPlan& plan) {
+    std::string paths;
+    for (const OutputFile& file : plan.files)
+        paths += (paths.empty() ? "" : " and ") + file.path;
+    return paths;
+}
+
 bool WriteFiles(Session& session, const ExportKind& kind, const ExportPlan& plan) {
     BusyPointer busy(session.view);
-    const OutputFile* writing = nullptr;
     try {
-        for (const OutputFile& file : plan.files) {
-            writing = &file;
-            WriteStreamed(file.path, file.write);
-        }
+        WriteTogether(plan.files, Sync::Now, session.interrupted);
     } catch (const AppError& error) {
         RestoreStartFolder(session.StartFolder);
         ReportFileError(session, AppError(error.number(), kind.operation, error.description()),
-                        "write", writing->path);
+                        "write", PathsOf(plan));
         return false;
     } catch (const ExportFailed& failed) {
         RestoreStartFolder(session.StartFolder);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "commands/editor/char_editor.h"
+#include "commands/files/save_font.h"
 #include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/glyph_sheet.h"
@@ -30,8 +31,12 @@ const TransferDialogKind kDialog{
 // The file's bytes, or nothing after one log line saying why.
 std::optional<Bytes> ReadWhole(Session& session, const std::string& path, const std::string& what,
                                std::int64_t limit) {
+    if (const std::string kind = SpecialFileKind(path); !kind.empty()) {
+        session.Log(what + " is " + kind + ", not a file: " + path);
+        return std::nullopt;
+    }
     const std::int64_t length = GetFileLength(path);
-    if (length == -1 || !IsRegularFile(path)) {
+    if (length == -1) {
         session.Log(what + " not found: " + path);
         return std::nullopt;
     }
@@ -61,6 +66,7 @@ void TakeGlyphs(Session& session, SheetImport& sheet) {
     session.SetEditStatus(2);
     session.Log("Pixelmap imported, " + std::to_string(present) + " characters, height " +
                 std::to_string(sheet.height));
+    WarnIfTooLargeToSave(session);
 }
 
 }  // namespace

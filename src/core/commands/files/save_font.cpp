@@ -7,6 +7,7 @@
 #include "commands/files/recovery.h"
 #include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
+#include "format/fnt_format.h"
 #include "format/fnt_writer.h"
 #include "format/selection_table.h"
 #include "session/notices.h"
@@ -39,7 +40,7 @@ bool SaveFontTo(Session& session, std::string destination) {
     std::string before = std::exchange(session.FilePaths[kModeSave], destination);
     try {
         const Bytes image = BuildFntImage(session.font, session.On(Toggle::Compress));
-        WriteByteArray(destination, image);
+        WriteByteArray(destination, image, Sync::Now, session.interrupted);
         RestoreStartFolder(session.StartFolder);
         if (session.On(Toggle::SaveThisFormat)) WriteSelectionTable(session, destination);
     } catch (const AppError& error) {
@@ -55,6 +56,12 @@ bool SaveFontTo(Session& session, std::string destination) {
     ForgetRecoveryCopy(session);
     RememberRecentFont(session, destination);
     return true;
+}
+
+void WarnIfTooLargeToSave(Session& session) {
+    const std::size_t size = FntDataBlockSize(session.font, session.On(Toggle::Compress));
+    if (size > fnt::kMaxWrittenBlock)
+        session.Log("The font is larger than the file format can hold: " + GlyphDataTooLarge(size));
 }
 
 void SaveFontAs(Session& session) {

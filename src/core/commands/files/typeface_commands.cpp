@@ -1,6 +1,7 @@
 #include "commands/files/typeface_commands.h"
 
 #include "commands/editor/char_editor.h"
+#include "commands/files/save_font.h"
 #include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/bdf_export.h"
@@ -56,6 +57,7 @@ bool ImportTypeface(Session& session, const TypefaceRequest& request) {
     session.Log("Imported " + std::to_string(import.characters) + " characters from " +
                 FileNameOf(request.path) + " at " + std::to_string(request.pixelSize) +
                 " px (height " + std::to_string(session.font.FontHeight) + ")");
+    WarnIfTooLargeToSave(session);
     return true;
 }
 
@@ -85,7 +87,8 @@ bool ExportBdfTo(Session& session, const std::string& path, int ascent) {
     }
     try {
         BusyPointer busy(session.view);
-        WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()));
+        WriteByteArray(path, Bytes(bdf.text.begin(), bdf.text.end()), Sync::Now,
+                       session.interrupted);
     } catch (const AppError& error) {
         ReportFileError(session, error, "write", path);
         return false;

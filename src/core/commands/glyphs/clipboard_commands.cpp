@@ -53,6 +53,7 @@ std::optional<GlyphPaste> PlanPaste(Session& session, const ClipboardContent& co
         GlyphClipboardReading reading = DecodeGlyphClipboard(*content.own);
         if (!reading.clipboard) {
             session.Log("The clipboard's characters could not be read: " + reading.error);
+            ++session.refusedFiles;
             return std::nullopt;
         }
         return PlanGlyphPaste(font, *reading.clipboard, session.HoverChar);

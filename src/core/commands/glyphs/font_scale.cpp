@@ -48,7 +48,7 @@ FormatResult<Font> ScaledFont(const Font& font, int factor, bool shareDuplicates
             std::to_string(widest->Width * factor) + " pixels wide (at most 255)");
     Font scaled = font;
     ScaleEveryGlyph(scaled, factor);
-    const std::size_t block = DataBlockLength(scaled, shareDuplicates);
+    const std::size_t block = FntDataBlockSize(scaled, shareDuplicates);
     if (block > fnt::kMaxWrittenBlock)
         return FormatResult<Font>::Failure(
             refused + "its glyphs would take " + std::to_string(block - 1) +
