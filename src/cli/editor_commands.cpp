@@ -48,7 +48,7 @@ void RunEditorCommand(RunContext& run, const Args& args) {
     } else if (what == "dump") {
         const int code = session.EditorChar;
         run.out << DumpGlyph(session.editor.EditChr, session.font.FontHeight, code,
-                             session.font.Selected[code] != 0);
+                             session.font.Selection(code) != 0);
     } else if (const CommandSpec* button = FindRunnerCommand("ed " + what)) {
         RunCommand(session, *button);
     } else {

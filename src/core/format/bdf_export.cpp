@@ -45,7 +45,7 @@ std::string FontName(const Font& font, int present) {
 }
 
 void AppendGlyph(std::string& out, const Font& font, int code, int descent) {
-    const CharInfo& glyph = font.Chars[code];
+    const CharInfo& glyph = font.Glyph(code);
     const int height = font.FontHeight;
     const long swidth = (glyph.Width * 1000L + height / 2) / height;
     out += "STARTCHAR char" + Num(code) + "\n";
@@ -92,7 +92,7 @@ BdfExport ExportBdf(const Font& font, int ascent) {
     out += "ENDPROPERTIES\n";
     out += "CHARS " + Num(present) + "\n";
     for (int code = 0; code < kGlyphCount; ++code)
-        if (font.Chars[code].Present && FitsHeight(font.Chars[code], height))
+        if (font.Glyph(code).Present && FitsHeight(font.Glyph(code), height))
             AppendGlyph(out, font, code, descent);
     out += "ENDFONT\n";
     return result;

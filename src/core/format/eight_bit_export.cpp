@@ -16,7 +16,7 @@ int AtariCodeAt(int position) {
 }
 
 void PutGlyph(const Font& font, int code, EightBitExport& out, std::size_t at) {
-    const CharInfo& glyph = font.Chars[code];
+    const CharInfo& glyph = font.Glyph(code);
     if (!glyph.Present) return;
     if (glyph.Width > kSide || font.FontHeight > kSide) ++out.cut;
     const int rows =
@@ -36,7 +36,7 @@ EightBitExport ExportAtariFont(const Font& font) {
     for (int position = 0; position < kAtariGlyphs; ++position)
         PutGlyph(font, AtariCodeAt(position), out, static_cast<std::size_t>(position) * kSide);
     for (int code = kAtariGlyphs; code < kGlyphCount; ++code)
-        if (font.Chars[code].Present) ++out.leftOut;
+        if (font.Glyph(code).Present) ++out.leftOut;
     return out;
 }
 

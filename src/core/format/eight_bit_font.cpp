@@ -98,7 +98,7 @@ EightBitImport ParseEightBitFont(const Bytes& file, bool remap,
             code = AtariCode(k);
             if (k >= 64 && k < 96) RotateSelection(next.Selected, k);
         }
-        CharInfo& glyph = next.Chars[code];
+        CharInfo& glyph = next.Glyph(code);
         glyph.HasError = 0;
         const std::size_t at = static_cast<std::size_t>(k) * 8;
         const bool inFile = !(remap && k >= 128) && at + 8 <= buffer.size();

@@ -132,7 +132,7 @@ void Load(FntReport& report, const FntImage& image) {
     CheckBlockFrame(report, image);
     GlyphParser parser(report, image, FntReadMode::Load, next.FontHeight);
     for (int c = 0; c < kGlyphCount; ++c)
-        parser.Parse(c, next.Chars[c]);
+        parser.Parse(c, next.Glyph(c));
     next.Selected.fill(0);
     next.Different.fill(0);
 }
@@ -141,7 +141,7 @@ void Merge(FntReport& report, const FntImage& image) {
     CheckBlockFrame(report, image);
     GlyphParser parser(report, image, FntReadMode::Merge, report.font.FontHeight);
     for (int c = 0; c < kGlyphCount; ++c) {
-        CharInfo& glyph = report.font.Chars[c];
+        CharInfo& glyph = report.font.Glyph(c);
         if (glyph.Present) continue;
         CharInfo candidate = glyph;
         if (!parser.Parse(c, candidate)) continue;
@@ -158,7 +158,7 @@ void MergeAll(FntReport& report, const FntImage& image) {
     GlyphParser parser(report, image, FntReadMode::Merge, font.FontHeight);
     font.Different.fill(0);
     for (int c = 0; c < kGlyphCount; ++c) {
-        CharInfo& glyph = font.Chars[c];
+        CharInfo& glyph = font.Glyph(c);
         CharInfo candidate = glyph;
         if (!parser.Parse(c, candidate)) continue;
         if (!glyph.Present) {
@@ -181,9 +181,9 @@ void Compare(FntReport& report, const FntImage& image) {
     GlyphParser parser(report, image, FntReadMode::Compare, font.FontHeight);
     for (int c = 0; c < kGlyphCount; ++c) {
         CharInfo& other = report.compared[c];
-        other = font.Chars[c];
+        other = font.Glyph(c);
         parser.Parse(c, other);
-        font.Different[c] = GlyphsEqual(other, font.Chars[c]) ? 0 : 1;
+        font.Different[c] = GlyphsEqual(other, font.Glyph(c)) ? 0 : 1;
         if (font.Different[c]) {
             report.lines.push_back({"Character " + Num(c) + " is different", false});
             ++report.different;

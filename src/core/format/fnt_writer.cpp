@@ -17,9 +17,9 @@ void PutPointer(Bytes& table, int value) {
 
 // First present glyph at or before code whose bytes equal those of code.
 int Donor(const Font& font, int code) {
-    const Bytes& bytes = font.Chars[code].Pixels;
+    const Bytes& bytes = font.Glyph(code).Pixels;
     for (int j = 0; j < code; ++j) {
-        const CharInfo& other = font.Chars[j];
+        const CharInfo& other = font.Glyph(j);
         if (other.Present && other.Pixels == bytes) return j;
     }
     return code;
@@ -31,15 +31,15 @@ using Donors = std::array<int, kGlyphCount>;
 Donors DonorsOf(const Font& font, bool shareDuplicates) {
     Donors donors{};
     for (int code = 0; code < kGlyphCount; ++code)
-        donors[code] = shareDuplicates && font.Chars[code].Present ? Donor(font, code) : code;
+        donors[code] = shareDuplicates && font.Glyph(code).Present ? Donor(font, code) : code;
     return donors;
 }
 
 std::size_t BlockSize(const Font& font, const Donors& donors) {
     std::size_t size = 1;  // the place-holder byte
     for (int code = 0; code < kGlyphCount; ++code)
-        if (font.Chars[code].Present && donors[code] == code)
-            size += static_cast<std::size_t>(font.Chars[code].DataSize());
+        if (font.Glyph(code).Present && donors[code] == code)
+            size += static_cast<std::size_t>(font.Glyph(code).DataSize());
     return size;
 }
 
@@ -65,7 +65,7 @@ Bytes BuildFntImage(const Font& font, bool shareDuplicates) {
     pointers.reserve(512 + 5);
     int running = 1;  // block offset of the next stored glyph; offset 0 is the place-holder
     for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
+        const CharInfo& glyph = font.Glyph(code);
         if (!glyph.Present) {
             widths.push_back(0);
             PutPointer(pointers, 0);

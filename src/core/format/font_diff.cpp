@@ -38,8 +38,8 @@ std::string PaddedTo(std::string text, std::size_t width) {
 std::vector<int> DifferingCodes(const Font& first, const Font& second) {
     std::vector<int> codes;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& a = first.Chars[static_cast<std::size_t>(code)];
-        const CharInfo& b = second.Chars[static_cast<std::size_t>(code)];
+        const CharInfo& a = first.Glyph(code);
+        const CharInfo& b = second.Glyph(code);
         if ((a.Present || b.Present) && !GlyphsEqual(a, b)) codes.push_back(code);
     }
     return codes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "format/char_info.h"
@@ -21,6 +22,12 @@ struct Font {
     std::array<CharInfo, kGlyphCount> Chars{};
     std::array<std::uint8_t, kGlyphCount> Selected{};
     std::array<std::uint8_t, kGlyphCount> Different{};
+
+    // The glyph of a code 0..255, and whether it is selected (1) or not (0).
+    CharInfo& Glyph(int code) { return Chars[static_cast<std::size_t>(code)]; }
+    const CharInfo& Glyph(int code) const { return Chars[static_cast<std::size_t>(code)]; }
+    std::uint8_t& Selection(int code) { return Selected[static_cast<std::size_t>(code)]; }
+    std::uint8_t Selection(int code) const { return Selected[static_cast<std::size_t>(code)]; }
 
     bool operator==(const Font&) const = default;
 };

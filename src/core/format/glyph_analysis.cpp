@@ -53,7 +53,7 @@ int EstimateBaseline(const Font& font) {
     const int height = font.FontHeight;
     std::map<int, int> votes;  // rows above the baseline, how many glyphs say so
     for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
+        const CharInfo& glyph = font.Glyph(code);
         if (!SitsOnBaseline(code) || !glyph.Present || !FitsHeight(glyph, height)) continue;
         if (const int lowest = LowestInkRow(glyph, height); lowest >= 0) ++votes[lowest + 1];
     }
@@ -77,7 +77,7 @@ std::vector<std::vector<int>> FindDuplicateGroups(const Font& font) {
     const int height = font.FontHeight;
     std::map<std::pair<int, Bytes>, std::vector<int>> byLook;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const CharInfo& glyph = font.Chars[code];
+        const CharInfo& glyph = font.Glyph(code);
         if (!glyph.Present || !FitsHeight(glyph, height)) continue;
         byLook[{glyph.Width, VisibleBits(glyph, height)}].push_back(code);
     }

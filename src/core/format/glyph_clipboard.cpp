@@ -104,7 +104,7 @@ GlyphClipboard CopyGlyphs(const Font& font, const std::vector<int>& codes) {
     clipboard.height = font.FontHeight;
     for (const int code : codes) {
         if (code < 0 || code >= kGlyphCount) continue;
-        CharInfo glyph = font.Chars[code];
+        CharInfo glyph = font.Glyph(code);
         glyph.HasError = 0;
         if (glyph.Width == 0) MakeAbsent(glyph, clipboard.height);
         clipboard.glyphs.push_back({code, std::move(glyph)});

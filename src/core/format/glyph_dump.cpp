@@ -7,8 +7,7 @@
 namespace gft {
 
 std::string DumpGlyph(const Font& font, int code) {
-    const auto at = static_cast<std::size_t>(code);
-    return DumpGlyph(font.Chars[at], font.FontHeight, code, font.Selected[at] != 0);
+    return DumpGlyph(font.Glyph(code), font.FontHeight, code, font.Selection(code) != 0);
 }
 
 std::string DumpGlyph(const CharInfo& glyph, int height, int code, bool selected) {
@@ -35,9 +34,9 @@ std::string DumpGlyph(const CharInfo& glyph, int height, int code, bool selected
 std::string FontInfo(const Font& font) {
     int present = 0, errors = 0, selected = 0;
     for (int c = 0; c < kGlyphCount; ++c) {
-        present += font.Chars[c].Present;
-        errors += font.Chars[c].HasError != 0;
-        selected += font.Selected[c] != 0;
+        present += font.Glyph(c).Present;
+        errors += font.Glyph(c).HasError != 0;
+        selected += font.Selection(c) != 0;
     }
     std::string text = "height: " + std::to_string(font.FontHeight) + "\n";
     text += "baseline: " + std::to_string(EstimateBaseline(font)) + "\n";

@@ -109,7 +109,7 @@ InkRows GlyphSheetRows(const Font& font) {
         const int firstCode = y / cell.cellHeight * kSheetColumns;
         BitRowWriter line(row, (static_cast<std::size_t>(cell.cellWidth) * kSheetColumns + 7) / 8);
         for (int code = firstCode; code < firstCode + kSheetColumns; ++code) {
-            const CharInfo& glyph = font.Chars[code];
+            const CharInfo& glyph = font.Glyph(code);
             const int start = glyphRow * glyph.BytesPerRow();
             const bool drawn = glyph.Present && glyph.DataSize() >= start + glyph.BytesPerRow();
             const int width = drawn ? std::min<int>(glyph.Width, cell.cellWidth) : 0;
@@ -130,8 +130,8 @@ InkBitmap DrawGlyphSheet(const Font& font) {
 std::string WidthTable(const Font& font) {
     std::string table;
     for (int code = 0; code < kGlyphCount; ++code)
-        if (font.Chars[code].Present && font.Chars[code].Width > 0)
-            table += std::to_string(code) + " " + std::to_string(font.Chars[code].Width) + "\n";
+        if (font.Glyph(code).Present && font.Glyph(code).Width > 0)
+            table += std::to_string(code) + " " + std::to_string(font.Glyph(code).Width) + "\n";
     return table;
 }
 

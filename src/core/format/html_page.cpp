@@ -217,7 +217,7 @@ std::string GlyphWindow(const Font& font, int code, int scale, std::string_view 
     const int top = sheet.Top(code) * scale;
     std::string window = "<div class=\"g\"";
     if (!label.empty()) window += " role=\"img\" aria-label=\"" + Escaped(label) + "\"";
-    return window + " style=\"width:" + Px(font.Chars[code].Width * scale) +
+    return window + " style=\"width:" + Px(font.Glyph(code).Width * scale) +
            ";height:" + Px(font.FontHeight * scale) + ";background-position:" + Px(-left) + " " +
            Px(-top) + "\"></div>";
 }
@@ -232,10 +232,10 @@ std::string SampleLine(const Font& font, int scale) {
 }
 
 std::string GlyphCell(const Font& font, int code, int scale) {
-    const CharInfo& glyph = font.Chars[code];
+    const CharInfo& glyph = font.Glyph(code);
     std::string classes;
     if (!glyph.Present) classes = "absent";
-    if (font.Selected[code]) classes += classes.empty() ? "sel" : " sel";
+    if (font.Selection(code)) classes += classes.empty() ? "sel" : " sel";
     std::string cell = classes.empty() ? "<td>" : "<td class=\"" + classes + "\">";
     if (glyph.Present && glyph.Width > 0)
         cell += GlyphWindow(font, code, scale, Cp1250ToUtf8(static_cast<std::uint8_t>(code)));

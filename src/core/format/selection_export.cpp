@@ -5,7 +5,7 @@ namespace gft {
 Bytes SelectionTableBytes(const Font& font) {
     Bytes table(kGlyphCount);
     for (int code = 0; code < kGlyphCount; ++code)
-        table[static_cast<std::size_t>(code)] = font.Selected[code] ? 1 : 0;
+        table[static_cast<std::size_t>(code)] = font.Selection(code) ? 1 : 0;
     return table;
 }
 

@@ -43,7 +43,7 @@ void DrawFontRow(const std::vector<const CharInfo*>& glyphs, int row, int scale,
 std::vector<std::uint8_t> LineCodes(const Font& font, std::string_view utf8) {
     std::vector<std::uint8_t> codes;
     for (std::uint8_t code : Cp1250BytesOf(utf8))
-        if (Drawn(font.Chars[code], font.FontHeight)) codes.push_back(code);
+        if (Drawn(font.Glyph(code), font.FontHeight)) codes.push_back(code);
     return codes;
 }
 
@@ -68,7 +68,7 @@ TextRender RenderText(const Font& font, std::string_view utf8, int scale, Missin
     std::vector<const CharInfo*> glyphs;
     long width = 0;
     for (const auto code : Cp1250CharactersOf(utf8)) {
-        const CharInfo* glyph = code ? &font.Chars[*code] : nullptr;
+        const CharInfo* glyph = code ? &font.Glyph(*code) : nullptr;
         if (glyph == nullptr || !glyph->Present) {
             if (missing == MissingGlyphs::Skip) continue;
             glyph = &box;

@@ -70,14 +70,13 @@ BmpHeaderBytes DefaultBmpHeader() {
 }
 
 Bytes BuildTileBitmap(const Font& font, int code, TileOptions options) {
-    const CharInfo& glyph = font.Chars[static_cast<std::size_t>(code)];
+    const CharInfo& glyph = font.Glyph(code);
     const int height = font.FontHeight;
     const int bytesPerRow = glyph.BytesPerRow();
     const int pad = (4 - bytesPerRow % 4) % 4;
     const int widthPixels =
         options.showInvisible ? bytesPerRow * 8 : (glyph.Width == 0 ? 1 : glyph.Width);
-    const Rgb background =
-        font.Selected[static_cast<std::size_t>(code)] ? kSelectedBlue : kDarkGrey;
+    const Rgb background = font.Selection(code) ? kSelectedBlue : kDarkGrey;
     const Rgb ink = (glyph.Width > 8 && options.yellowWide) ? kLightYellow : kWhite;
 
     Bytes out = Header(widthPixels, height, bytesPerRow, background, ink);

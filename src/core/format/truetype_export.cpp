@@ -23,7 +23,7 @@ constexpr int kMaxSimpleContours = 4094;
 constexpr int kMaxGlyphPoints = 32756;
 
 bool Exported(const Font& font, int code) {
-    const CharInfo& glyph = font.Chars[code];
+    const CharInfo& glyph = font.Glyph(code);
     return glyph.Present && FitsHeight(glyph, font.FontHeight);
 }
 
@@ -179,7 +179,7 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
             {TrueTypeCharacter(options.codePage, static_cast<std::uint8_t>(code)), id});
         if (code == 'x') glyphOfX = id;
         if (code == 'H') glyphOfH = id;
-        builder.Add(font.Chars[code], code);
+        builder.Add(font.Glyph(code), code);
     }
     result.notes = builder.TakeNotes();
 

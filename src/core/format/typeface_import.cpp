@@ -187,9 +187,9 @@ TypefaceImport ImportFace(FT_Library library, FT_Face face, const std::string& n
     font.FontLoaded = true;
     font.FontHeight = static_cast<std::uint8_t>(height);
     for (int code = 0; code < kGlyphCount; ++code) {
-        font.Chars[code] = MakeGlyph(library, face, static_cast<std::uint8_t>(code), result.ascent,
+        font.Glyph(code) = MakeGlyph(library, face, static_cast<std::uint8_t>(code), result.ascent,
                                      font.FontHeight, options);
-        if (font.Chars[code].Present) ++result.characters;
+        if (font.Glyph(code).Present) ++result.characters;
     }
     font.MaxWidth = WidestGlyph(font);
     return result;

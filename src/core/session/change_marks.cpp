@@ -11,8 +11,8 @@ bool GlyphChanged(const Session& session, int code) {
     const Font& font = session.font;
     if (!font.FontLoaded) return false;
     const FontSnapshot& saved = session.history.Saved();
-    const auto& before = saved.Chars[static_cast<std::size_t>(code)];
-    const CharInfo& now = font.Chars[static_cast<std::size_t>(code)];
+    const auto& before = saved.Glyph(code);
+    const CharInfo& now = font.Glyph(code);
     if (!saved.FontLoaded || !before) return now.Present;
     if (!before->Present && !now.Present) return false;  // absent at any height
     return !GlyphsEqual(*before, now);

@@ -22,6 +22,10 @@ struct FontSnapshot {
     std::array<std::shared_ptr<const CharInfo>, kGlyphCount> Chars{};
     std::array<std::uint8_t, kGlyphCount> Selected{};
     std::array<std::uint8_t, kGlyphCount> Different{};
+
+    const std::shared_ptr<const CharInfo>& Glyph(int code) const {
+        return Chars[static_cast<std::size_t>(code)];
+    }
 };
 
 // The undo history: a line of font states with the name of the step that led

@@ -53,7 +53,7 @@ void Session::SetEditStatus(std::uint8_t isEdited) {
 void Session::setMaxWidth() {
     font.MaxWidth = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const int width = font.Chars[code].Width;
+        const int width = font.Glyph(code).Width;
         if (width > font.MaxWidth) font.MaxWidth = static_cast<std::uint8_t>(width);
         if (width > 16)
             Log("Character " + std::to_string(code) + " width is " + std::to_string(width) +

@@ -10,7 +10,7 @@ namespace gft {
 namespace {
 
 void CopyIntoFont(Session& session, bool recomputeMaxWidth) {
-    session.font.Chars[session.EditorChar] = session.editor.EditChr;
+    session.font.Glyph(session.EditorChar) = session.editor.EditChr;
     RedrawGlyph(session, session.EditorChar);
     if (recomputeMaxWidth) session.setMaxWidth();
     session.SetEditStatus(2);
@@ -28,7 +28,7 @@ void AutoApplyIfChanged(Session& session, const CharInfo& before) {
     if (!EditorReady(session)) return;
     UndoStep step(session, "Auto apply");
     const bool widthChanged =
-        session.font.Chars[session.EditorChar].Width != session.editor.EditChr.Width;
+        session.font.Glyph(session.EditorChar).Width != session.editor.EditChr.Width;
     CopyIntoFont(session, widthChanged);
 }
 

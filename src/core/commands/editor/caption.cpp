@@ -24,7 +24,7 @@ std::string EditorCaptionText(const Font& font, int code, const CharInfo& glyph)
     std::string text = "Chr Editor \"" + CaptionCharacter(code) + numbers;
     const auto at = static_cast<std::size_t>(code);
     if (!glyph.Present) text += " (Empty)";
-    if (font.Selected[at] != 0) text += " (Selected)";
+    if (font.Selection(code) != 0) text += " (Selected)";
     if (font.Different[at] != 0) text += " (Different)";
     return text;
 }

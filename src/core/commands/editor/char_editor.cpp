@@ -9,7 +9,7 @@ namespace gft {
 
 void OpenCharEditor(Session& session) {
     if (!session.font.FontLoaded) return;
-    session.editor.EditChr = session.font.Chars[session.EditorChar];
+    session.editor.EditChr = session.font.Glyph(session.EditorChar);
     LoadEditorGlyph(session);
     session.editor.visible = true;
     session.view.ShowEditor();
@@ -59,7 +59,7 @@ void GoToNeighbour(Session& session, Neighbour neighbour) {
     const int code = session.EditorChar + step;
     if (code < 0 || code >= kGlyphCount) return;
     session.EditorChar = static_cast<std::uint8_t>(code);
-    session.editor.EditChr = session.font.Chars[session.EditorChar];
+    session.editor.EditChr = session.font.Glyph(session.EditorChar);
     LoadEditorGlyph(session);
 }
 

@@ -58,8 +58,8 @@ void TakeGlyphs(Session& session, SheetImport& sheet) {
     font.FontHeight = sheet.height;
     int present = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
-        font.Chars[code] = std::move(sheet.chars[code]);
-        if (font.Chars[code].Present) ++present;
+        font.Glyph(code) = std::move(sheet.chars[code]);
+        if (font.Glyph(code).Present) ++present;
     }
     RedrawTiles(session, 0, 255);
     session.setMaxWidth();

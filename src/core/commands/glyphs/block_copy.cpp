@@ -60,10 +60,10 @@ std::vector<BlockCopyStep> CopyBlockGlyphs(Font& font, CaseBlock block) {
     const int last = block == CaseBlock::Ascii ? 122 : 255;
     std::vector<BlockCopyStep> steps;
     for (int destination = first; destination <= last; ++destination) {
-        const auto d = static_cast<std::size_t>(destination);
-        steps.push_back({destination, SkippedIntentionally(destination)
-                                          ? BlockCopyOutcome::kEditManually
-                                          : CopyOne(font.Chars[d - 32], font.Chars[d])});
+        steps.push_back(
+            {destination, SkippedIntentionally(destination)
+                              ? BlockCopyOutcome::kEditManually
+                              : CopyOne(font.Glyph(destination - 32), font.Glyph(destination))});
     }
     return steps;
 }
@@ -94,8 +94,8 @@ void DeleteSelected(Session& session) {
     Font& font = session.font;
     bool changed = false;
     for (int c = 0; c < kGlyphCount; ++c) {
-        if (font.Selected[static_cast<std::size_t>(c)] != 1) continue;
-        CharInfo& glyph = font.Chars[static_cast<std::size_t>(c)];
+        if (font.Selection(c) != 1) continue;
+        CharInfo& glyph = font.Glyph(c);
         if (glyph.HasError != 0 || glyph.Present) {
             MakeAbsent(glyph, font.FontHeight);
             glyph.HasError = 0;

@@ -17,7 +17,7 @@ std::string HeightNote(const char* what, int from, int to) {
 std::vector<int> SelectedCodes(const Font& font) {
     std::vector<int> codes;
     for (int code = 0; code < kGlyphCount; ++code)
-        if (font.Selected[code]) codes.push_back(code);
+        if (font.Selection(code)) codes.push_back(code);
     return codes;
 }
 
@@ -77,7 +77,7 @@ std::optional<GlyphPaste> PlanPicturePaste(const Font& font, const GrayImage& pi
 
 void ApplyGlyphPaste(Font& font, const GlyphPaste& paste) {
     for (std::size_t i = 0; i < paste.codes.size() && i < paste.glyphs.size(); ++i) {
-        CharInfo& target = font.Chars[paste.codes[i]];
+        CharInfo& target = font.Glyph(paste.codes[i]);
         target = paste.glyphs[i];
         target.HasError = 0;
     }

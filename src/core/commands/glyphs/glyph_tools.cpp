@@ -58,8 +58,8 @@ void FitWidthsToInk(Session& session, int spacing) {
     Font& font = session.font;
     int fitted = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
-        CharInfo& glyph = font.Chars[static_cast<std::size_t>(code)];
-        if (font.Selected[static_cast<std::size_t>(code)] == 0 || !glyph.Present) continue;
+        CharInfo& glyph = font.Glyph(code);
+        if (font.Selection(code) == 0 || !glyph.Present) continue;
         if (FitWidthToInk(glyph, font.FontHeight, spacing)) ++fitted;
     }
     if (fitted > 0) {
@@ -74,7 +74,7 @@ void RevertToSaved(Session& session) {
     if (!session.font.FontLoaded) return;
     std::vector<int> codes;
     for (int code = 0; code < kGlyphCount; ++code)
-        if (session.font.Selected[static_cast<std::size_t>(code)] != 0) codes.push_back(code);
+        if (session.font.Selection(code) != 0) codes.push_back(code);
     if (codes.empty() && session.HoverChar >= 0 && session.HoverChar < kGlyphCount)
         codes.push_back(session.HoverChar);
     RevertGlyphs(session, codes);
@@ -92,8 +92,8 @@ void RevertGlyphs(Session& session, const std::vector<int>& codes) {
     int reverted = 0;
     for (const int code : codes) {
         if (!GlyphChanged(session, code)) continue;
-        CharInfo& glyph = font.Chars[static_cast<std::size_t>(code)];
-        const auto& before = saved.Chars[static_cast<std::size_t>(code)];
+        CharInfo& glyph = font.Glyph(code);
+        const auto& before = saved.Glyph(code);
         if (saved.FontLoaded && before)
             glyph = *before;
         else

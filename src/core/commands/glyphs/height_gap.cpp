@@ -79,7 +79,7 @@ void RemoveRow(Font& font, Edge edge) {
 std::vector<int> RowObstacles(const Font& font, Edge edge) {
     std::vector<int> codes;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const auto [first, last] = EdgeRow(font.Chars[static_cast<std::size_t>(code)], edge);
+        const auto [first, last] = EdgeRow(font.Glyph(code), edge);
         if (std::any_of(first, last, [](std::uint8_t byte) { return byte != 0; }))
             codes.push_back(code);
     }

@@ -24,7 +24,7 @@ std::string HoverLabelText(const Font& font, int code) {
     char numbers[32];
     std::snprintf(numbers, sizeof numbers, "\" $%X #%d", code, code);
     std::string text = "\"" + HoverCharacter(code) + numbers;
-    if (font.Selected[static_cast<std::size_t>(code)] == 1) text += " L";
+    if (font.Selection(code) == 1) text += " L";
     return text;
 }
 
@@ -35,7 +35,7 @@ void HoverUpdate(Session& session, int code) {
     int zoomHeight = 0;
     const Font& font = session.font;
     if (font.FontLoaded) {
-        const CharInfo& glyph = font.Chars[code];
+        const CharInfo& glyph = font.Glyph(code);
         zoomHeight = font.FontHeight;
         if (session.On(Toggle::DontCutBitmaps))
             zoomWidth = glyph.BytesPerRow() * 8;

@@ -15,8 +15,8 @@ std::string PickUpLabel(const Session& session, int code) {
     std::snprintf(text, sizeof text, "#%d ($%X)", code, code);
     std::string label = text;
     const auto c = static_cast<std::size_t>(code);
-    if (!session.font.Chars[c].Present) label += " E";
-    if (session.font.Selected[c] == 1) label += " S";
+    if (!session.font.Glyph(code).Present) label += " E";
+    if (session.font.Selection(code) == 1) label += " S";
     if (session.font.Different[c] == 1) label += " D";
     return label;
 }

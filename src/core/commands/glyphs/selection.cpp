@@ -10,7 +10,7 @@ namespace gft {
 void ToggleSelection(Session& session, int code) {
     if (code < 0 || code >= kGlyphCount || !session.font.FontLoaded) return;
     UndoStep step(session, "Toggle selection");
-    auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
+    auto& selected = session.font.Selection(code);
     selected = static_cast<std::uint8_t>(1 - selected);
     RedrawGlyph(session, code);
     session.SetEditStatus(1);

@@ -41,7 +41,7 @@ void SelectionChanged(Session& session) {
 
 // Sets one code's selection byte; redraws the code when it changed.
 bool SetSelected(Session& session, int code, std::uint8_t value) {
-    auto& selected = session.font.Selected[static_cast<std::size_t>(code)];
+    auto& selected = session.font.Selection(code);
     if (selected == value) return false;
     selected = value;
     RedrawTiles(session, code, code);
@@ -89,7 +89,7 @@ void Select(Session& session, Selection selection) {
 void SelectWhere(Session& session, GlyphKind kind) {
     int count = 0;
     for (int c = 0; c < kGlyphCount; ++c) {
-        if (!Matches(session.font.Chars[static_cast<std::size_t>(c)], kind)) continue;
+        if (!Matches(session.font.Glyph(c), kind)) continue;
         SelectRange(session, c, c, 1);
         ++count;
     }

@@ -55,9 +55,9 @@ void ApplyGlyphEffect(Session& session, GlyphEffect effect, int italicStep) {
     int applied = 0;
     int changed = 0;
     int cut = 0;
-    for (std::size_t code = 0; code < kGlyphCount; ++code) {
-        CharInfo& glyph = font.Chars[code];
-        if (font.Selected[code] == 0 || !glyph.Present) continue;
+    for (int code = 0; code < kGlyphCount; ++code) {
+        CharInfo& glyph = font.Glyph(code);
+        if (font.Selection(code) == 0 || !glyph.Present) continue;
         const EffectOutcome outcome = ApplyEffect(glyph, font.FontHeight, effect, italicStep);
         applied += outcome.applied;
         changed += outcome.changed;

@@ -20,8 +20,8 @@ void RedrawChanged(Session& session, const Font& before) {
     int last = -1;
     for (int c = 0; c < kGlyphCount; ++c) {
         const bool changed = before.FontHeight != now.FontHeight ||
-                             before.Chars[c] != now.Chars[c] ||
-                             before.Selected[c] != now.Selected[c];
+                             before.Glyph(c) != now.Glyph(c) ||
+                             before.Selection(c) != now.Selection(c);
         if (!changed) continue;
         first = std::min(first, c);
         last = c;

@@ -11,7 +11,7 @@ void ListWideGlyphs(Session& session) {
     if (!session.font.FontLoaded) return;
     int count = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
-        const int width = session.font.Chars[code].Width;
+        const int width = session.font.Glyph(code).Width;
         if (width <= 8) continue;
         session.Log("Character " + std::to_string(code) +
                     " have width > 8 = " + std::to_string(width));
