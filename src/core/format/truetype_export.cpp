@@ -14,8 +14,6 @@ namespace gft {
 
 namespace {
 
-// FreeType refuses a simple glyph of 4095 contours or more.
-constexpr int kMaxSimpleContours = 4094;
 // FreeType (2.12) refuses any glyph, composite or not, of more points: it
 // holds a glyph's points with four more of its own in room it reserves in
 // steps of eight, up to 32767. (fontTools too reads point numbers as signed
@@ -42,79 +40,89 @@ CharInfo MissingGlyphBox(int height) {
     return box;
 }
 
+// Pads a glyph's data to an even length, as 'loca' wants it.
+void PadToEven(Bytes& glyf) {
+    if (glyf.size() % 2) glyf.push_back(0);
+}
+
 class FontBuilder {
   public:
     FontBuilder(const Font& font, const TrueTypeOptions& options, int characters)
-        : font_(font), scale_{kTrueTypeUnit, options.ascent}, firstBand_(1 + characters) {}
+        : font_(font), encoder_({kTrueTypeUnit, options.ascent}), firstBand_(1 + characters) {}
 
     // The glyph of a pixel glyph; the next glyph id.
     void Add(const CharInfo& glyph, int code) {
-        advances_.push_back(glyph.Width * kTrueTypeUnit);
-        const InkGrid grid(glyph, font_.FontHeight);
-        const int points = CountOutlinePoints(grid);
+        const int advance = glyph.Width * kTrueTypeUnit;
+        advances_.push_back(advance);
+        offsets_.push_back(glyf_.size());
+        grid_.Load(glyph, font_.FontHeight);
+        int points = MostOutlinePoints(glyph.Width, font_.FontHeight);
         if (points > kMaxGlyphPoints) {
-            notes_.push_back("Character " + std::to_string(code) +
-                             " is too complex for TrueType (" + std::to_string(points) +
-                             " points) - exported empty");
+            points = CountOutlinePoints(grid_);
+            if (points > kMaxGlyphPoints) {
+                notes_.push_back("Character " + std::to_string(code) +
+                                 " is too complex for TrueType (" + std::to_string(points) +
+                                 " points) - exported empty");
+                glyphs_.emplace_back();
+                return;
+            }
+        }
+        GlyphEncoder::Pen pen = encoder_.Begin(points);
+        tracer_.Trace(grid_, points, pen);
+        const int bands = encoder_.Finish(pen);
+        if (bands == 0) {
             glyphs_.emplace_back();
-            return;
+        } else if (bands == 1) {
+            glyphs_.push_back(encoder_.WriteBand(0, glyf_));
+        } else {
+            // A composite of its bands, glyphs of their own after all others.
+            std::vector<std::uint16_t> ids;
+            const std::size_t firstPart = bands_.size();
+            for (int band = 0; band < bands; ++band) {
+                ids.push_back(static_cast<std::uint16_t>(firstBand_ + bands_.size()));
+                bandOffsets_.push_back(bandGlyf_.size());
+                bands_.push_back(encoder_.WriteBand(band, bandGlyf_));
+                PadToEven(bandGlyf_);
+                bandAdvances_.push_back(advance);
+            }
+            glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart), glyf_));
         }
-        if (points == 0) {
-            glyphs_.emplace_back();
-            return;
-        }
-        const PixelOutline outline = TraceOutline(grid);
-        const int contours = outline.Contours();
-        if (contours <= kMaxSimpleContours) {
-            glyphs_.push_back(SimpleGlyph(outline, 0, contours, scale_));
-            return;
-        }
-        // Row bands: contours come ordered by their top, so each band is a
-        // run of them.
-        std::vector<std::uint16_t> ids;
-        const std::size_t firstPart = bands_.size();
-        for (int first = 0; first < contours; first += kMaxSimpleContours) {
-            ids.push_back(static_cast<std::uint16_t>(firstBand_ + bands_.size()));
-            bands_.push_back(SimpleGlyph(outline, first,
-                                         std::min(contours, first + kMaxSimpleContours), scale_));
-            bandAdvances_.push_back(advances_.back());
-        }
-        glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart)));
+        PadToEven(glyf_);
     }
 
     std::vector<std::string> TakeNotes() { return std::move(notes_); }
 
     // The summary, 'hmtx', 'loca' and 'glyf' of every glyph added, then the bands.
-    void WriteGlyphTables(FontSummary& summary, Bytes& hmtx, Bytes& loca, Bytes& glyf) const {
+    void WriteGlyphTables(FontSummary& summary, Bytes& hmtx, Bytes& loca, Bytes& glyf) {
         long withWidth = 0, widths = 0;
-        for (std::size_t k = 0; k < glyphs_.size(); ++k)
-            if (advances_[k] > 0) {
+        for (const int advance : advances_)
+            if (advance > 0) {
                 ++withWidth;
-                widths += advances_[k];
+                widths += advance;
             }
         summary.averageAdvance = withWidth > 0 ? static_cast<int>(widths / withWidth) : 0;
         summary.monospaced = std::adjacent_find(advances_.begin() + 1, advances_.end(),
                                                 std::not_equal_to<>()) == advances_.end();
 
-        std::vector<std::size_t> offsets;
         BigEndianWriter metrics(hmtx);
         const auto add = [&](const GlyphData& glyph, int advance) {
             AddGlyph(summary, glyph, advance);
             metrics.U16(advance);
             metrics.S16(glyph.HasOutline() ? glyph.box.xMin : 0);
-            offsets.push_back(glyf.size());
-            glyf.insert(glyf.end(), glyph.bytes.begin(), glyph.bytes.end());
-            if (glyf.size() % 2) glyf.push_back(0);
         };
         for (std::size_t k = 0; k < glyphs_.size(); ++k)
             add(glyphs_[k], advances_[k]);
-        for (std::size_t k = 0; k < bands_.size(); ++k)
+        for (std::size_t k = 0; k < bands_.size(); ++k) {
             add(bands_[k], bandAdvances_[k]);
-        offsets.push_back(glyf.size());
+            offsets_.push_back(glyf_.size() + bandOffsets_[k]);
+        }
+        glyf = std::move(glyf_);
+        glyf.insert(glyf.end(), bandGlyf_.begin(), bandGlyf_.end());
+        offsets_.push_back(glyf.size());
 
         summary.longOffsets = glyf.size() / 2 > 0xFFFF;
         BigEndianWriter out(loca);
-        for (const std::size_t offset : offsets)
+        for (const std::size_t offset : offsets_)
             summary.longOffsets ? out.U32(offset) : out.U16(offset / 2);
     }
 
@@ -126,12 +134,19 @@ class FontBuilder {
 
   private:
     const Font& font_;
-    OutlineScale scale_;
+    InkGrid grid_;
+    OutlineTracer tracer_;
+    GlyphEncoder encoder_;
     int firstBand_;
+    // Per glyph, then per band of the composites.
     std::vector<GlyphData> glyphs_;
     std::vector<int> advances_;
+    std::vector<std::size_t> offsets_;
+    Bytes glyf_;
     std::vector<GlyphData> bands_;
     std::vector<int> bandAdvances_;
+    std::vector<std::size_t> bandOffsets_;
+    Bytes bandGlyf_;
     std::vector<std::string> notes_;
 };
 

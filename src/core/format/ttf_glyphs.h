@@ -1,12 +1,18 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <span>
+#include <vector>
 
-#include "format/pixel_outline.h"
 #include "support/bytes.h"
 
 namespace gft {
+
+// FreeType refuses a simple glyph of 4095 contours or more.
+inline constexpr int kMaxSimpleContours = 4094;
 
 // A box in font units.
 struct FontBox {
@@ -25,25 +31,156 @@ struct OutlineScale {
     int ascent;
 };
 
-// One entry of the 'glyf' table and what the font's summary tables need to
-// know of it.
+// What the font's summary tables need to know of an entry of the 'glyf'
+// table.
 struct GlyphData {
-    Bytes bytes;  // empty: no outline
     FontBox box;
     int points = 0;  // of all its contours, a composite's components included
     int contours = 0;
     int components = 0;  // 0 for a simple glyph
+    bool hasOutline = false;
 
-    bool HasOutline() const { return !bytes.empty(); }
+    bool HasOutline() const { return hasOutline; }
 };
 
-// The simple glyph of contours [first, end) of an outline, with no
-// instructions; its points must be fewer than 32768 and its contours fewer
-// than 65536.
-GlyphData SimpleGlyph(const PixelOutline& outline, int first, int end, OutlineScale scale);
+// Writes a glyph's outline, as OutlineTracer (format/pixel_outline.h) draws
+// it, the way simple glyphs of the 'glyf' table hold it: the contours' last
+// points, a flag byte per point, then each point's change of x from the
+// point before, then its change of y, each in no byte when there is none,
+// one byte up to 255 units, else two. The contours are gathered into bands
+// of at most kMaxSimpleContours in a row, each a simple glyph of its own.
+// One glyph is encoded at a time; the encoder keeps its room for the next.
+class GlyphEncoder {
+    static constexpr int kMaxDelta = 255;  // pixels
+    static constexpr int kDeltas = 2 * kMaxDelta + 1;
+    // A change of one coordinate: its point's flag and its bytes.
+    struct DeltaCode {
+        std::uint8_t flag;
+        std::uint8_t size;
+        std::uint8_t bytes[2];
+    };
+    // A band's end in the encoded points, and its box in pixels.
+    struct Band {
+        std::size_t contours = 0;
+        std::size_t points = 0;
+        std::size_t xBytes = 0;
+        std::size_t yBytes = 0;
+        int left = 0;
+        int top = 0;
+        int right = 0;
+        int bottom = 0;
+    };
 
-// A composite glyph made of the given glyphs, each placed where it is.
-// `parts` holds their data, in the same order.
-GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const GlyphData> parts);
+  public:
+    explicit GlyphEncoder(OutlineScale scale);
+
+    // What the tracer draws with, a small value it keeps in registers: it
+    // writes into the encoder's room.
+    class Pen {
+      public:
+        void Start(int x, int y) {
+            if (end_ == bandEnd_) [[unlikely]]
+                NextBand();
+            const DeltaCode& across = codes_[x - lastX_];
+            const DeltaCode& upOrDown = codes_[kDeltas + lastY_ - y];
+            *flag_++ = kOnCurve | (across.flag & kXBits) | (upOrDown.flag & kYBits);
+            Put(x_, across);
+            Put(y_, upOrDown);
+            lastX_ = x;
+            lastY_ = y;
+            left_ = std::min(left_, x);
+            top_ = std::min(top_, y);
+        }
+        void Across(int x) {
+            const DeltaCode& code = codes_[x - lastX_];
+            *flag_++ = code.flag;
+            Put(x_, code);
+            lastX_ = x;
+            left_ = std::min(left_, x);
+            right_ = std::max(right_, x);
+        }
+        void UpOrDown(int y) {
+            const DeltaCode& code = codes_[kDeltas + lastY_ - y];
+            *flag_++ = code.flag;
+            Put(y_, code);
+            lastY_ = y;
+            top_ = std::min(top_, y);
+            bottom_ = std::max(bottom_, y);
+        }
+        void End() { *end_++ = static_cast<std::uint32_t>(flag_ - firstFlag_); }
+
+      private:
+        friend class GlyphEncoder;
+        // The flag bits of a point: on the curve, then for x and for y
+        // whether the change is one byte and whether it is none or positive.
+        static constexpr std::uint8_t kOnCurve = 0x01;
+        static constexpr std::uint8_t kXBits = 0x02 | 0x10;
+        static constexpr std::uint8_t kYBits = 0x04 | 0x20;
+        // Two bytes are always stored.
+        static void Put(std::uint8_t*& at, const DeltaCode& code) {
+            std::memcpy(at, code.bytes, 2);
+            at += code.size;
+        }
+        // Each band starts at the origin again.
+        void NextBand() {
+            encoder_->bands_.push_back(EndOfBand());
+            bandEnd_ += kMaxSimpleContours;
+            lastX_ = 0;
+            lastY_ = encoder_->scale_.ascent;
+            left_ = top_ = kMaxDelta;
+            right_ = bottom_ = 0;
+        }
+        Band EndOfBand() const {
+            const GlyphEncoder& encoder = *encoder_;
+            return {static_cast<std::size_t>(end_ - encoder.contourEnds_.data()),
+                    static_cast<std::size_t>(flag_ - encoder.flags_.data()),
+                    static_cast<std::size_t>(x_ - encoder.xs_.data()),
+                    static_cast<std::size_t>(y_ - encoder.ys_.data()),
+                    left_,
+                    top_,
+                    right_,
+                    bottom_};
+        }
+
+        std::uint8_t* flag_;
+        std::uint8_t* x_;
+        std::uint8_t* y_;
+        std::uint32_t* end_;  // one past each contour's last point
+        const std::uint32_t* bandEnd_;
+        const DeltaCode* codes_;  // the x changes' from -kMaxDelta, then the y changes'
+        const std::uint8_t* firstFlag_;
+        GlyphEncoder* encoder_;
+        int lastX_;
+        int lastY_;
+        int left_;
+        int top_;
+        int right_;
+        int bottom_;
+    };
+
+    // A pen for the outline of a glyph of at most `points` points.
+    Pen Begin(int points);
+    // Once the outline is drawn: how many bands it has (none if it is empty).
+    int Finish(const Pen& pen);
+    // Appends a band as a simple glyph without instructions.
+    GlyphData WriteBand(int band, Bytes& glyf);
+
+  private:
+    static std::array<DeltaCode, 2 * kDeltas> MakeCodes(int unit);
+
+    OutlineScale scale_;
+    std::array<DeltaCode, 2 * kDeltas> codes_;
+    Bytes flags_;
+    Bytes xs_;
+    Bytes ys_;
+    std::vector<std::uint32_t> contourEnds_;
+    std::vector<Band> bands_;
+    Bytes head_;
+};
+
+// Appends a composite glyph made of the given glyphs, each placed where it
+// is; `parts` holds their data, in the same order.
+GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const GlyphData> parts,
+                         Bytes& glyf);
 
 }  // namespace gft
