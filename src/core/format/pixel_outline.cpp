@@ -9,13 +9,62 @@ namespace gft {
 
 namespace {
 
-// The number of bits set. (std::popcount becomes a slow library call where
-// the processor's own instruction cannot be assumed.)
-int CountBits(std::uint64_t word) {
+// The number of bits set in each byte. (std::popcount becomes a slow
+// library call where the processor's own instruction cannot be assumed.)
+std::uint64_t BitsPerByte(std::uint64_t word) {
     word -= (word >> 1) & 0x5555555555555555;
     word = (word & 0x3333333333333333) + ((word >> 2) & 0x3333333333333333);
-    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0F;
-    return static_cast<int>((word * 0x0101010101010101) >> 56);
+    return (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0F;
+}
+
+// Rows of counts of bits per byte that can be added up in a byte: up to
+// eight a word, and words of up to 255 pixels.
+constexpr int kRowsPerSum = 255 / 8 / InkGrid::kMaxWords;
+
+// Reads the rows of a glyph's pixels inside its width as words: pixel
+// column c at bit c, counted from the highest bit of the first word.
+class RowReader {
+  public:
+    RowReader(const CharInfo& glyph, int height)
+        : glyph_(glyph),
+          height_(height),
+          words_((glyph.Width + 63) / 64),
+          lastWord_(words_ == 0 ? 0 : ~std::uint64_t{0} << (64 * words_ - glyph.Width)) {
+        // Rows whose words can all be read whole without reading past the end.
+        const auto size = static_cast<int>(glyph.Pixels.size());
+        wholeRows_ = size < 8 * words_ ? 0 : (size - 8 * words_) / glyph.BytesPerRow() + 1;
+    }
+    int Words() const { return words_; }
+
+    // Rows outside the glyph are blank.
+    void Read(int row, std::uint64_t* words) const {
+        const std::uint8_t* bytes = glyph_.Pixels.data() + row * glyph_.BytesPerRow();
+        if (row < wholeRows_) {
+            for (int k = 0; k < words_; ++k)
+                words[k] = LoadBigEndian64(bytes + 8 * k);
+        } else if (row < height_) {
+            const auto left =
+                static_cast<std::size_t>(glyph_.Pixels.data() + glyph_.Pixels.size() - bytes);
+            for (int k = 0; k < words_; ++k)
+                words[k] = LoadBigEndian64(bytes + 8 * k, std::min<std::size_t>(8, left - 8 * k));
+        } else {
+            std::fill_n(words, words_, 0);
+        }
+        if (words_ > 0) words[words_ - 1] &= lastWord_;
+    }
+
+  private:
+    const CharInfo& glyph_;
+    int height_;
+    int words_;
+    std::uint64_t lastWord_;
+    int wholeRows_;
+};
+
+// The sum of the eight bytes.
+int SumOfBytes(std::uint64_t bytes) {
+    const std::uint64_t pairs = (bytes & 0x00FF00FF00FF00FF) + (bytes >> 8 & 0x00FF00FF00FF00FF);
+    return static_cast<int>((pairs * 0x0001000100010001) >> 48);
 }
 
 constexpr std::uint64_t kFirstBit = std::uint64_t{1} << 63;
@@ -76,14 +125,37 @@ void InkGrid::Load(const CharInfo& glyph, int height) {
         if (columns[k] != 0) box_.right = 64 * k + 64 - std::countr_zero(columns[k]);
 }
 
-int CountOutlinePoints(const InkGrid& grid) {
-    int points = 0;
-    for (int y = grid.InkBox().top; y <= grid.InkBox().bottom; ++y)
-        for (int k = 0; k < grid.Words(); ++k) {
-            const CornerWord corners = CornersAt(grid, y, k);
-            points += CountBits(corners.turns) + CountBits(corners.saddles);
+int CountOutlinePoints(const CharInfo& glyph, int height) {
+    // Each horizontal edge between two rows of pixels (a run of columns
+    // where the rows differ, cut in two at each saddle) has two turns, one
+    // at either end: count the corners where one begins. Pixel column c is
+    // bit c of the words, counted from the highest bit of the first, and
+    // corner x is at the bit of the pixel on its right.
+    const RowReader rows(glyph, height);
+    const int words = rows.Words();
+    std::uint64_t above[InkGrid::kMaxWords] = {};
+    std::uint64_t below[InkGrid::kMaxWords] = {};
+    int starts = 0;
+    for (int row = 0; row <= height; row += kRowsPerSum) {
+        std::uint64_t byteCounts = 0;
+        for (int r = row; r < std::min(row + kRowsPerSum, height + 1); ++r) {
+            rows.Read(r, below);
+            std::uint64_t aboveLeft = 0, edgeLeft = 0;  // of the word before
+            for (int k = 0; k < words; ++k) {
+                const std::uint64_t edge = above[k] ^ below[k];
+                // The pixels left of each corner.
+                const std::uint64_t pixelLeft = above[k] >> 1 | aboveLeft << 63;
+                const std::uint64_t edgeOnLeft = edge >> 1 | edgeLeft << 63;
+                // An edge starts where none comes from the left, or at a saddle.
+                byteCounts += BitsPerByte(edge & (~edgeOnLeft | (above[k] ^ pixelLeft)));
+                aboveLeft = above[k];
+                edgeLeft = edge;
+                above[k] = below[k];
+            }
         }
-    return points;
+        starts += SumOfBytes(byteCounts);
+    }
+    return 2 * starts;
 }
 
 std::uint32_t OutlineTracer::FindTurns(const InkGrid& grid, int points) {

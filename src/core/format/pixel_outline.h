@@ -40,8 +40,9 @@ class InkGrid {
     // The corners around the ink; with no ink, top is below bottom.
     const PixelBox& InkBox() const { return box_; }
 
-  private:
     static constexpr int kMaxWords = 4;  // of pixels in a row
+
+  private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 1;
@@ -79,8 +80,9 @@ inline CornerWord CornersAt(const InkGrid& grid, int y, int word) {
     return {(edgeAbove ^ edgeBelow) | saddles, saddles, edgeAbove & ~(saddles & ~above[0])};
 }
 
-// How many points the outline of the grid has, counted without tracing it.
-int CountOutlinePoints(const InkGrid& grid);
+// How many points the outline of a glyph's ink inside its width has,
+// counted without tracing it.
+int CountOutlinePoints(const CharInfo& glyph, int height);
 
 // The most points the outline of a glyph of that size can have: below it,
 // counting first is of no use.
@@ -140,29 +142,29 @@ void OutlineTracer::Trace(const InkGrid& grid, int points, Pen& drawing) {
         if (traced[start]) continue;
         std::uint32_t at = start;
         traced[at] = 1;
-        const int x = turns[at] & 0xFF, y = turns[at] >> 8;
+        const std::ptrdiff_t x = turns[at] & 0xFF, y = turns[at] >> 8;
         pen.Start(x, y);
-        if (grid.Ink(y, x)) {
+        if (grid.Ink(static_cast<int>(y), static_cast<int>(x))) {
             // Ink below on the right: an outer contour, leaving to the right.
             for (;;) {
                 at ^= 1;
                 traced[at] = 1;
-                pen.Across(turns[at] & 0xFF);
+                pen.Across(std::ptrdiff_t{turns[at]} & 0xFF);
                 at = vertical[at];
                 if (at == start) break;
                 traced[at] = 1;
-                pen.UpOrDown(turns[at] >> 8);
+                pen.UpOrDown(std::ptrdiff_t{turns[at]} >> 8);
             }
         } else {
             // A hole, leaving downwards.
             for (;;) {
                 at = vertical[at];
                 traced[at] = 1;
-                pen.UpOrDown(turns[at] >> 8);
+                pen.UpOrDown(std::ptrdiff_t{turns[at]} >> 8);
                 at ^= 1;
                 if (at == start) break;
                 traced[at] = 1;
-                pen.Across(turns[at] & 0xFF);
+                pen.Across(std::ptrdiff_t{turns[at]} & 0xFF);
             }
         }
         pen.End();

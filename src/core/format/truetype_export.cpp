@@ -55,10 +55,9 @@ class FontBuilder {
         const int advance = glyph.Width * kTrueTypeUnit;
         advances_.push_back(advance);
         offsets_.push_back(glyf_.size());
-        grid_.Load(glyph, font_.FontHeight);
         int points = MostOutlinePoints(glyph.Width, font_.FontHeight);
         if (points > kMaxGlyphPoints) {
-            points = CountOutlinePoints(grid_);
+            points = CountOutlinePoints(glyph, font_.FontHeight);
             if (points > kMaxGlyphPoints) {
                 notes_.push_back("Character " + std::to_string(code) +
                                  " is too complex for TrueType (" + std::to_string(points) +
@@ -67,9 +66,9 @@ class FontBuilder {
                 return;
             }
         }
-        GlyphEncoder::Pen pen = encoder_.Begin(points);
-        tracer_.Trace(grid_, points, pen);
-        const int bands = encoder_.Finish(pen);
+        grid_.Load(glyph, font_.FontHeight);
+        const int bands =
+            GlyphEncoder::MayNeedBands(points) ? Trace<true>(points) : Trace<false>(points);
         if (bands == 0) {
             glyphs_.emplace_back();
         } else if (bands == 1) {
@@ -133,6 +132,14 @@ class FontBuilder {
     }
 
   private:
+    // Traces the grid's outline into the encoder; how many bands it has.
+    template <bool kBanded>
+    int Trace(int points) {
+        GlyphEncoder::Pen<kBanded> pen = encoder_.Begin<kBanded>(points);
+        tracer_.Trace(grid_, points, pen);
+        return encoder_.Finish(pen, grid_.InkBox());
+    }
+
     const Font& font_;
     InkGrid grid_;
     OutlineTracer tracer_;

@@ -68,7 +68,7 @@ std::array<GlyphEncoder::DeltaCode, 2 * GlyphEncoder::kDeltas> GlyphEncoder::Mak
 
 GlyphEncoder::GlyphEncoder(OutlineScale scale) : scale_(scale), codes_(MakeCodes(scale.unit)) {}
 
-GlyphEncoder::Pen GlyphEncoder::Begin(int points) {
+void GlyphEncoder::MakeRoom(int points) {
     const auto most = static_cast<std::size_t>(points);
     // Two bytes are stored for every change, of which the next may write
     // over one; a contour has four points or more.
@@ -77,26 +77,6 @@ GlyphEncoder::Pen GlyphEncoder::Begin(int points) {
     if (ys_.size() < 2 * most + 2) ys_.resize(2 * most + 2);
     if (contourEnds_.size() < most / 4 + 1) contourEnds_.resize(most / 4 + 1);
     bands_.clear();
-    Pen pen;
-    pen.flag_ = flags_.data();
-    pen.x_ = xs_.data();
-    pen.y_ = ys_.data();
-    pen.end_ = contourEnds_.data();
-    pen.bandEnd_ = contourEnds_.data() + kMaxSimpleContours;
-    pen.codes_ = codes_.data() + kMaxDelta;
-    pen.firstFlag_ = flags_.data();
-    pen.encoder_ = this;
-    pen.lastX_ = 0;
-    pen.lastY_ = scale_.ascent;
-    pen.left_ = pen.top_ = kMaxDelta;
-    pen.right_ = pen.bottom_ = 0;
-    return pen;
-}
-
-int GlyphEncoder::Finish(const Pen& pen) {
-    if (pen.end_ == contourEnds_.data()) return 0;
-    bands_.push_back(pen.EndOfBand());
-    return static_cast<int>(bands_.size());
 }
 
 GlyphData GlyphEncoder::WriteBand(int band, Bytes& glyf) {
@@ -110,18 +90,24 @@ GlyphData GlyphEncoder::WriteBand(int band, Bytes& glyf) {
     glyph.box = {to.left * unit, (scale_.ascent - to.bottom) * unit, to.right * unit,
                  (scale_.ascent - to.top) * unit};
 
-    head_.clear();
-    BigEndianWriter out(head_);
-    out.S16(glyph.contours);
-    WriteBox(out, glyph.box);
+    const std::size_t headSize = 10 + 2 * (to.contours - from.contours) + 2;
+    if (head_.size() < headSize) head_.resize(headSize);
+    std::uint8_t* head = head_.data();
+    const auto put = [&head](std::size_t value) {
+        StoreBigEndian(head, static_cast<std::uint16_t>(value), 2);
+        head += 2;
+    };
+    put(static_cast<std::size_t>(glyph.contours));
+    for (const int side : {glyph.box.xMin, glyph.box.yMin, glyph.box.xMax, glyph.box.yMax})
+        put(static_cast<std::size_t>(side));
     for (std::size_t c = from.contours; c < to.contours; ++c)
-        out.U16(contourEnds_[c] - 1 - from.points);
-    out.U16(0);  // no instructions
+        put(contourEnds_[c] - 1 - from.points);
+    put(0);  // no instructions
     const auto append = [&glyf](const Bytes& bytes, std::size_t begin, std::size_t end) {
         glyf.insert(glyf.end(), bytes.begin() + static_cast<std::ptrdiff_t>(begin),
                     bytes.begin() + static_cast<std::ptrdiff_t>(end));
     };
-    append(head_, 0, head_.size());
+    append(head_, 0, headSize);
     append(flags_, from.points, to.points);
     append(xs_, from.xBytes, to.xBytes);
     append(ys_, from.yBytes, to.yBytes);

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "format/pixel_outline.h"
 #include "support/bytes.h"
 
 namespace gft {
@@ -74,13 +75,23 @@ class GlyphEncoder {
   public:
     explicit GlyphEncoder(OutlineScale scale);
 
+    // Whether a glyph of that many points can have more contours than one
+    // simple glyph holds (a contour has four points or more).
+    static bool MayNeedBands(int points) { return points > 4 * kMaxSimpleContours; }
+
     // What the tracer draws with, a small value it keeps in registers: it
-    // writes into the encoder's room.
+    // writes into the encoder's room. Only a pen that may need bands
+    // counts contours for them and keeps their boxes.
+    template <bool kBanded>
     class Pen {
       public:
-        void Start(int x, int y) {
-            if (end_ == bandEnd_) [[unlikely]]
-                NextBand();
+        void Start(std::ptrdiff_t x, std::ptrdiff_t y) {
+            if constexpr (kBanded) {
+                if (end_ == bandEnd_) [[unlikely]]
+                    NextBand();
+                left_ = std::min(left_, static_cast<int>(x));
+                top_ = std::min(top_, static_cast<int>(y));
+            }
             const DeltaCode& across = codes_[x - lastX_];
             const DeltaCode& upOrDown = codes_[kDeltas + lastY_ - y];
             *flag_++ = kOnCurve | (across.flag & kXBits) | (upOrDown.flag & kYBits);
@@ -88,24 +99,26 @@ class GlyphEncoder {
             Put(y_, upOrDown);
             lastX_ = x;
             lastY_ = y;
-            left_ = std::min(left_, x);
-            top_ = std::min(top_, y);
         }
-        void Across(int x) {
+        void Across(std::ptrdiff_t x) {
             const DeltaCode& code = codes_[x - lastX_];
             *flag_++ = code.flag;
             Put(x_, code);
             lastX_ = x;
-            left_ = std::min(left_, x);
-            right_ = std::max(right_, x);
+            if constexpr (kBanded) {
+                left_ = std::min(left_, static_cast<int>(x));
+                right_ = std::max(right_, static_cast<int>(x));
+            }
         }
-        void UpOrDown(int y) {
+        void UpOrDown(std::ptrdiff_t y) {
             const DeltaCode& code = codes_[kDeltas + lastY_ - y];
             *flag_++ = code.flag;
             Put(y_, code);
             lastY_ = y;
-            top_ = std::min(top_, y);
-            bottom_ = std::max(bottom_, y);
+            if constexpr (kBanded) {
+                top_ = std::min(top_, static_cast<int>(y));
+                bottom_ = std::max(bottom_, static_cast<int>(y));
+            }
         }
         void End() { *end_++ = static_cast<std::uint32_t>(flag_ - firstFlag_); }
 
@@ -150,23 +163,54 @@ class GlyphEncoder {
         const DeltaCode* codes_;  // the x changes' from -kMaxDelta, then the y changes'
         const std::uint8_t* firstFlag_;
         GlyphEncoder* encoder_;
-        int lastX_;
-        int lastY_;
-        int left_;
-        int top_;
-        int right_;
-        int bottom_;
+        // Wide, so that no conversion comes between them and the codes.
+        std::ptrdiff_t lastX_;
+        std::ptrdiff_t lastY_;
+        int left_ = kMaxDelta;
+        int top_ = kMaxDelta;
+        int right_ = 0;
+        int bottom_ = 0;
     };
 
     // A pen for the outline of a glyph of at most `points` points.
-    Pen Begin(int points);
-    // Once the outline is drawn: how many bands it has (none if it is empty).
-    int Finish(const Pen& pen);
+    template <bool kBanded>
+    Pen<kBanded> Begin(int points) {
+        MakeRoom(points);
+        Pen<kBanded> pen;
+        pen.flag_ = flags_.data();
+        pen.firstFlag_ = flags_.data();
+        pen.x_ = xs_.data();
+        pen.y_ = ys_.data();
+        pen.end_ = contourEnds_.data();
+        pen.bandEnd_ = contourEnds_.data() + kMaxSimpleContours;
+        pen.codes_ = codes_.data() + kMaxDelta;
+        pen.encoder_ = this;
+        pen.lastX_ = 0;
+        pen.lastY_ = scale_.ascent;
+        return pen;
+    }
+    // Once the outline is drawn, with the box around the glyph's ink: how
+    // many bands it has (none if it is empty).
+    template <bool kBanded>
+    int Finish(const Pen<kBanded>& pen, const PixelBox& ink) {
+        if (pen.end_ == contourEnds_.data()) return 0;
+        Band last = pen.EndOfBand();
+        if constexpr (!kBanded) {
+            // One band: its box is the ink's.
+            last.left = ink.left;
+            last.top = ink.top;
+            last.right = ink.right;
+            last.bottom = ink.bottom;
+        }
+        bands_.push_back(last);
+        return static_cast<int>(bands_.size());
+    }
     // Appends a band as a simple glyph without instructions.
     GlyphData WriteBand(int band, Bytes& glyf);
 
   private:
     static std::array<DeltaCode, 2 * kDeltas> MakeCodes(int unit);
+    void MakeRoom(int points);
 
     OutlineScale scale_;
     std::array<DeltaCode, 2 * kDeltas> codes_;
