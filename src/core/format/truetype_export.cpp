@@ -231,7 +231,7 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
     tables.push_back({"name", NameTable(FamilyName(options.family))});
     tables.push_back({"post", PostTable(summary)});
     tables.push_back({"gasp", GaspTable()});
-    result.bytes = AssembleFont(tables);
+    result.bytes = AssembleFont(std::move(tables));
     return result;
 }
 
