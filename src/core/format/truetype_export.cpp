@@ -20,6 +20,15 @@ namespace {
 // 16-bit values.)
 constexpr int kMaxGlyphPoints = 32756;
 
+// The most points a glyph's outline is given room for.
+int OutlineRoom(const CharInfo& glyph, int height) {
+    return std::min(MostOutlinePoints(glyph.Width, height), kMaxGlyphPoints + 1);
+}
+
+// More than the tables other than the glyph data take: the file is
+// assembled in the glyph data's room (AssembleFont).
+constexpr std::size_t kOtherTablesRoom = 64 * 1024;
+
 bool Exported(const Font& font, int code) {
     const CharInfo& glyph = font.Chars[code];
     return glyph.Present && FitsHeight(glyph, font.FontHeight);
@@ -47,15 +56,30 @@ void PadToEven(Bytes& glyf) {
 
 class FontBuilder {
   public:
-    FontBuilder(const Font& font, const TrueTypeOptions& options, int characters)
-        : font_(font), encoder_({kTrueTypeUnit, options.ascent}), firstBand_(1 + characters) {}
+    // A builder for glyph 0 and the glyphs of these codes, in this order.
+    FontBuilder(const Font& font, const TrueTypeOptions& options, std::span<const int> codes)
+        : font_(font),
+          encoder_({kTrueTypeUnit, options.ascent}),
+          firstBand_(1 + static_cast<int>(codes.size())) {
+        // Room for the glyph data at its largest (glyph 0 is a frame of two
+        // contours of four points) and for the file around it, so that it
+        // is never moved while it grows. (Room not written into is never
+        // touched.)
+        std::size_t room = kOtherTablesRoom + GlyphEncoder::MostBytes(8);
+        for (const int code : codes)
+            room += GlyphEncoder::MostBytes(OutlineRoom(font.Chars[code], font.FontHeight));
+        glyf_.reserve(room);
+        advances_.reserve(codes.size() + 1);
+        offsets_.reserve(codes.size() + 2);
+        glyphs_.reserve(codes.size() + 1);
+    }
 
     // The glyph of a pixel glyph; the next glyph id.
     void Add(const CharInfo& glyph, int code) {
         const int advance = glyph.Width * kTrueTypeUnit;
         advances_.push_back(advance);
         offsets_.push_back(glyf_.size());
-        int points = MostOutlinePoints(glyph.Width, font_.FontHeight);
+        int points = OutlineRoom(glyph, font_.FontHeight);
         if (points > kMaxGlyphPoints) {
             points = CountOutlinePoints(glyph, font_.FontHeight);
             if (points > kMaxGlyphPoints) {
@@ -183,26 +207,27 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
                        std::to_string(options.ascent);
         return result;
     }
-    for (int code = 0; code < kGlyphCount; ++code)
-        result.characters += Exported(font, code);
-    if (result.characters == 0) {
-        result.error = "The font has no characters to export as TrueType";
-        return result;
-    }
-
-    FontBuilder builder(font, options, result.characters);
-    builder.Add(MissingGlyphBox(height), -1);
+    std::vector<int> codes;
     std::vector<CharacterGlyph> mapping;
     int glyphOfX = 0, glyphOfH = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
         if (!Exported(font, code)) continue;
-        const auto id = static_cast<std::uint16_t>(mapping.size() + 1);
+        codes.push_back(code);
+        const auto id = static_cast<std::uint16_t>(codes.size());
         mapping.push_back(
             {TrueTypeCharacter(options.codePage, static_cast<std::uint8_t>(code)), id});
         if (code == 'x') glyphOfX = id;
         if (code == 'H') glyphOfH = id;
-        builder.Add(font.Chars[code], code);
     }
+    result.characters = static_cast<int>(codes.size());
+    if (result.characters == 0) {
+        result.error = "The font has no characters to export as TrueType";
+        return result;
+    }
+    FontBuilder builder(font, options, codes);
+    builder.Add(MissingGlyphBox(height), -1);
+    for (const int code : codes)
+        builder.Add(font.Chars[code], code);
     result.notes = builder.TakeNotes();
 
     FontSummary summary;

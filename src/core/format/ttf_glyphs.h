@@ -78,6 +78,14 @@ class GlyphEncoder {
     // Whether a glyph of that many points can have more contours than one
     // simple glyph holds (a contour has four points or more).
     static bool MayNeedBands(int points) { return points > 4 * kMaxSimpleContours; }
+    // The most bytes that WriteBand, or a composite of bands, with its
+    // padding, appends for a glyph of that many points: its header, the
+    // contours' ends, then per point a flag and a change of one coordinate
+    // of up to two bytes, and of the other at each contour's start.
+    static std::size_t MostBytes(int points) {
+        const auto most = static_cast<std::size_t>(points);
+        return 12 + 2 * (most / 4) + most + 2 * most + 2 * (most / 4) + 1;
+    }
 
     // What the tracer draws with, a small value it keeps in registers: it
     // writes into the encoder's room. Only a pen that may need bands
