@@ -205,7 +205,9 @@ std::uint32_t OutlineTracer::FindTurns(const InkGrid& grid, int points) {
                 count += 1 + static_cast<std::uint32_t>(corners.saddles >> bit & 1);
             }
         }
-    traced_.assign(count, 0);
+    const std::uint32_t edges = count / 2;
+    untraced_.assign((edges + 63) / 64, ~std::uint64_t{0});
+    if (edges % 64 != 0) untraced_.back() >>= 64 - edges % 64;
     return count;
 }
 
