@@ -74,8 +74,6 @@ int SumOfBytes(std::uint64_t bytes) {
     return static_cast<int>((pairs * 0x0001000100010001) >> 48);
 }
 
-constexpr std::uint64_t kFirstBit = std::uint64_t{1} << 63;
-
 }  // namespace
 
 void InkGrid::Load(const CharInfo& glyph, int height) {
