@@ -233,42 +233,54 @@ Bytes PrepTable() {
     };
 }
 
-Bytes AssembleFont(std::vector<FontTable> tables) {
+namespace {
+
+// The table directory of tables placed at `offsets`: the header, then a
+// record per table sorted by tag. Its checksum and the tables' are added
+// to `fileSum`.
+Bytes TableDirectory(const std::vector<FontTable>& tables, const std::vector<std::size_t>& offsets,
+                     std::uint32_t& fileSum) {
     const auto count = static_cast<unsigned>(tables.size());
     const unsigned searchRange = 16 * std::bit_floor(count);
-    const std::size_t directory = 12;
-    std::size_t size = directory + 16 * tables.size();
-    std::vector<std::size_t> offsets;
-    for (const FontTable& table : tables) {
-        offsets.push_back(size);
-        size += Padded(table.bytes.size());
-    }
     std::vector<std::size_t> byTag(tables.size());
     for (std::size_t k = 0; k < tables.size(); ++k)
         byTag[k] = k;
     std::sort(byTag.begin(), byTag.end(),
               [&](std::size_t a, std::size_t b) { return tables[a].tag < tables[b].tag; });
 
-    Bytes front;
-    BigEndianWriter out(front);
+    Bytes directory;
+    BigEndianWriter out(directory);
     out.U32(kVersion1);
     out.U16(count);
     out.U16(searchRange);
     out.U16(static_cast<unsigned>(std::countr_zero(searchRange / 16)));
     out.U16(16 * count - searchRange);
-    // The whole file's sum is its tables' sums and the directory's: each
-    // table starts on a four-byte boundary and its padding is zeros.
-    std::uint32_t sum = 0;
     for (const std::size_t k : byTag) {
         const Bytes& bytes = tables[k].bytes;
         const std::uint32_t tableSum = Checksum(bytes.data(), bytes.size());
-        sum += tableSum;
+        fileSum += tableSum;
         out.Tag(tables[k].tag.c_str());
         out.U32(tableSum);
         out.U32(offsets[k]);
         out.U32(bytes.size());
     }
-    sum += Checksum(front.data(), front.size());
+    fileSum += Checksum(directory.data(), directory.size());
+    return directory;
+}
+
+}  // namespace
+
+Bytes AssembleFont(std::vector<FontTable> tables) {
+    std::vector<std::size_t> offsets;
+    std::size_t size = 12 + 16 * tables.size();
+    for (const FontTable& table : tables) {
+        offsets.push_back(size);
+        size += Padded(table.bytes.size());
+    }
+    // The whole file's sum is its tables' sums and the directory's: each
+    // table starts on a four-byte boundary and its padding is zeros.
+    std::uint32_t sum = 0;
+    Bytes front = TableDirectory(tables, offsets, sum);
 
     // The file is made in the largest table's own room (the glyph data's),
     // so that it is not copied: the tables before it go in front of it.
@@ -278,15 +290,16 @@ Bytes AssembleFont(std::vector<FontTable> tables) {
                                                       return a.bytes.size() < b.bytes.size();
                                                   }) -
                                  tables.begin());
+    BigEndianWriter before(front);
     for (std::size_t k = 0; k < largest; ++k)
-        AppendPadded(out, tables[k].bytes);
+        AppendPadded(before, tables[k].bytes);
     Bytes font = std::move(tables[largest].bytes);
     font.reserve(size);
     font.insert(font.begin(), front.begin(), front.end());
-    BigEndianWriter rest(font);
-    rest.Zeros(Padded(font.size()) - font.size());
+    BigEndianWriter after(font);
+    after.Zeros(Padded(font.size()) - font.size());
     for (std::size_t k = largest + 1; k < tables.size(); ++k)
-        AppendPadded(rest, tables[k].bytes);
+        AppendPadded(after, tables[k].bytes);
     for (std::size_t k = 0; k < tables.size(); ++k)
         if (tables[k].tag == "head")
             StoreBigEndian(font.data() + offsets[k] + kHeadAdjustmentAt, kChecksumMagic - sum, 4);
