@@ -45,17 +45,19 @@ class RowReader {
 
     // Rows outside the glyph are blank.
     void Read(int row, std::uint64_t* words) const {
+        if (row >= height_) {
+            std::fill_n(words, words_, 0);
+            return;
+        }
         const std::uint8_t* bytes = glyph_.Pixels.data() + row * glyph_.BytesPerRow();
         if (row < wholeRows_) {
             for (int k = 0; k < words_; ++k)
                 words[k] = LoadBigEndian64(bytes + 8 * k);
-        } else if (row < height_) {
+        } else {
             const auto left =
                 static_cast<std::size_t>(glyph_.Pixels.data() + glyph_.Pixels.size() - bytes);
             for (int k = 0; k < words_; ++k)
                 words[k] = LoadBigEndian64(bytes + 8 * k, std::min<std::size_t>(8, left - 8 * k));
-        } else {
-            std::fill_n(words, words_, 0);
         }
         if (words_ > 0) words[words_ - 1] &= lastWord_;
     }
