@@ -24,6 +24,12 @@ WordPair BitsPerByte(WordPair words) {
     return (words + (words >> 4)) & m4;
 }
 
+// The number of bits set in the two words.
+std::uint32_t CountBits(std::uint64_t first, std::uint64_t second) {
+    const WordPair bytes = BitsPerByte(WordPair{first, second});
+    return static_cast<std::uint32_t>(((bytes[0] + bytes[1]) * 0x0101010101010101) >> 56);
+}
+
 // Pairs of vertex rows whose counts of bits per byte can be added up in a
 // byte: up to eight a word, and words of up to 255 pixels.
 constexpr int kRowPairsPerSum = 255 / 8 / InkGrid::kMaxWords;
@@ -188,33 +194,35 @@ std::uint32_t OutlineTracer::FindTurns(const InkGrid& grid, int points) {
             const std::size_t last = 64 * static_cast<std::size_t>(k) + 63;
             const std::size_t lastTurn = (static_cast<std::size_t>(y) << 8) + last;
             const std::size_t lastColumn = columns + last;
-            // One turn, or a saddle's two, of which one ends the edge from
-            // above (linked with the turn above) and one starts the edge
-            // down (left for the column): either or both. A saddle's first
-            // turn, or a turn of its own, that ends the edge from above:
-            const std::uint64_t ends = corners.saddles | corners.firstFromAbove;
-            const std::uint64_t secondEnds = corners.saddles & ~corners.firstFromAbove;
-            const std::uint64_t secondStarts = corners.saddles & corners.firstFromAbove;
-            for (std::uint64_t left = corners.turns; left != 0;) {
-                const auto bit = static_cast<unsigned>(std::bit_width(left)) - 1;
-                left ^= std::uint64_t{1} << bit;
+            // Numbered from the right, down from one past the word's last
+            // turn, so that each is found in one step.
+            const std::uint32_t inWord = CountBits(corners.turns, corners.saddles);
+            std::uint32_t at = count + inWord;
+            for (std::uint64_t left = corners.turns; left != 0; left &= left - 1) {
+                const auto bit = static_cast<unsigned>(std::countr_zero(left));
+                const auto saddle = static_cast<std::uint32_t>(corners.saddles >> bit & 1);
+                const auto firstFromAbove =
+                    static_cast<std::uint32_t>(corners.firstFromAbove >> bit & 1);
+                at -= 1 + saddle;
+                // One turn, or a saddle's two, of which one ends the edge
+                // from above (linked with the turn above) and one starts the
+                // edge down (left for the column): either or both.
                 const std::size_t column = lastColumn - bit;
                 const std::uint32_t above = vertical[column];
-                const std::uint32_t up = count + static_cast<std::uint32_t>(secondEnds >> bit & 1);
-                const std::uint32_t down =
-                    count + static_cast<std::uint32_t>(secondStarts >> bit & 1);
+                const std::uint32_t up = at + (saddle & (firstFromAbove ^ 1));
+                const std::uint32_t down = at + (saddle & firstFromAbove);
                 vertical[up] = above;
                 // Where the turn does not end an edge, the column's entry
                 // takes the store: it is written next anyway. (Chosen
                 // without a branch: in a noisy glyph either comes at random.)
-                const std::size_t ending = 0 - (ends >> bit & 1);
+                const std::size_t ending = 0 - std::size_t{saddle | firstFromAbove};
                 vertical[column ^ ((above ^ column) & ending)] = up;
                 vertical[column] = down;
                 const auto turn = static_cast<std::uint16_t>(lastTurn - bit);
-                turns[count] = turn;
-                turns[count + 1] = turn;
-                count += 1 + static_cast<std::uint32_t>(corners.saddles >> bit & 1);
+                turns[at] = turn;
+                turns[at + saddle] = turn;
             }
+            count += inWord;
         }
     const std::uint32_t edges = count / 2;
     untraced_.assign((edges + 63) / 64, ~std::uint64_t{0});
