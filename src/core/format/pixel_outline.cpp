@@ -190,6 +190,7 @@ std::uint32_t OutlineTracer::FindTurns(const InkGrid& grid, int points) {
     for (int y = grid.InkBox().top; y <= grid.InkBox().bottom; ++y)
         for (int k = 0; k < grid.Words(); ++k) {
             const CornerWord corners = CornersAt(grid, y, k);
+            if (corners.turns == 0) continue;
             // Bits counted from the right: x is last - bit.
             const std::size_t last = 64 * static_cast<std::size_t>(k) + 63;
             const std::size_t lastTurn = (static_cast<std::size_t>(y) << 8) + last;
