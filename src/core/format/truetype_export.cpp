@@ -42,10 +42,14 @@ CharInfo MissingGlyphBox(int height) {
     box.Present = true;
     box.Width = static_cast<std::uint8_t>(side + 1);
     box.Pixels.assign(static_cast<std::size_t>(box.BytesPerRow() * height), 0);
-    for (int row = 0; row < height; ++row)
-        for (int col = 0; col < side; ++col)
-            if (row == 0 || row == height - 1 || col == 0 || col == side - 1)
-                SetPixel(box, row, col, true);
+    for (int col = 0; col < side; ++col) {
+        SetPixel(box, 0, col, true);
+        SetPixel(box, height - 1, col, true);
+    }
+    for (int row = 0; row < height; ++row) {
+        SetPixel(box, row, 0, true);
+        SetPixel(box, row, side - 1, true);
+    }
     return box;
 }
 
