@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 #include "support/big_endian.h"
 
@@ -10,239 +9,226 @@ namespace gft {
 
 namespace {
 
-constexpr int kWords = InkGrid::kWords;
+// Two words side by side, worked on at once (with the processor's vector
+// instructions where it has them).
+using WordPair = std::uint64_t __attribute__((vector_size(16)));
 
-// The number of bits set. (std::popcount becomes a slow library call where
-// the processor's own instruction cannot be assumed.)
-int CountBits(std::uint64_t word) {
-    word -= (word >> 1) & 0x5555555555555555;
-    word = (word & 0x3333333333333333) + ((word >> 2) & 0x3333333333333333);
-    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0F;
-    return static_cast<int>((word * 0x0101010101010101) >> 56);
+// The number of bits set in each byte. (std::popcount becomes a slow
+// library call where the processor's own instruction cannot be assumed.)
+WordPair BitsPerByte(WordPair words) {
+    const WordPair m1 = {0x5555555555555555, 0x5555555555555555};
+    const WordPair m2 = {0x3333333333333333, 0x3333333333333333};
+    const WordPair m4 = {0x0F0F0F0F0F0F0F0F, 0x0F0F0F0F0F0F0F0F};
+    words -= (words >> 1) & m1;
+    words = (words & m2) + ((words >> 2) & m2);
+    return (words + (words >> 4)) & m4;
 }
 
-// The eight bits of a byte as eight bytes of 0 or 1, the highest bit first.
-constexpr auto kBytesOfBits = [] {
-    std::array<std::array<std::uint8_t, 8>, 256> table{};
-    for (int byte = 0; byte < 256; ++byte)
-        for (int bit = 0; bit < 8; ++bit)
-            table[static_cast<std::size_t>(byte)][static_cast<std::size_t>(bit)] =
-                static_cast<std::uint8_t>(byte >> (7 - bit) & 1);
-    return table;
-}();
-
-// Bits numbered from the highest of the first word on: the first set bit
-// after `position`, or the last one before it; -1 for none.
-int SetBitAfter(const std::uint64_t* words, int count, int position) {
-    const int from = position + 1;
-    int k = from / 64;
-    if (k >= count) return -1;
-    std::uint64_t word = words[k] & (~std::uint64_t{0} >> (from % 64));
-    while (word == 0) {
-        if (++k == count) return -1;
-        word = words[k];
-    }
-    return 64 * k + std::countl_zero(word);
+// The number of bits set in the two words.
+std::uint32_t CountBits(std::uint64_t first, std::uint64_t second) {
+    const WordPair bytes = BitsPerByte(WordPair{first, second});
+    return static_cast<std::uint32_t>(((bytes[0] + bytes[1]) * 0x0101010101010101) >> 56);
 }
 
-int SetBitBefore(const std::uint64_t* words, int position) {
-    const int from = position - 1;
-    if (from < 0) return -1;
-    int k = from / 64;
-    std::uint64_t word = words[k] & (~std::uint64_t{0} << (63 - from % 64));
-    while (word == 0) {
-        if (k-- == 0) return -1;
-        word = words[k];
-    }
-    return 64 * k + 63 - std::countr_zero(word);
-}
+// Pairs of vertex rows whose counts of bits per byte can be added up in a
+// byte: up to eight a word, and words of up to 255 pixels.
+constexpr int kRowPairsPerSum = 255 / 8 / InkGrid::kMaxWords;
 
-// Directions along pixel edges, clockwise: a right turn is the next one.
-enum Direction : int { kNorth, kEast, kSouth, kWest };
-
-// Follows contours from corner to corner. Along an edge the next corner is
-// the next one on the same row (or column) of corners in that direction,
-// for wherever the pixels on either side change, the outline turns; so the
-// corners are kept as bits per row and per column. The pixels are kept a
-// byte each with the blank border: pixel (row, col) at (row + 1) * stride +
-// col + 1; corner (x, y) is numbered y * stride + x, so that the pixels
-// around it are at that number (top left), + 1 (top right), + stride
-// (bottom left) and + stride + 1.
-class Tracer {
+// Reads the rows of a glyph's pixels inside its width as words: pixel
+// column c at bit c, counted from the highest bit of the first word.
+class RowReader {
   public:
-    explicit Tracer(const InkGrid& grid)
-        : stride_(grid.Width() + 2),
-          rowWords_(grid.UsedWords()),
-          columnWords_(grid.Height() / 64 + 1),
-          ink_(static_cast<std::size_t>(stride_ * (grid.Height() + 2)) + 8, 0),
-          used_(ink_.size(), 0),
-          rows_(static_cast<std::size_t>((grid.Height() + 1) * rowWords_), 0),
-          columns_(static_cast<std::size_t>((grid.Width() + 1) * columnWords_), 0),
-          // The pixels ahead of a corner, left and right of the way on.
-          left_{0, 1, stride_ + 1, stride_},
-          right_{1, stride_ + 1, stride_, 0} {
-        // Eight pixels at a time; a row's last eight may run into the next
-        // row, which is written after it (or is the blank border row).
-        for (int row = 0; row < grid.Height(); ++row) {
-            const std::uint64_t* words = grid.PaddedRow(row);
-            std::uint8_t* target = ink_.data() + static_cast<std::size_t>((row + 1) * stride_);
-            for (int col = 0; col < stride_; col += 8) {
-                const auto eight = static_cast<std::uint8_t>(words[col / 64] >> (56 - col % 64));
-                std::memcpy(target + col, kBytesOfBits[eight].data(), 8);
-            }
-        }
-        for (int y = 0; y <= grid.Height(); ++y) {
-            const InkGrid::Corners corners = grid.CornersOfVertexRow(y);
-            std::copy_n(corners.turns.begin(), rowWords_, Row(y));
-            ForEachCorner(y,
-                          [&](int x) { Column(x)[y / 64] |= std::uint64_t{1} << (63 - y % 64); });
-        }
+    RowReader(const CharInfo& glyph, int height)
+        : glyph_(glyph),
+          height_(height),
+          words_((glyph.Width + 63) / 64),
+          lastWord_(words_ == 0 ? 0 : ~std::uint64_t{0} << (64 * words_ - glyph.Width)) {
+        // Rows whose words can all be read whole without reading past the end.
+        const auto size = static_cast<int>(glyph.Pixels.size());
+        wholeRows_ = size < 8 * words_ ? 0 : (size - 8 * words_) / glyph.BytesPerRow() + 1;
     }
+    int Words() const { return words_; }
 
-    // Calls f(x) for each corner of row y where the outline turns, left to right.
-    template <typename F>
-    void ForEachCorner(int y, F f) const {
-        const std::uint64_t* row = Row(y);
-        for (int k = 0; k < rowWords_; ++k)
-            for (std::uint64_t turns = row[k]; turns != 0;) {
-                const int bit = std::countl_zero(turns);
-                turns &= ~(std::uint64_t{1} << (63 - bit));
-                f(64 * k + bit);
-            }
-    }
-
-    // Every contour that starts at the corner (x, y) and is not traced yet:
-    // a contour leaves a corner along an edge with ink on its right.
-    void TraceFrom(int x, int y, PixelOutline& outline) {
-        const int corner = y * stride_ + x;
-        const bool topLeft = Ink(corner), topRight = Ink(corner + 1);
-        const bool bottomLeft = Ink(corner + stride_), bottomRight = Ink(corner + stride_ + 1);
-        const unsigned out =
-            (topRight && !topLeft) << kNorth | (bottomRight && !topRight) << kEast |
-            (bottomLeft && !bottomRight) << kSouth | (topLeft && !bottomLeft) << kWest;
-        for (unsigned left = out & ~used_[static_cast<std::size_t>(corner)]; left != 0;
-             left &= left - 1) {
-            const int d = std::countr_zero(left);
-            if (!(used_[static_cast<std::size_t>(corner)] >> d & 1)) Trace(x, y, d, outline);
+    // Rows outside the glyph are blank.
+    void Read(int row, std::uint64_t* words) const {
+        if (row >= height_) {
+            std::fill_n(words, words_, 0);
+            return;
         }
+        const std::uint8_t* bytes = glyph_.Pixels.data() + row * glyph_.BytesPerRow();
+        if (row < wholeRows_) {
+            for (int k = 0; k < words_; ++k)
+                words[k] = LoadBigEndian64(bytes + 8 * k);
+        } else {
+            const auto left =
+                static_cast<std::size_t>(glyph_.Pixels.data() + glyph_.Pixels.size() - bytes);
+            for (int k = 0; k < words_; ++k)
+                words[k] = LoadBigEndian64(bytes + 8 * k, std::min<std::size_t>(8, left - 8 * k));
+        }
+        if (words_ > 0) words[words_ - 1] &= lastWord_;
     }
 
   private:
-    std::uint64_t* Row(int y) { return rows_.data() + static_cast<std::size_t>(y * rowWords_); }
-    const std::uint64_t* Row(int y) const {
-        return rows_.data() + static_cast<std::size_t>(y * rowWords_);
-    }
-    std::uint64_t* Column(int x) {
-        return columns_.data() + static_cast<std::size_t>(x * columnWords_);
-    }
-    bool Ink(int at) const { return ink_[static_cast<std::size_t>(at)] != 0; }
-
-    // From the corner (x, y) along direction d to the next corner.
-    bool Move(int& x, int& y, int d) {
-        switch (d) {
-            case kNorth:
-                y = SetBitBefore(Column(x), y);
-                return y >= 0;
-            case kEast:
-                x = SetBitAfter(Row(y), rowWords_, x);
-                return x >= 0;
-            case kSouth:
-                y = SetBitAfter(Column(x), columnWords_, y);
-                return y >= 0;
-            default:
-                x = SetBitBefore(Row(y), x);
-                return x >= 0;
-        }
-    }
-
-    // Follows the edges from the corner until it is reached again. Ahead of
-    // each corner: ink on both sides, a left turn; no ink on the right, a
-    // right turn, which at a saddle (ink only ahead on the left) goes round
-    // the pixel followed so far.
-    void Trace(int x, int y, int d, PixelOutline& outline) {
-        const int startX = x, startY = y, startDirection = d;
-        do {
-            const int corner = y * stride_ + x;
-            outline.points.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
-            used_[static_cast<std::size_t>(corner)] |= static_cast<std::uint8_t>(1 << d);
-            if (!Move(x, y, d)) break;  // cannot be: every row of corners pairs up
-            const int ahead = y * stride_ + x;
-            d = Ink(ahead + right_[d]) ? (d + 3) % 4 : (d + 1) % 4;
-        } while (x != startX || y != startY || d != startDirection);
-        outline.contourEnds.push_back(static_cast<std::uint32_t>(outline.points.size()));
-    }
-
-    int stride_;
-    int rowWords_;
-    int columnWords_;
-    std::vector<std::uint8_t> ink_;
-    std::vector<std::uint8_t> used_;      // per corner, the directions it was left in
-    std::vector<std::uint64_t> rows_;     // the corners, a bit each, by rows
-    std::vector<std::uint64_t> columns_;  // and by columns
-    int left_[4];
-    int right_[4];
+    const CharInfo& glyph_;
+    int height_;
+    int words_;
+    std::uint64_t lastWord_;
+    int wholeRows_;
 };
+
+// The sum of the eight bytes.
+int SumOfBytes(std::uint64_t bytes) {
+    const std::uint64_t pairs = (bytes & 0x00FF00FF00FF00FF) + (bytes >> 8 & 0x00FF00FF00FF00FF);
+    return static_cast<int>((pairs * 0x0001000100010001) >> 48);
+}
 
 }  // namespace
 
-InkGrid::InkGrid(const CharInfo& glyph, int height)
-    : width_(glyph.Width),
-      height_(height),
-      bits_(static_cast<std::size_t>(height + 2) * kWords, 0) {
+void InkGrid::Load(const CharInfo& glyph, int height) {
+    width_ = glyph.Width;
+    height_ = height;
+    // Columns -1..width, and the blank word that follows.
+    stride_ = (width_ + 1) / 64 + 2;
+    const int words = (width_ + 63) / 64;  // of pixels
+    // The visible pixels of the last word; none for a glyph of no width.
+    const std::uint64_t lastWord = words == 0 ? 0 : ~std::uint64_t{0} << (64 * words - width_);
+    bits_.resize(static_cast<std::size_t>((height + 2) * stride_));
+    std::fill_n(bits_.begin(), stride_, 0);
+    std::fill_n(bits_.end() - stride_, stride_, 0);
+    std::uint64_t columns[kMaxWords] = {};
+    box_ = {width_, height_, 0, 0};
     const int bytesPerRow = glyph.BytesPerRow();
+    const std::uint8_t* const end = glyph.Pixels.data() + glyph.Pixels.size();
+    const auto load = [end](const std::uint8_t* bytes) {
+        return end - bytes >= 8 ? LoadBigEndian64(bytes)
+                                : LoadBigEndian64(bytes, static_cast<std::size_t>(end - bytes));
+    };
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* bytes = glyph.Pixels.data() + row * bytesPerRow;
-        Words pixels{};
-        for (int k = 0; k * 8 < bytesPerRow; ++k) {
-            const int visible = std::clamp(width_ - 64 * k, 0, 64);
-            const std::uint64_t mask = visible == 0 ? 0 : ~std::uint64_t{0} << (64 - visible);
-            const auto count = static_cast<std::size_t>(std::min(8, bytesPerRow - 8 * k));
-            pixels[k] = LoadBigEndian64(bytes + 8 * k, count) & mask;
+        std::uint64_t* target = bits_.data() + static_cast<std::size_t>((row + 1) * stride_);
+        std::uint64_t ink = 0;
+        if (stride_ == 2) {
+            // Narrower than 64 pixels, the most common: one word.
+            ink = load(bytes) & lastWord;
+            target[0] = ink >> 1;
+            target[1] = 0;
+            columns[0] |= ink;
+        } else {
+            // One bit to the right, for the blank border column on the left.
+            std::uint64_t carry = 0;
+            for (int k = 0; k < words; ++k, bytes += 8) {
+                const std::uint64_t pixels =
+                    load(bytes) & (k + 1 < words ? ~std::uint64_t{0} : lastWord);
+                target[k] = carry | pixels >> 1;
+                carry = pixels << 63;
+                columns[k] |= pixels;
+                ink |= pixels;
+            }
+            for (int k = words; k < stride_; ++k, carry = 0)
+                target[k] = carry;
         }
-        // One bit to the right, for the blank border column on the left.
-        std::uint64_t* target = bits_.data() + static_cast<std::size_t>(row + 1) * kWords;
-        for (int k = 0; k < kWords; ++k)
-            target[k] = pixels[k] >> 1 | (k > 0 ? pixels[k - 1] << 63 : 0);
+        if (ink != 0) {
+            box_.top = std::min(box_.top, row);
+            box_.bottom = row + 1;
+        }
     }
+    for (int k = words - 1; k >= 0; --k)
+        if (columns[k] != 0) box_.left = 64 * k + std::countl_zero(columns[k]);
+    for (int k = 0; k < words; ++k)
+        if (columns[k] != 0) box_.right = 64 * k + 64 - std::countr_zero(columns[k]);
 }
 
-InkGrid::Corners InkGrid::CornersOfVertexRow(int r) const {
-    const std::uint64_t* above = Row(r);
-    const std::uint64_t* below = Row(r + 1);
-    Corners corners{};
-    for (int k = 0; k < UsedWords(); ++k) {
-        // The bit of column x + 1 moved to the place of column x.
-        const std::uint64_t aboveRight = above[k] << 1 | (k + 1 < kWords ? above[k + 1] >> 63 : 0);
-        const std::uint64_t belowRight = below[k] << 1 | (k + 1 < kWords ? below[k + 1] >> 63 : 0);
-        const std::uint64_t top = above[k] ^ aboveRight;
-        const std::uint64_t bottom = below[k] ^ belowRight;
-        // One or three inked pixels around a corner: the outline turns once.
-        // Two diagonal ones: a saddle, where it turns twice.
-        corners.saddles[k] = top & bottom & (above[k] ^ below[k]);
-        corners.turns[k] = (top ^ bottom) | corners.saddles[k];
+int CountOutlinePoints(const CharInfo& glyph, int height) {
+    // Each horizontal edge between two rows of pixels (a run of columns
+    // where the rows differ, cut in two at each saddle) has two turns, one
+    // at either end: count the corners where one begins. Pixel column c is
+    // bit c of the words, counted from the highest bit of the first, and
+    // corner x is at the bit of the pixel on its right. Two vertex rows at
+    // a time: y, between pixel rows y - 1 and y, and y + 1 beside it.
+    const RowReader rows(glyph, height);
+    const int words = rows.Words();
+    std::uint64_t above[InkGrid::kMaxWords] = {};
+    std::uint64_t middle[InkGrid::kMaxWords];
+    std::uint64_t below[InkGrid::kMaxWords];
+    int starts = 0;
+    for (int y = 0; y <= height;) {
+        WordPair byteCounts{};
+        for (int pairs = 0; pairs < kRowPairsPerSum && y <= height; ++pairs, y += 2) {
+            rows.Read(y, middle);
+            rows.Read(y + 1, below);
+            WordPair pixelsBefore{}, edgesBefore{};  // of the word before
+            for (int k = 0; k < words; ++k) {
+                const WordPair pixels{above[k], middle[k]};
+                const WordPair edges = pixels ^ WordPair { middle[k], below[k] };
+                // The pixels left of each corner.
+                const WordPair pixelLeft = pixels >> 1 | pixelsBefore << 63;
+                const WordPair edgeOnLeft = edges >> 1 | edgesBefore << 63;
+                // An edge starts where none comes from the left, or at a saddle.
+                byteCounts += BitsPerByte(edges & (~edgeOnLeft | (pixels ^ pixelLeft)));
+                pixelsBefore = pixels;
+                edgesBefore = edges;
+            }
+            std::copy_n(below, words, above);
+        }
+        starts += SumOfBytes(byteCounts[0]) + SumOfBytes(byteCounts[1]);
     }
-    return corners;
+    return 2 * starts;
 }
 
-int CountOutlinePoints(const InkGrid& grid) {
-    int points = 0;
-    for (int r = 0; r <= grid.Height(); ++r) {
-        const InkGrid::Corners corners = grid.CornersOfVertexRow(r);
-        for (int k = 0; k < grid.UsedWords(); ++k)
-            points += CountBits(corners.turns[k]) + CountBits(corners.saddles[k]);
-    }
-    return points;
-}
-
-PixelOutline TraceOutline(const InkGrid& grid) {
-    PixelOutline outline;
-    outline.points.reserve(static_cast<std::size_t>(CountOutlinePoints(grid)));
-    Tracer tracer(grid);
-    // A contour's topmost, then leftmost point is a corner, and the first of
-    // its points this scan meets.
-    for (int y = 0; y <= grid.Height(); ++y)
-        tracer.ForEachCorner(y, [&](int x) { tracer.TraceFrom(x, y, outline); });
-    return outline;
+std::uint32_t OutlineTracer::FindTurns(const InkGrid& grid, int points) {
+    // The vertical links, then per column the turn whose edge runs down
+    // from it (a turn met before any in the column, for a start).
+    const auto columns = static_cast<std::size_t>(points) + 1;
+    if (turns_.size() < columns) turns_.resize(columns);
+    const std::size_t links = columns + static_cast<std::size_t>(grid.Width()) + 1;
+    if (links_.size() < links) links_.resize(links);
+    std::fill(links_.begin() + static_cast<std::ptrdiff_t>(columns),
+              links_.begin() + static_cast<std::ptrdiff_t>(links), 0);
+    std::uint16_t* const turns = turns_.data();
+    std::uint32_t* const vertical = links_.data();
+    std::uint32_t count = 0;
+    for (int y = grid.InkBox().top; y <= grid.InkBox().bottom; ++y)
+        for (int k = 0; k < grid.Words(); ++k) {
+            const CornerWord corners = CornersAt(grid, y, k);
+            if (corners.turns == 0) continue;
+            // Bits counted from the right: x is last - bit.
+            const std::size_t last = 64 * static_cast<std::size_t>(k) + 63;
+            const std::size_t lastTurn = (static_cast<std::size_t>(y) << 8) + last;
+            const std::size_t lastColumn = columns + last;
+            // Numbered from the right, down from one past the word's last
+            // turn, so that each is found in one step.
+            const std::uint32_t inWord = CountBits(corners.turns, corners.saddles);
+            std::uint32_t at = count + inWord;
+            for (std::uint64_t left = corners.turns; left != 0; left &= left - 1) {
+                const auto bit = static_cast<unsigned>(std::countr_zero(left));
+                const auto saddle = static_cast<std::uint32_t>(corners.saddles >> bit & 1);
+                const auto firstFromAbove =
+                    static_cast<std::uint32_t>(corners.firstFromAbove >> bit & 1);
+                at -= 1 + saddle;
+                // One turn, or a saddle's two, of which one ends the edge
+                // from above (linked with the turn above) and one starts the
+                // edge down (left for the column): either or both.
+                const std::size_t column = lastColumn - bit;
+                const std::uint32_t above = vertical[column];
+                const std::uint32_t up = at + (saddle & (firstFromAbove ^ 1));
+                const std::uint32_t down = at + (saddle & firstFromAbove);
+                vertical[up] = above;
+                // Where the turn does not end an edge, the column's entry
+                // takes the store: it is written next anyway. (Chosen
+                // without a branch: in a noisy glyph either comes at random.)
+                const std::size_t ending = 0 - std::size_t{saddle | firstFromAbove};
+                vertical[column ^ ((above ^ column) & ending)] = up;
+                vertical[column] = down;
+                const auto turn = static_cast<std::uint16_t>(lastTurn - bit);
+                turns[at] = turn;
+                turns[at + saddle] = turn;
+            }
+            count += inWord;
+        }
+    const std::uint32_t edges = count / 2;
+    untraced_.assign((edges + 63) / 64, ~std::uint64_t{0});
+    if (edges % 64 != 0) untraced_.back() >>= 64 - edges % 64;
+    return count;
 }
 
 }  // namespace gft

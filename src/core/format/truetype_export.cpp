@@ -14,13 +14,20 @@ namespace gft {
 
 namespace {
 
-// FreeType refuses a simple glyph of 4095 contours or more.
-constexpr int kMaxSimpleContours = 4094;
 // FreeType (2.12) refuses any glyph, composite or not, of more points: it
 // holds a glyph's points with four more of its own in room it reserves in
 // steps of eight, up to 32767. (fontTools too reads point numbers as signed
 // 16-bit values.)
 constexpr int kMaxGlyphPoints = 32756;
+
+// The most points a glyph's outline is given room for.
+int OutlineRoom(const CharInfo& glyph, int height) {
+    return std::min(MostOutlinePoints(glyph.Width, height), kMaxGlyphPoints + 1);
+}
+
+// More than the tables other than the glyph data take: the file is
+// assembled in the glyph data's room (AssembleFont).
+constexpr std::size_t kOtherTablesRoom = 64 * 1024;
 
 bool Exported(const Font& font, int code) {
     const CharInfo& glyph = font.Glyph(code);
@@ -35,86 +42,114 @@ CharInfo MissingGlyphBox(int height) {
     box.Present = true;
     box.Width = static_cast<std::uint8_t>(side + 1);
     box.Pixels.assign(static_cast<std::size_t>(box.BytesPerRow() * height), 0);
-    for (int row = 0; row < height; ++row)
-        for (int col = 0; col < side; ++col)
-            if (row == 0 || row == height - 1 || col == 0 || col == side - 1)
-                SetPixel(box, row, col, true);
+    for (int col = 0; col < side; ++col) {
+        SetPixel(box, 0, col, true);
+        SetPixel(box, height - 1, col, true);
+    }
+    for (int row = 0; row < height; ++row) {
+        SetPixel(box, row, 0, true);
+        SetPixel(box, row, side - 1, true);
+    }
     return box;
+}
+
+// Pads a glyph's data to an even length, as 'loca' wants it.
+void PadToEven(Bytes& glyf) {
+    if (glyf.size() % 2) glyf.push_back(0);
 }
 
 class FontBuilder {
   public:
-    FontBuilder(const Font& font, const TrueTypeOptions& options, int characters)
-        : font_(font), scale_{kTrueTypeUnit, options.ascent}, firstBand_(1 + characters) {}
+    // A builder for glyph 0 and the glyphs of these codes, in this order.
+    FontBuilder(const Font& font, const TrueTypeOptions& options, std::span<const int> codes)
+        : font_(font),
+          encoder_({kTrueTypeUnit, options.ascent}),
+          firstBand_(1 + static_cast<int>(codes.size())) {
+        // Room for the glyph data at its largest (glyph 0 is a frame of two
+        // contours of four points) and for the file around it, so that it
+        // is never moved while it grows. (Room not written into is never
+        // touched.)
+        std::size_t room = kOtherTablesRoom + GlyphEncoder::MostBytes(8);
+        for (const int code : codes)
+            room += GlyphEncoder::MostBytes(OutlineRoom(font.Glyph(code), font.FontHeight));
+        glyf_.reserve(room);
+        advances_.reserve(codes.size() + 1);
+        offsets_.reserve(codes.size() + 2);
+        glyphs_.reserve(codes.size() + 1);
+    }
 
     // The glyph of a pixel glyph; the next glyph id.
     void Add(const CharInfo& glyph, int code) {
-        advances_.push_back(glyph.Width * kTrueTypeUnit);
-        const InkGrid grid(glyph, font_.FontHeight);
-        const int points = CountOutlinePoints(grid);
+        const int advance = glyph.Width * kTrueTypeUnit;
+        advances_.push_back(advance);
+        offsets_.push_back(glyf_.size());
+        int points = OutlineRoom(glyph, font_.FontHeight);
         if (points > kMaxGlyphPoints) {
-            notes_.push_back("Character " + std::to_string(code) +
-                             " is too complex for TrueType (" + std::to_string(points) +
-                             " points) - exported empty");
+            points = CountOutlinePoints(glyph, font_.FontHeight);
+            if (points > kMaxGlyphPoints) {
+                notes_.push_back("Character " + std::to_string(code) +
+                                 " is too complex for TrueType (" + std::to_string(points) +
+                                 " points) - exported empty");
+                glyphs_.emplace_back();
+                return;
+            }
+        }
+        grid_.Load(glyph, font_.FontHeight);
+        const int bands =
+            GlyphEncoder::MayNeedBands(points) ? Trace<true>(points) : Trace<false>(points);
+        if (bands == 0) {
             glyphs_.emplace_back();
-            return;
+        } else if (bands == 1) {
+            glyphs_.push_back(encoder_.WriteBand(0, glyf_));
+        } else {
+            // A composite of its bands, glyphs of their own after all others.
+            std::vector<std::uint16_t> ids;
+            const std::size_t firstPart = bands_.size();
+            for (int band = 0; band < bands; ++band) {
+                ids.push_back(static_cast<std::uint16_t>(firstBand_ + bands_.size()));
+                bandOffsets_.push_back(bandGlyf_.size());
+                bands_.push_back(encoder_.WriteBand(band, bandGlyf_));
+                PadToEven(bandGlyf_);
+                bandAdvances_.push_back(advance);
+            }
+            glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart), glyf_));
         }
-        if (points == 0) {
-            glyphs_.emplace_back();
-            return;
-        }
-        const PixelOutline outline = TraceOutline(grid);
-        const int contours = outline.Contours();
-        if (contours <= kMaxSimpleContours) {
-            glyphs_.push_back(SimpleGlyph(outline, 0, contours, scale_));
-            return;
-        }
-        // Row bands: contours come ordered by their top, so each band is a
-        // run of them.
-        std::vector<std::uint16_t> ids;
-        const std::size_t firstPart = bands_.size();
-        for (int first = 0; first < contours; first += kMaxSimpleContours) {
-            ids.push_back(static_cast<std::uint16_t>(firstBand_ + bands_.size()));
-            bands_.push_back(SimpleGlyph(outline, first,
-                                         std::min(contours, first + kMaxSimpleContours), scale_));
-            bandAdvances_.push_back(advances_.back());
-        }
-        glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart)));
+        PadToEven(glyf_);
     }
 
     std::vector<std::string> TakeNotes() { return std::move(notes_); }
 
     // The summary, 'hmtx', 'loca' and 'glyf' of every glyph added, then the bands.
-    void WriteGlyphTables(FontSummary& summary, Bytes& hmtx, Bytes& loca, Bytes& glyf) const {
+    void WriteGlyphTables(FontSummary& summary, Bytes& hmtx, Bytes& loca, Bytes& glyf) {
         long withWidth = 0, widths = 0;
-        for (std::size_t k = 0; k < glyphs_.size(); ++k)
-            if (advances_[k] > 0) {
+        for (const int advance : advances_)
+            if (advance > 0) {
                 ++withWidth;
-                widths += advances_[k];
+                widths += advance;
             }
         summary.averageAdvance = withWidth > 0 ? static_cast<int>(widths / withWidth) : 0;
         summary.monospaced = std::adjacent_find(advances_.begin() + 1, advances_.end(),
                                                 std::not_equal_to<>()) == advances_.end();
 
-        std::vector<std::size_t> offsets;
         BigEndianWriter metrics(hmtx);
         const auto add = [&](const GlyphData& glyph, int advance) {
             AddGlyph(summary, glyph, advance);
             metrics.U16(advance);
             metrics.S16(glyph.HasOutline() ? glyph.box.xMin : 0);
-            offsets.push_back(glyf.size());
-            glyf.insert(glyf.end(), glyph.bytes.begin(), glyph.bytes.end());
-            if (glyf.size() % 2) glyf.push_back(0);
         };
         for (std::size_t k = 0; k < glyphs_.size(); ++k)
             add(glyphs_[k], advances_[k]);
-        for (std::size_t k = 0; k < bands_.size(); ++k)
+        for (std::size_t k = 0; k < bands_.size(); ++k) {
             add(bands_[k], bandAdvances_[k]);
-        offsets.push_back(glyf.size());
+            offsets_.push_back(glyf_.size() + bandOffsets_[k]);
+        }
+        glyf = std::move(glyf_);
+        glyf.insert(glyf.end(), bandGlyf_.begin(), bandGlyf_.end());
+        offsets_.push_back(glyf.size());
 
         summary.longOffsets = glyf.size() / 2 > 0xFFFF;
         BigEndianWriter out(loca);
-        for (const std::size_t offset : offsets)
+        for (const std::size_t offset : offsets_)
             summary.longOffsets ? out.U32(offset) : out.U16(offset / 2);
     }
 
@@ -125,13 +160,28 @@ class FontBuilder {
     }
 
   private:
+    // Traces the grid's outline into the encoder; how many bands it has.
+    template <bool kBanded>
+    int Trace(int points) {
+        GlyphEncoder::Pen<kBanded> pen = encoder_.Begin<kBanded>(points);
+        tracer_.Trace(grid_, points, pen);
+        return encoder_.Finish(pen, grid_.InkBox());
+    }
+
     const Font& font_;
-    OutlineScale scale_;
+    InkGrid grid_;
+    OutlineTracer tracer_;
+    GlyphEncoder encoder_;
     int firstBand_;
+    // Per glyph, then per band of the composites.
     std::vector<GlyphData> glyphs_;
     std::vector<int> advances_;
+    std::vector<std::size_t> offsets_;
+    Bytes glyf_;
     std::vector<GlyphData> bands_;
     std::vector<int> bandAdvances_;
+    std::vector<std::size_t> bandOffsets_;
+    Bytes bandGlyf_;
     std::vector<std::string> notes_;
 };
 
@@ -161,26 +211,27 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
                        std::to_string(options.ascent);
         return result;
     }
-    for (int code = 0; code < kGlyphCount; ++code)
-        result.characters += Exported(font, code);
-    if (result.characters == 0) {
-        result.error = "The font has no characters to export as TrueType";
-        return result;
-    }
-
-    FontBuilder builder(font, options, result.characters);
-    builder.Add(MissingGlyphBox(height), -1);
+    std::vector<int> codes;
     std::vector<CharacterGlyph> mapping;
     int glyphOfX = 0, glyphOfH = 0;
     for (int code = 0; code < kGlyphCount; ++code) {
         if (!Exported(font, code)) continue;
-        const auto id = static_cast<std::uint16_t>(mapping.size() + 1);
+        codes.push_back(code);
+        const auto id = static_cast<std::uint16_t>(codes.size());
         mapping.push_back(
             {TrueTypeCharacter(options.codePage, static_cast<std::uint8_t>(code)), id});
         if (code == 'x') glyphOfX = id;
         if (code == 'H') glyphOfH = id;
-        builder.Add(font.Glyph(code), code);
     }
+    result.characters = static_cast<int>(codes.size());
+    if (result.characters == 0) {
+        result.error = "The font has no characters to export as TrueType";
+        return result;
+    }
+    FontBuilder builder(font, options, codes);
+    builder.Add(MissingGlyphBox(height), -1);
+    for (const int code : codes)
+        builder.Add(font.Glyph(code), code);
     result.notes = builder.TakeNotes();
 
     FontSummary summary;
@@ -209,7 +260,7 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
     tables.push_back({"name", NameTable(FamilyName(options.family))});
     tables.push_back({"post", PostTable(summary)});
     tables.push_back({"gasp", GaspTable()});
-    result.bytes = AssembleFont(tables);
+    result.bytes = AssembleFont(std::move(tables));
     return result;
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
+#include <cstring>
 
 #include "support/big_endian.h"
 
@@ -21,22 +21,6 @@ constexpr std::uint8_t kYSameOrPositive = 0x20;
 constexpr unsigned kArgsAreXYValues = 0x0002;
 constexpr unsigned kMoreComponents = 0x0020;
 
-// Writes one coordinate's change from the point before: no bytes when it
-// stays, one byte and a sign flag up to 255 units, else two bytes; returns
-// where the next goes. Without branches: in a noisy glyph the changes come
-// at random.
-std::uint8_t* PutDelta(int delta, std::uint8_t shortFlag, std::uint8_t sameOrPositive,
-                       std::uint8_t& flags, std::uint8_t* out) {
-    const auto magnitude = static_cast<unsigned>(std::abs(delta));
-    const bool stays = delta == 0;
-    const bool isShort = magnitude - 1 < 255;  // 1..255
-    flags |= (isShort ? shortFlag : 0) | (stays || (isShort && delta > 0) ? sameOrPositive : 0);
-    const auto word = static_cast<std::uint16_t>(delta);
-    out[0] = static_cast<std::uint8_t>(isShort ? magnitude : word >> 8);
-    out[1] = static_cast<std::uint8_t>(word & 0xFF);
-    return out + (stays ? 0 : isShort ? 1 : 2);
-}
-
 void WriteBox(BigEndianWriter& out, const FontBox& box) {
     out.S16(box.xMin);
     out.S16(box.yMin);
@@ -53,56 +37,87 @@ void FontBox::Include(const FontBox& other) {
     yMax = std::max(yMax, other.yMax);
 }
 
-GlyphData SimpleGlyph(const PixelOutline& outline, int first, int end, OutlineScale scale) {
-    GlyphData glyph;
-    const std::uint32_t firstPoint = outline.ContourStart(first);
-    const std::uint32_t endPoint = outline.ContourStart(end);
-    glyph.contours = end - first;
-    glyph.points = static_cast<int>(endPoint - firstPoint);
-    const auto points = static_cast<std::size_t>(glyph.points);
-
-    // The flags, then the x and the y changes, each at most two bytes a point.
-    const std::size_t head = 10 + 2 * static_cast<std::size_t>(glyph.contours) + 2;
-    Bytes& bytes = glyph.bytes;
-    bytes.resize(head + points + 2 * points + 1);
-    Bytes ys(2 * points + 1);
-    std::uint8_t* flags = bytes.data() + head;
-    std::uint8_t* x = flags + points;
-    std::uint8_t* y = ys.data();
-    FontBox& box = glyph.box;
-    box = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
-           std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
-    int lastX = 0, lastY = 0;
-    for (std::uint32_t k = firstPoint; k < endPoint; ++k) {
-        const int pointX = outline.points[k].x * scale.unit;
-        const int pointY = (scale.ascent - outline.points[k].y) * scale.unit;
-        box.xMin = std::min(box.xMin, pointX);
-        box.yMin = std::min(box.yMin, pointY);
-        box.xMax = std::max(box.xMax, pointX);
-        box.yMax = std::max(box.yMax, pointY);
-        std::uint8_t flag = kOnCurve;
-        x = PutDelta(pointX - lastX, kXShort, kXSameOrPositive, flag, x);
-        y = PutDelta(pointY - lastY, kYShort, kYSameOrPositive, flag, y);
-        *flags++ = flag;
-        lastX = pointX;
-        lastY = pointY;
+std::array<GlyphEncoder::DeltaCode, 2 * GlyphEncoder::kDeltas> GlyphEncoder::MakeCodes(int unit) {
+    std::array<DeltaCode, 2 * kDeltas> codes{};
+    for (int pixels = -kMaxDelta; pixels <= kMaxDelta; ++pixels) {
+        const int delta = pixels * unit;
+        const auto magnitude = static_cast<unsigned>(std::abs(delta));
+        const auto word = static_cast<std::uint16_t>(delta);
+        for (const bool isY : {false, true}) {
+            const std::uint8_t shortFlag = isY ? kYShort : kXShort;
+            const std::uint8_t sameOrPositive = isY ? kYSameOrPositive : kXSameOrPositive;
+            // The other coordinate stays.
+            const std::uint8_t flag = kOnCurve | (isY ? kXSameOrPositive : kYSameOrPositive);
+            DeltaCode& code =
+                codes[static_cast<std::size_t>(pixels + kMaxDelta + (isY ? kDeltas : 0))];
+            if (delta == 0)
+                code = {static_cast<std::uint8_t>(flag | sameOrPositive), 0, {0, 0}};
+            else if (magnitude <= 255)
+                code = {
+                    static_cast<std::uint8_t>(flag | shortFlag | (delta > 0 ? sameOrPositive : 0)),
+                    1,
+                    {static_cast<std::uint8_t>(magnitude), 0}};
+            else
+                code = {flag,
+                        2,
+                        {static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word)}};
+        }
     }
-    bytes.resize(static_cast<std::size_t>(x - bytes.data()));
-    bytes.insert(bytes.end(), ys.data(), y);
+    return codes;
+}
 
-    Bytes start;
-    BigEndianWriter out(start);
-    out.S16(glyph.contours);
-    WriteBox(out, box);
-    for (int c = first; c < end; ++c)
-        out.U16(outline.ContourStart(c + 1) - 1 - firstPoint);
-    out.U16(0);  // no instructions
-    std::copy(start.begin(), start.end(), bytes.begin());
+GlyphEncoder::GlyphEncoder(OutlineScale scale) : scale_(scale), codes_(MakeCodes(scale.unit)) {}
+
+void GlyphEncoder::MakeRoom(int points) {
+    const auto most = static_cast<std::size_t>(points);
+    // Two bytes are stored for every change, of which the next may write
+    // over one; a contour has four points or more.
+    if (flags_.size() < most) flags_.resize(most);
+    if (xs_.size() < 2 * most + 2) xs_.resize(2 * most + 2);
+    if (ys_.size() < 2 * most + 2) ys_.resize(2 * most + 2);
+    if (contourEnds_.size() < most / 4 + 1) contourEnds_.resize(most / 4 + 1);
+    bands_.clear();
+}
+
+GlyphData GlyphEncoder::WriteBand(int band, Bytes& glyf) {
+    const Band from = band == 0 ? Band{} : bands_[static_cast<std::size_t>(band - 1)];
+    const Band& to = bands_[static_cast<std::size_t>(band)];
+    GlyphData glyph;
+    glyph.contours = static_cast<int>(to.contours - from.contours);
+    glyph.points = static_cast<int>(to.points - from.points);
+    glyph.hasOutline = true;
+    const int unit = scale_.unit;
+    glyph.box = {to.left * unit, (scale_.ascent - to.bottom) * unit, to.right * unit,
+                 (scale_.ascent - to.top) * unit};
+
+    const std::size_t headSize = 10 + 2 * (to.contours - from.contours) + 2;
+    if (head_.size() < headSize) head_.resize(headSize);
+    std::uint8_t* head = head_.data();
+    const auto put = [&head](std::size_t value) {
+        StoreBigEndian(head, static_cast<std::uint16_t>(value), 2);
+        head += 2;
+    };
+    put(static_cast<std::size_t>(glyph.contours));
+    for (const int side : {glyph.box.xMin, glyph.box.yMin, glyph.box.xMax, glyph.box.yMax})
+        put(static_cast<std::size_t>(side));
+    for (std::size_t c = from.contours; c < to.contours; ++c)
+        put(contourEnds_[c] - 1 - from.points);
+    put(0);  // no instructions
+    const auto append = [&glyf](const Bytes& bytes, std::size_t begin, std::size_t end) {
+        glyf.insert(glyf.end(), bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(end));
+    };
+    append(head_, 0, headSize);
+    append(flags_, from.points, to.points);
+    append(xs_, from.xBytes, to.xBytes);
+    append(ys_, from.yBytes, to.yBytes);
     return glyph;
 }
 
-GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const GlyphData> parts) {
+GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const GlyphData> parts,
+                         Bytes& glyf) {
     GlyphData composite;
+    composite.hasOutline = true;
     composite.box = parts.front().box;
     for (const GlyphData& part : parts) {
         composite.box.Include(part.box);
@@ -110,7 +125,7 @@ GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const 
         composite.contours += part.contours;
     }
     composite.components = static_cast<int>(glyphs.size());
-    BigEndianWriter out(composite.bytes);
+    BigEndianWriter out(glyf);
     out.S16(-1);
     WriteBox(out, composite.box);
     for (std::size_t k = 0; k < glyphs.size(); ++k) {

@@ -50,6 +50,11 @@ std::size_t Padded(std::size_t size) {
     return (size + 3) & ~std::size_t{3};
 }
 
+void AppendPadded(BigEndianWriter& out, const Bytes& bytes) {
+    out.Raw(bytes);
+    out.Zeros(Padded(bytes.size()) - bytes.size());
+}
+
 }  // namespace
 
 void AddGlyph(FontSummary& summary, const GlyphData& glyph, int advance) {
@@ -228,46 +233,76 @@ Bytes PrepTable() {
     };
 }
 
-Bytes AssembleFont(const std::vector<FontTable>& tables) {
+namespace {
+
+// The table directory of tables placed at `offsets`: the header, then a
+// record per table sorted by tag. Its checksum and the tables' are added
+// to `fileSum`.
+Bytes TableDirectory(const std::vector<FontTable>& tables, const std::vector<std::size_t>& offsets,
+                     std::uint32_t& fileSum) {
     const auto count = static_cast<unsigned>(tables.size());
     const unsigned searchRange = 16 * std::bit_floor(count);
-    std::size_t size = 12 + 16 * tables.size();
-    for (const FontTable& table : tables)
-        size += Padded(table.bytes.size());
+    std::vector<std::size_t> byTag(tables.size());
+    for (std::size_t k = 0; k < tables.size(); ++k)
+        byTag[k] = k;
+    std::sort(byTag.begin(), byTag.end(),
+              [&](std::size_t a, std::size_t b) { return tables[a].tag < tables[b].tag; });
 
-    Bytes font;
-    font.reserve(size);
-    BigEndianWriter out(font);
+    Bytes directory;
+    BigEndianWriter out(directory);
     out.U32(kVersion1);
     out.U16(count);
     out.U16(searchRange);
     out.U16(static_cast<unsigned>(std::countr_zero(searchRange / 16)));
     out.U16(16 * count - searchRange);
-
-    std::vector<const FontTable*> byTag;
-    for (const FontTable& table : tables)
-        byTag.push_back(&table);
-    std::sort(byTag.begin(), byTag.end(),
-              [](const FontTable* a, const FontTable* b) { return a->tag < b->tag; });
-    const std::size_t directory = font.size();
-    out.Zeros(16 * tables.size());
-    std::size_t headAt = 0;
-    for (const FontTable& table : tables) {
-        const std::size_t at = font.size();
-        if (table.tag == "head") headAt = at;
-        font.insert(font.end(), table.bytes.begin(), table.bytes.end());
-        out.Zeros(Padded(table.bytes.size()) - table.bytes.size());
-        const auto entry =
-            static_cast<std::size_t>(std::find(byTag.begin(), byTag.end(), &table) - byTag.begin());
-        std::uint8_t* record = font.data() + directory + 16 * entry;
-        std::copy_n(table.tag.data(), 4, record);
-        StoreBigEndian(record + 4, Checksum(font.data() + at, table.bytes.size()), 4);
-        StoreBigEndian(record + 8, at, 4);
-        StoreBigEndian(record + 12, table.bytes.size(), 4);
+    for (const std::size_t k : byTag) {
+        const Bytes& bytes = tables[k].bytes;
+        const std::uint32_t tableSum = Checksum(bytes.data(), bytes.size());
+        fileSum += tableSum;
+        out.Tag(tables[k].tag.c_str());
+        out.U32(tableSum);
+        out.U32(offsets[k]);
+        out.U32(bytes.size());
     }
-    if (headAt > 0)
-        StoreBigEndian(font.data() + headAt + kHeadAdjustmentAt,
-                       kChecksumMagic - Checksum(font.data(), font.size()), 4);
+    fileSum += Checksum(directory.data(), directory.size());
+    return directory;
+}
+
+}  // namespace
+
+Bytes AssembleFont(std::vector<FontTable> tables) {
+    std::vector<std::size_t> offsets;
+    std::size_t size = 12 + 16 * tables.size();
+    for (const FontTable& table : tables) {
+        offsets.push_back(size);
+        size += Padded(table.bytes.size());
+    }
+    // The whole file's sum is its tables' sums and the directory's: each
+    // table starts on a four-byte boundary and its padding is zeros.
+    std::uint32_t sum = 0;
+    Bytes front = TableDirectory(tables, offsets, sum);
+
+    // The file is made in the largest table's own room (the glyph data's),
+    // so that it is not copied: the tables before it go in front of it.
+    const auto largest =
+        static_cast<std::size_t>(std::max_element(tables.begin(), tables.end(),
+                                                  [](const FontTable& a, const FontTable& b) {
+                                                      return a.bytes.size() < b.bytes.size();
+                                                  }) -
+                                 tables.begin());
+    BigEndianWriter before(front);
+    for (std::size_t k = 0; k < largest; ++k)
+        AppendPadded(before, tables[k].bytes);
+    Bytes font = std::move(tables[largest].bytes);
+    font.reserve(size);
+    font.insert(font.begin(), front.begin(), front.end());
+    BigEndianWriter after(font);
+    after.Zeros(Padded(font.size()) - font.size());
+    for (std::size_t k = largest + 1; k < tables.size(); ++k)
+        AppendPadded(after, tables[k].bytes);
+    for (std::size_t k = 0; k < tables.size(); ++k)
+        if (tables[k].tag == "head")
+            StoreBigEndian(font.data() + offsets[k] + kHeadAdjustmentAt, kChecksumMagic - sum, 4);
     return font;
 }
 

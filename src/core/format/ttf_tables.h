@@ -71,7 +71,8 @@ struct FontTable {
 
 // The font file: the table directory (sorted by tag) and the tables in the
 // order given, each padded to four bytes, with their checksums and the
-// 'head' table's checksum adjustment for the whole file.
-Bytes AssembleFont(const std::vector<FontTable>& tables);
+// 'head' table's checksum adjustment for the whole file. It is made in the
+// largest table's room, which should have space for the whole file.
+Bytes AssembleFont(std::vector<FontTable> tables);
 
 }  // namespace gft

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 #include "support/bytes.h"
 
@@ -48,6 +49,9 @@ class BigEndianWriter {
     // A four-character tag, such as a table name.
     void Tag(const char* tag) { out_.insert(out_.end(), tag, tag + 4); }
     void Zeros(std::size_t count) { out_.resize(out_.size() + count, 0); }
+    void Raw(std::span<const std::uint8_t> bytes) {
+        out_.insert(out_.end(), bytes.begin(), bytes.end());
+    }
     std::size_t Size() const { return out_.size(); }
 
   private:
