@@ -1,5 +1,6 @@
 // Undo and redo: every command is one step that restores the exact state
-// before and after it; the history is bounded and shares unchanged glyphs.
+// before and after it; the history is bounded and shares unchanged and
+// alike glyphs.
 // A long session with saves between the steps is tests/cli/golden/history_session.
 #include <gtest/gtest.h>
 
@@ -92,6 +93,10 @@ TEST(History, SnapshotsShareUnchangedGlyphs) {
         ToggleSelection(f.session, 65);
     // Ten selection steps cost their tables, no glyph copies.
     EXPECT_LE(f.session.history.MemoryBytes() - base, 10 * sizeof(FontSnapshot));
+    // A run of alike glyphs in one state is held once.
+    History history;
+    history.Reset(EmptyFont(200));
+    EXPECT_LE(history.MemoryBytes(), sizeof(FontSnapshot) + sizeof(CharInfo) + 200);
 }
 
 }  // namespace

@@ -8,51 +8,20 @@
 #include <array>
 #include <utility>
 
-#include "support/big_endian.h"
+#include "format/word_rows.h"
 
 namespace gft {
 
 namespace {
 
 constexpr int kMaxWidth = 255;
+constexpr int kMaxHeight = kMaxWordRows - 2;
 
-// A row of N 64-bit words, column 0 the top bit of word 0. Eight words hold
-// the widest row an effect makes, 255 + 254 columns (italic by step 1 on 255
-// rows); each glyph is worked on with as few words as its rows need, the
-// number fixed at compile time so that every row operation is a handful of
-// straight word instructions.
+// Eight words hold the widest row an effect makes, 255 + 254 columns (italic
+// by step 1 on 255 rows); each glyph is worked on with as few words as its
+// rows need, the number fixed at compile time so that every row operation is
+// a handful of straight word instructions.
 constexpr std::size_t kMaxWords = 8;
-template <std::size_t N>
-using Row = std::array<std::uint64_t, N>;
-
-// The bits of word i of a row that lie inside width.
-std::uint64_t InsideMask(int width, int i) {
-    const int left = width - 64 * i;
-    if (left >= 64) return ~std::uint64_t{0};
-    if (left <= 0) return 0;
-    return ~std::uint64_t{0} << (64 - left);
-}
-
-template <std::size_t N>
-Row<N> InsideMasks(int width) {
-    Row<N> masks{};
-    for (std::size_t i = 0; i < N; ++i)
-        masks[i] = InsideMask(width, static_cast<int>(i));
-    return masks;
-}
-
-// Word i of a row moved right by one column.
-template <std::size_t N>
-std::uint64_t RightByOne(const Row<N>& row, std::size_t i) {
-    return row[i] >> 1 | (i > 0 ? row[i - 1] << 63 : 0);
-}
-
-// Word i of a row moved right by 64 x whole + bits columns (bits 1..63).
-template <std::size_t N>
-std::uint64_t RightBy(const Row<N>& row, std::size_t i, std::size_t whole, int bits) {
-    if (i < whole) return 0;
-    return row[i - whole] >> bits | (i > whole ? row[i - whole - 1] << (64 - bits) : 0);
-}
 
 // How many columns an effect adds to the width.
 int Growth(GlyphEffect effect, int height, int italicStep) {
@@ -70,94 +39,35 @@ int Growth(GlyphEffect effect, int height, int italicStep) {
     return 0;
 }
 
-// Reads a glyph's ink row by row and lays out the rows an effect makes as
-// glyph rows of width min(width, 255), noting the ink it read and the ink
-// it cut beyond column 254.
-template <std::size_t N>
-class RowFrame {
-  public:
-    RowFrame(const CharInfo& glyph, int height, int width)
-        : glyph_(glyph),
-          kept_(std::min(width, kMaxWidth)),
-          fromBytes_(static_cast<std::size_t>(glyph.BytesPerRow())),
-          toBytes_(static_cast<std::size_t>(CharInfo::BytesPerRowFor(kept_))),
-          rowsHeld_(std::min<std::size_t>(static_cast<std::size_t>(height),
-                                          glyph.Pixels.size() / fromBytes_)),
-          inkMasks_(InsideMasks<N>(glyph.Width)),
-          keptMasks_(InsideMasks<N>(kept_)),
-          pixels_(toBytes_ * static_cast<std::size_t>(height)) {}
-
-    // I(r, .): blank for a row the glyph lacks.
-    Row<N> Ink(int r) {
-        Row<N> row{};
-        if (static_cast<std::size_t>(r) >= rowsHeld_) return row;
-        const std::uint8_t* bytes = glyph_.Pixels.data() + static_cast<std::size_t>(r) * fromBytes_;
-        for (std::size_t i = 0; i < N && 8 * i < fromBytes_; ++i) {
-            row[i] = LoadBigEndian64(bytes + 8 * i, std::min<std::size_t>(8, fromBytes_ - 8 * i)) &
-                     inkMasks_[i];
-            inked_ |= row[i];
-        }
-        return row;
-    }
-    std::uint64_t InkMask(std::size_t i) const { return inkMasks_[i]; }
-
-    // Row r of the result, its words made one by one by word(i).
-    template <class Word>
-    void Put(int r, Word word) {
-        std::uint8_t* bytes = pixels_.data() + static_cast<std::size_t>(r) * toBytes_;
-        for (std::size_t i = 0; i < N; ++i) {
-            const std::uint64_t value = word(i);
-            cut_ |= value & ~keptMasks_[i];
-            if (8 * i < toBytes_)
-                StoreBigEndian64(bytes + 8 * i, value & keptMasks_[i],
-                                 std::min<std::size_t>(8, toBytes_ - 8 * i));
-        }
-    }
-
-    bool InkRead() const { return inked_ != 0; }
-    // Gives the glyph the rows.
-    EffectOutcome StoreInto(CharInfo& glyph) {
-        const bool changed = glyph.Width != kept_ || glyph.Pixels != pixels_;
-        glyph.Width = static_cast<std::uint8_t>(kept_);
-        glyph.Pixels = std::move(pixels_);
-        return {true, changed, cut_ != 0};
-    }
-
-  private:
-    const CharInfo& glyph_;
-    int kept_;
-    std::size_t fromBytes_;
-    std::size_t toBytes_;
-    std::size_t rowsHeld_;
-    Row<N> inkMasks_;
-    Row<N> keptMasks_;
-    Bytes pixels_;
-    std::uint64_t inked_ = 0;
-    std::uint64_t cut_ = 0;
-};
+// Each effect makes rows 1..height of `out` from the ink rows of `in`, with
+// their blank rows above and below.
 
 template <std::size_t N>
-void Bold(RowFrame<N>& frame, int height) {
-    for (int r = 0; r < height; ++r) {
-        const Row<N> ink = frame.Ink(r);
-        frame.Put(r, [&](std::size_t i) { return ink[i] | RightByOne(ink, i); });
+void Bold(const WordRows<N>& in, WordRows<N>& out, int height) {
+    for (int r = 1; r <= height; ++r) {
+        const WordRow<N> moved = RightByOne(in[r]);
+        for (std::size_t i = 0; i < N; ++i)
+            out[r][i] = in[r][i] | moved[i];
     }
 }
 
 template <std::size_t N>
-void Italic(RowFrame<N>& frame, int height, int step) {
+void Shadow(const WordRows<N>& in, WordRows<N>& out, int height) {
+    for (int r = 1; r <= height; ++r) {
+        const WordRow<N> above = RightByOne(in[r - 1]);
+        for (std::size_t i = 0; i < N; ++i)
+            out[r][i] = in[r][i] | above[i];
+    }
+}
+
+template <std::size_t N>
+void Italic(const WordRows<N>& in, WordRows<N>& out, int height, int step) {
     // Row r moves by (height - 1 - r) / step: the shift falls by one each
     // step rows, counted rather than divided.
     int shift = (height - 1) / step;
-    int rowsLeft = (height - 1) % step + 1;  // rows at this shift, from row 0
-    for (int r = 0; r < height; ++r) {
-        const Row<N> ink = frame.Ink(r);
-        const auto whole = static_cast<std::size_t>(shift / 64);
-        const int bits = shift % 64;
-        if (bits == 0)
-            frame.Put(r, [&](std::size_t i) { return i < whole ? 0 : ink[i - whole]; });
-        else
-            frame.Put(r, [&](std::size_t i) { return RightBy(ink, i, whole, bits); });
+    int rowsLeft = (height - 1) % step + 1;  // rows at this shift, from the top
+    for (int r = 1; r <= height; ++r) {
+        out[r] = RightBy(in[r], shift);
         if (--rowsLeft == 0) {
             --shift;
             rowsLeft = step;
@@ -166,77 +76,58 @@ void Italic(RowFrame<N>& frame, int height, int step) {
 }
 
 template <std::size_t N>
-void Shadow(RowFrame<N>& frame, int height) {
-    Row<N> above{};
-    for (int r = 0; r < height; ++r) {
-        const Row<N> ink = frame.Ink(r);
-        frame.Put(r, [&](std::size_t i) { return ink[i] | RightByOne(above, i); });
-        above = ink;
+void Invert(const WordRows<N>& in, WordRows<N>& out, int height, int width) {
+    const WordRow<N> inside = InsideMasks<N>(width);
+    for (int r = 1; r <= height; ++r)
+        for (std::size_t i = 0; i < N; ++i)
+            out[r][i] = ~in[r][i] & inside[i];
+}
+
+// J, the ink moved right by one column. A cell's ring is J in any of the
+// 3 x 3 cells around it, less J itself: J over columns c - 1 .. c + 1 is the
+// ink over c - 2 .. c, so the ring is the ink of the rows above, at and below
+// spread over two columns to the right, less J.
+template <std::size_t N>
+void Outline(const WordRows<N>& in, WordRows<N>& out, int height) {
+    for (int r = 1; r <= height; ++r) {
+        WordRow<N> around;
+        for (std::size_t i = 0; i < N; ++i)
+            around[i] = in[r - 1][i] | in[r][i] | in[r + 1][i];
+        const WordRow<N> once = RightByOne(around);
+        const WordRow<N> twice = RightByOne(once);
+        const WordRow<N> moved = RightByOne(in[r]);
+        for (std::size_t i = 0; i < N; ++i)
+            out[r][i] = (around[i] | once[i] | twice[i]) & ~moved[i];
     }
 }
 
 template <std::size_t N>
-void Invert(RowFrame<N>& frame, int height) {
-    for (int r = 0; r < height; ++r) {
-        const Row<N> ink = frame.Ink(r);
-        frame.Put(r, [&](std::size_t i) { return ~ink[i] & frame.InkMask(i); });
-    }
-}
-
-// J, the ink moved right by one column. A row's ring is every cell next to
-// J in the rows above, at and below it, less J: the spread of J over
-// columns c - 1 .. c + 1 is the ink's over c - 2 .. c, I | I >> 1 | I >> 2,
-// and three rows of it are kept at a time.
-template <std::size_t N>
-void Outline(RowFrame<N>& frame, int height) {
-    struct Spread {
-        Row<N> moved{};   // J
-        Row<N> spread{};  // J over columns c - 1 .. c + 1
-    };
-    const auto spreadOf = [&frame](int r) {
-        const Row<N> ink = frame.Ink(r);  // blank past the last row
-        Spread s;
-        for (std::size_t i = 0; i < N; ++i)
-            s.moved[i] = RightByOne(ink, i);
-        for (std::size_t i = 0; i < N; ++i)
-            s.spread[i] = ink[i] | s.moved[i] | RightByOne(s.moved, i);
-        return s;
-    };
-    Row<N> above{};
-    Spread here = spreadOf(0);
-    for (int r = 0; r < height; ++r) {
-        const Spread below = spreadOf(r + 1);
-        frame.Put(r, [&](std::size_t i) {
-            return (above[i] | here.spread[i] | below.spread[i]) & ~here.moved[i];
-        });
-        above = here.spread;
-        here = below;
+void MakeRows(GlyphEffect effect, const WordRows<N>& in, WordRows<N>& out, int height, int width,
+              int italicStep) {
+    switch (effect) {
+        case GlyphEffect::Bold:
+            return Bold(in, out, height);
+        case GlyphEffect::Italic:
+            return Italic(in, out, height, italicStep);
+        case GlyphEffect::Outline:
+            return Outline(in, out, height);
+        case GlyphEffect::Shadow:
+            return Shadow(in, out, height);
+        case GlyphEffect::Invert:
+            return Invert(in, out, height, width);
     }
 }
 
 template <std::size_t N>
 EffectOutcome ApplyWithWords(CharInfo& glyph, int height, GlyphEffect effect, int italicStep,
                              int width) {
-    RowFrame<N> frame(glyph, height, width);
-    switch (effect) {
-        case GlyphEffect::Bold:
-            Bold(frame, height);
-            break;
-        case GlyphEffect::Italic:
-            Italic(frame, height, italicStep);
-            break;
-        case GlyphEffect::Outline:
-            Outline(frame, height);
-            break;
-        case GlyphEffect::Shadow:
-            Shadow(frame, height);
-            break;
-        case GlyphEffect::Invert:
-            Invert(frame, height);
-            break;
-    }
-    if (effect != GlyphEffect::Invert && !frame.InkRead()) return {};
-    return frame.StoreInto(glyph);
+    WordRows<N> in;  // at most 16 KB each
+    WordRows<N> out;
+    const bool inked = ReadWordRows(glyph, height, in);
+    if (!inked && effect != GlyphEffect::Invert) return {};
+    MakeRows(effect, in, out, height, glyph.Width, italicStep);
+    const WrittenRows written = WriteWordRows(out, height, std::min(width, kMaxWidth), glyph);
+    return {true, written.changed, written.cut};
 }
 
 // ApplyWithWords<1> .. ApplyWithWords<8>, by the number of words less one.
@@ -263,7 +154,7 @@ const std::array<std::uint32_t, 256>& SpreadBytes(int factor) {
 }  // namespace
 
 EffectOutcome ApplyEffect(CharInfo& glyph, int height, GlyphEffect effect, int italicStep) {
-    if (glyph.Width == 0 || height < 1) return {};
+    if (glyph.Width == 0 || height < 1 || height > kMaxHeight) return {};
     italicStep = std::max(italicStep, 1);
     const int width = glyph.Width + Growth(effect, height, italicStep);
     const auto words = static_cast<std::size_t>(std::clamp((width + 63) / 64, 1, int{kMaxWords}));

@@ -23,10 +23,10 @@ struct EffectOutcome {
     bool inkCut = false;   // ink that fell beyond width 255 was dropped
 };
 
-// Applies an effect to a glyph of this height (italicStep 1..8 is read by
-// Italic only). The result's width is at most 255, its bits beyond the width
-// clear. A glyph of width 0 is left alone, and so is one without ink by all
-// but Invert.
+// Applies an effect to a glyph of this height, 1..255 (italicStep 1..8 is
+// read by Italic only). The result's width is at most 255, its bits beyond
+// the width clear. A glyph of width 0 is left alone, and so is one without
+// ink by all but Invert.
 EffectOutcome ApplyEffect(CharInfo& glyph, int height, GlyphEffect effect, int italicStep = 2);
 
 // One glyph of a font scaled by factor (2 or 3): height rows become

@@ -36,6 +36,8 @@ FontSnapshot History::Snap(const Font& font, const FontSnapshot* previous) const
         const auto& before = previous ? previous->Chars[c] : nullptr;
         if (before && *before == font.Chars[c])
             snap.Chars[c] = before;
+        else if (c > 0 && font.Chars[c] == font.Chars[c - 1])
+            snap.Chars[c] = snap.Chars[c - 1];  // a run of alike glyphs is held once
         else
             snap.Chars[c] = std::make_shared<const CharInfo>(font.Chars[c]);
     }
@@ -44,8 +46,11 @@ FontSnapshot History::Snap(const Font& font, const FontSnapshot* previous) const
 
 std::size_t History::OwnBytes(const FontSnapshot& snap, const FontSnapshot* previous) {
     std::size_t bytes = sizeof(FontSnapshot);
-    for (int c = 0; c < kGlyphCount; ++c)
-        if (!previous || previous->Chars[c] != snap.Chars[c]) bytes += GlyphBytes(snap.Chars[c]);
+    for (int c = 0; c < kGlyphCount; ++c) {
+        const bool held = (previous && previous->Chars[c] == snap.Chars[c]) ||
+                          (c > 0 && snap.Chars[c - 1] == snap.Chars[c]);
+        if (!held) bytes += GlyphBytes(snap.Chars[c]);
+    }
     return bytes;
 }
 

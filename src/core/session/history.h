@@ -13,7 +13,8 @@
 namespace gft {
 
 // Everything a command can change in the font, with each glyph held by a
-// shared pointer so that states share the glyphs they have in common.
+// shared pointer so that states share the glyphs they have in common, and a
+// run of alike glyphs in one state shares one copy.
 struct FontSnapshot {
     bool FontLoaded = false;
     std::uint8_t FontHeight = 0;

@@ -12,6 +12,7 @@
 #include "format/format_result.h"
 #include "format/glyph_analysis.h"
 #include "format/glyph_effects.h"
+#include "format/glyph_repeats.h"
 #include "session/preview.h"
 #include "session/session.h"
 
@@ -23,9 +24,17 @@ constexpr int kMinFactor = 2;
 constexpr int kMaxFactor = 3;
 constexpr int kMaxSize = 255;
 
+// Every glyph scaled; a repeat of the glyph before it takes that one's result.
 void ScaleEveryGlyph(Font& font, int factor) {
-    for (CharInfo& glyph : font.Chars)
-        ScaleGlyph(glyph, font.FontHeight, factor);
+    GlyphChoice all;
+    all.fill(true);
+    const auto repeats = RepeatsOfPrevious(font, all);
+    for (std::size_t code = 0; code < kGlyphCount; ++code) {
+        if (const int repeat = repeats[code]; repeat >= 0)
+            font.Chars[code] = font.Chars[repeat];
+        else
+            ScaleGlyph(font.Chars[code], font.FontHeight, factor);
+    }
     font.FontHeight = static_cast<std::uint8_t>(font.FontHeight * factor);
     font.MaxWidth = WidestGlyph(font);
 }

@@ -2,11 +2,13 @@
 #include "commands/glyphs/transforms.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "commands/glyphs/hover.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/glyph_analysis.h"
+#include "format/glyph_repeats.h"
 #include "session/preview.h"
 #include "session/session.h"
 
@@ -47,31 +49,52 @@ bool ReadyForSelection(Session& session) {
     return false;
 }
 
+struct EffectTotals {
+    int applied = 0;
+    int changed = 0;
+    int cut = 0;
+};
+
+// The effect on every selected present glyph; a repeat of the glyph before
+// it takes that one's result.
+EffectTotals ApplyToSelection(Font& font, GlyphEffect effect, int italicStep) {
+    GlyphChoice chosen{};
+    for (std::size_t code = 0; code < kGlyphCount; ++code)
+        chosen[code] = font.Selected[code] != 0 && font.Chars[code].Present;
+    const auto repeats = RepeatsOfPrevious(font, chosen);
+    std::array<EffectOutcome, kGlyphCount> outcomes{};
+    EffectTotals totals;
+    for (std::size_t code = 0; code < kGlyphCount; ++code) {
+        if (!chosen[code]) continue;
+        CharInfo& glyph = font.Chars[code];
+        if (const int repeat = repeats[code]; repeat >= 0) {
+            glyph = font.Chars[repeat];
+            outcomes[code] = outcomes[repeat];
+        } else {
+            outcomes[code] = ApplyEffect(glyph, font.FontHeight, effect, italicStep);
+        }
+        totals.applied += outcomes[code].applied;
+        totals.changed += outcomes[code].changed;
+        totals.cut += outcomes[code].inkCut;
+    }
+    return totals;
+}
+
 }  // namespace
 
 void ApplyGlyphEffect(Session& session, GlyphEffect effect, int italicStep) {
     if (!ReadyForSelection(session)) return;
     Font& font = session.font;
-    int applied = 0;
-    int changed = 0;
-    int cut = 0;
-    for (int code = 0; code < kGlyphCount; ++code) {
-        CharInfo& glyph = font.Glyph(code);
-        if (font.Selection(code) == 0 || !glyph.Present) continue;
-        const EffectOutcome outcome = ApplyEffect(glyph, font.FontHeight, effect, italicStep);
-        applied += outcome.applied;
-        changed += outcome.changed;
-        cut += outcome.inkCut;
-    }
-    if (changed > 0) {
+    const EffectTotals totals = ApplyToSelection(font, effect, italicStep);
+    if (totals.changed > 0) {
         font.MaxWidth = WidestGlyph(font);
         RedrawTiles(session, 0, 255);
         session.SetEditStatus(2);
         ShowHoverAgain(session);
     }
-    std::string line =
-        std::string(EffectName(effect)) + " applied to " + std::to_string(applied) + " characters";
-    if (cut > 0) line += ", ink cut at width 255 on " + std::to_string(cut);
+    std::string line = std::string(EffectName(effect)) + " applied to " +
+                       std::to_string(totals.applied) + " characters";
+    if (totals.cut > 0) line += ", ink cut at width 255 on " + std::to_string(totals.cut);
     session.Log(line);
 }
 
