@@ -56,6 +56,9 @@ run_benchmark bench_window \
   '^(FullRedraw256|SingleGlyphRefresh|BareOverwritePaint256|BareSingleGlyph)$' \
   QT_QPA_PLATFORM=offscreen
 run_benchmark bench_editor '^(DrawTable|PixelEdit)$' QT_QPA_PLATFORM=offscreen
+run_benchmark bench_truetype '^BM_(ExportTrueType|AtomicWrite)/'
+run_benchmark bench_exports '^BM_(Export|AtomicWrite)/4$'
+run_benchmark bench_transforms '^BM_(RedrawAlone|Transform/[0-9])$'
 
 if [ -x "$build/bin/grindfnttool" ] && [ -x "$build/bin/bench_hello_window" ]; then
   echo "running startup.sh ($startup_runs runs each) ..." >&2
@@ -99,7 +102,8 @@ wall time (what a user waits, including the disk and any other load). Spread:
 the largest distance of one repetition's CPU time from its median, for the
 operation or its baseline, whichever is larger. Start-up is timed from outside
 the processes, in wall time only. Goal: the largest ratio the operation is
-meant to keep, judged on the CPU ratio (start-up: on the wall ratio).
+meant to keep, judged on the CPU ratio (start-up, and rows marked "wall" whose baseline mostly waits
+for the disk: on the wall ratio).
 
 These are the figures of one run on the machine above, which other work shared
 while they were taken. They are no promise of any absolute time on any
