@@ -11,8 +11,10 @@
 
 #include "commands/command_table.h"
 #include "commands/files/export_commands.h"
+#include "commands/files/export_truetype.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/save_font.h"
+#include "commands/files/typeface_commands.h"
 #include "commands/glyphs/move_copy.h"
 #include "support/file_helpers.h"
 #include "test_support.h"
@@ -100,6 +102,10 @@ TEST(FileDialogs, StartInTheUserFolderAndNeverWhereASaveFailed) {
     EXPECT_EQ(f.view.dialogs.back().defaultExtension, "fnt");
     ExportSelections(f.session);
     EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/font.lok"));
+    AskExportBdf(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/*.bdf"));
+    AskExportTrueType(f.session);
+    EXPECT_EQ(f.view.dialogs.back().initialName, f.dir.File("docs/*.ttf"));
 
     f.session.FilePaths[kModeSave] = font;
     f.view.answers.push_back(f.dir.File("gone/x.fnt"));

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "commands/files/transfer_dialog.h"
 #include "commands/glyphs/move_copy.h"
 #include "format/glyph_analysis.h"
 #include "format/ttf_names.h"
@@ -24,7 +25,7 @@ void AskExportTrueType(Session& session) {
     FileDialogRequest dialog;
     dialog.title = "Export as TrueType font";
     dialog.filter = kFilter;
-    dialog.initialName = JoinPath(session.ProgramFolder, "*.ttf");
+    dialog.initialName = JoinPath(FirstDialogFolder(session), "*.ttf");
     dialog.save = true;
     const auto path = session.view.AskFileName(dialog);
     if (!path) return;
