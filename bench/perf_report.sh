@@ -57,7 +57,7 @@ run_benchmark bench_window \
   QT_QPA_PLATFORM=offscreen
 run_benchmark bench_editor '^(DrawTable|PixelEdit)$' QT_QPA_PLATFORM=offscreen
 run_benchmark bench_truetype '^BM_(ExportTrueType|AtomicWrite)/'
-run_benchmark bench_exports '^BM_(Export|AtomicWrite)/4/'
+run_benchmark bench_exports '^BM_(Export|AtomicWrite)/4$'
 run_benchmark bench_transforms '^BM_(RedrawAlone|Transform/[0-9])$'
 
 if [ -x "$build/bin/grindfnttool" ] && [ -x "$build/bin/bench_hello_window" ]; then

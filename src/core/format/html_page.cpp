@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <functional>
-#include <future>
-#include <system_error>
 
 #include "format/code_page.h"
 #include "format/glyph_analysis.h"
@@ -177,21 +174,6 @@ void WriteFontFace(const TrueTypeExport& font, ByteSink& page) {
     page.Write(") format(\"truetype\")}.typed{font-family:\"" + std::string(kTypedFamily) + "\"}");
 }
 
-TrueTypeExport TypingFont(const Font& font, const std::string& fileName) {
-    return ExportTrueType(font,
-                          {EstimateBaseline(font), CodePage::Windows1250, FamilyOfPath(fileName)});
-}
-
-// The page's font, made on a thread of its own when one can be started.
-std::future<TrueTypeExport> StartTypingFont(const Font& font, std::string_view fileName) {
-    std::string name(fileName);
-    try {
-        return std::async(std::launch::async, TypingFont, std::cref(font), name);
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, TypingFont, std::cref(font), name);
-    }
-}
-
 // A text box whose text is shown below in the font at its own size and at
 // two and three times it: the font size a whole multiple of the height, so
 // that every pixel edge of a glyph falls on a screen pixel's.
@@ -288,11 +270,9 @@ bool WriteHtmlPage(const Font& font, std::string_view fileName, ByteSink& page) 
     page.Write("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" + name +
                "</title>\n<style>");
     page.Write(kStyle);
-    // The embedded font is made on a second core while the glyph sheet is
-    // drawn, compressed and written: the two share nothing but the font.
-    std::future<TrueTypeExport> typefaceMade = StartTypingFont(font, fileName);
     const bool sheetWritten = WriteSheetStyle(font, scale, page);
-    const TrueTypeExport typeface = typefaceMade.get();
+    const TrueTypeExport typeface = ExportTrueType(
+        font, {EstimateBaseline(font), CodePage::Windows1250, FamilyOfPath(std::string(fileName))});
     WriteFontFace(typeface, page);
     page.Write("</style></head>\n<body>\n<h1>" + name + "</h1>\n<p>Height " +
                std::to_string(font.FontHeight) + ", " + std::to_string(present) + " glyphs</p>\n");
