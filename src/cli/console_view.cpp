@@ -95,7 +95,7 @@ ClipboardContent ConsoleView::ReadClipboard() {
 
 void ConsoleView::ClipboardFailed(const char* what, const AppError& error) {
     ++clipboardFailures_;
-    const std::string kind = SpecialFileKind(clipboardFile_);
+    const std::string kind = NonRegularFileKind(clipboardFile_);
     out_ << prefix_ << "clipboard: cannot " << what << " " << clipboardFile_ << ": "
          << (kind.empty() ? error.description() : kind + ", not a file") << '\n';
 }

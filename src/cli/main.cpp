@@ -225,7 +225,7 @@ int Run(std::vector<std::string> args) {
         status = RunScript(in, editor.session, editor.view, std::cout, std::cerr);
     } else {
         // Only a regular file: opening a FIFO would wait for a writer.
-        const std::string kind = SpecialFileKind(script);
+        const std::string kind = NonRegularFileKind(script);
         std::ifstream in;
         if (kind.empty()) in.open(script);
         if (!in.is_open()) {

@@ -202,7 +202,7 @@ bool IsRegularFile(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::string SpecialFileKind(const std::string& path) {
+std::string NonRegularFileKind(const std::string& path) {
     struct stat info {};
     if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
     if (S_ISDIR(info.st_mode)) return "a folder";

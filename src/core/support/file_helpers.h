@@ -21,7 +21,7 @@ bool IsRegularFile(const std::string& path);
 // What path names when that is not a regular file, for a message: "a
 // folder", "a FIFO", "a device" or "a socket"; empty for a regular file and
 // when nothing can be found there.
-std::string SpecialFileKind(const std::string& path);
+std::string NonRegularFileKind(const std::string& path);
 
 // Deletes a file; any failure is swallowed.
 void DeleteFile(const std::string& path);

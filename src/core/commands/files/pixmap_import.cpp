@@ -31,7 +31,7 @@ const TransferDialogKind kDialog{
 // The file's bytes, or nothing after one log line saying why.
 std::optional<Bytes> ReadWhole(Session& session, const std::string& path, const std::string& what,
                                std::int64_t limit) {
-    if (const std::string kind = SpecialFileKind(path); !kind.empty()) {
+    if (const std::string kind = NonRegularFileKind(path); !kind.empty()) {
         session.Log(what + " is " + kind + ", not a file: " + path);
         return std::nullopt;
     }
