@@ -22,12 +22,7 @@ constexpr const char* kOperation = "ExportTrueType";
 void AskExportTrueType(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
-    FileDialogRequest dialog;
-    dialog.title = "Export as TrueType font";
-    dialog.filter = kFilter;
-    dialog.initialName = JoinPath(FirstDialogFolder(session), "*.ttf");
-    dialog.save = true;
-    const auto path = session.view.AskFileName(dialog);
+    const auto path = AskNewFilePath(session, "Export as TrueType font", kFilter, "*.ttf");
     if (!path) return;
     TrueTypeOptions suggested;
     suggested.ascent = EstimateBaseline(session.font);

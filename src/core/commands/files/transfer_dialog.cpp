@@ -39,6 +39,16 @@ void RememberTransferFolder(Session& session, TransferDialog dialog, const std::
     session.transferFolders[IndexOf(dialog)] = AnswerFolder(path);
 }
 
+std::optional<std::string> AskNewFilePath(Session& session, const char* title, const char* filter,
+                                          const char* pattern) {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.initialName = JoinPath(FirstDialogFolder(session), pattern);
+    request.save = true;
+    return session.view.AskFileName(request);
+}
+
 std::optional<std::string> AskTransferPath(Session& session, const TransferDialogKind& kind) {
     const std::string& remembered = session.transferFolders[IndexOf(kind.dialog)];
     const std::string folder = remembered.empty() ? FirstDialogFolder(session) : remembered;

@@ -33,6 +33,11 @@ std::string FirstDialogFolder(const Session& session);
 std::optional<std::string> AskTransferPath(Session& session, const TransferDialogKind& kind);
 void RememberTransferFolder(Session& session, TransferDialog dialog, const std::string& path);
 
+// A save dialog for a new file of the pattern's kind ("*.bdf"), opening in
+// FirstDialogFolder. An empty optional means cancelled.
+std::optional<std::string> AskNewFilePath(Session& session, const char* title, const char* filter,
+                                          const char* pattern);
+
 // The path with its extension (if the file name has one) replaced.
 std::string WithExtension(const std::string& path, const std::string& extension);
 

@@ -64,12 +64,7 @@ bool ImportTypeface(Session& session, const TypefaceRequest& request) {
 void AskExportBdf(Session& session) {
     if (!session.font.FontLoaded) return;
     CancelMove(session);
-    FileDialogRequest dialog;
-    dialog.title = "Export as BDF font";
-    dialog.filter = kBdfFilter;
-    dialog.initialName = JoinPath(FirstDialogFolder(session), "*.bdf");
-    dialog.save = true;
-    const auto path = session.view.AskFileName(dialog);
+    const auto path = AskNewFilePath(session, "Export as BDF font", kBdfFilter, "*.bdf");
     if (!path) return;
     const int height = session.font.FontHeight;
     const auto ascent = session.view.AskNumber(
