@@ -40,18 +40,28 @@ class FileDescriptor {
 // Writes into a file descriptor through a buffer. The first failure is kept
 // and ends the writing; Finish reports it. No exception leaves Write, so a
 // producer written in C (libpng) is never unwound.
+//
+// A file that will be synced has each full buffer sent on to the disk at
+// once, so that the disk writes while the producer makes the rest, and
+// the sync at the end waits for the last piece only.
 class DescriptorSink : public ByteSink {
   public:
     using ByteSink::Write;
-    explicit DescriptorSink(int fd) : fd_(fd) { buffer_.reserve(kBufferSize); }
+    DescriptorSink(int fd, Sync sync) : fd_(fd), sync_(sync) { buffer_.reserve(kBufferSize); }
     void Write(std::span<const std::uint8_t> bytes) override {
         if (error_ != 0) return;
-        if (buffer_.size() + bytes.size() > kBufferSize) Flush();
-        if (bytes.size() >= kBufferSize)
+        if (buffer_.size() + bytes.size() > kBufferSize) {
+            Flush();
+            StartWriteBack();
+        }
+        if (bytes.size() >= kBufferSize) {
             WriteOut(bytes);
-        else
+            StartWriteBack();
+        } else {
             buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+        }
     }
+    // The rest is written; the caller syncs it.
     void Finish() {
         Flush();
         if (error_ != 0) throw AppError::FromErrno(error_, "WriteByteArray");
@@ -74,9 +84,21 @@ class DescriptorSink : public ByteSink {
             else if (errno != EINTR)
                 error_ = errno;
         }
+        written_ += done;
+    }
+    // Only a hint to the system: its failure is no failure of the write.
+    void StartWriteBack() {
+        if (sync_ == Sync::Now && written_ > sent_) {
+            ::sync_file_range(fd_, static_cast<off_t>(sent_), static_cast<off_t>(written_ - sent_),
+                              SYNC_FILE_RANGE_WRITE);
+            sent_ = written_;
+        }
     }
     int fd_;
+    Sync sync_;
     int error_ = 0;
+    std::size_t written_ = 0;  // bytes
+    std::size_t sent_ = 0;     // to the disk
     Bytes buffer_;
 };
 
@@ -130,7 +152,7 @@ class StagedFile {
         FileDescriptor fd(::mkstemp(pattern.data()));
         if (fd.get() < 0) ThrowErrno();
         temporary_.Set(pattern.data());
-        DescriptorSink sink(fd.get());
+        DescriptorSink sink(fd.get(), sync);
         file.produce(sink);
         sink.Finish();
         KeepOwnerAndMode(fd.get(), target_);
