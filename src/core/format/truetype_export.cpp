@@ -1,6 +1,9 @@
 #include "format/truetype_export.h"
 
 #include <algorithm>
+#include <future>
+#include <system_error>
+#include <thread>
 
 #include "format/glyph_rows.h"
 #include "format/pixel_outline.h"
@@ -62,20 +65,18 @@ class FontBuilder {
   public:
     // A builder for glyph 0 and the glyphs of these codes, in this order.
     FontBuilder(const Font& font, const TrueTypeOptions& options, std::span<const int> codes)
-        : font_(font),
-          encoder_({kTrueTypeUnit, options.ascent}),
-          firstBand_(1 + static_cast<int>(codes.size())) {
-        // Room for the glyph data at its largest (glyph 0 is a frame of two
-        // contours of four points) and for the file around it, so that it
-        // is never moved while it grows. (Room not written into is never
-        // touched.)
-        std::size_t room = kOtherTablesRoom + GlyphEncoder::MostBytes(8);
-        for (const int code : codes)
-            room += GlyphEncoder::MostBytes(OutlineRoom(font.Glyph(code), font.FontHeight));
-        glyf_.reserve(room);
-        advances_.reserve(codes.size() + 1);
-        offsets_.reserve(codes.size() + 2);
-        glyphs_.reserve(codes.size() + 1);
+        : FontBuilder(font, options.ascent, 1 + static_cast<int>(codes.size())) {
+        // Room for the file around the glyph data, which is assembled in
+        // the data's room (glyph 0 is a frame of two contours of four points).
+        Reserve(codes, kOtherTablesRoom + GlyphEncoder::MostBytes(8));
+    }
+
+    // A builder for the glyphs of the codes after those this one adds,
+    // which can work on another thread; Append then takes them over.
+    FontBuilder Part(std::span<const int> codes) const {
+        FontBuilder part(font_, ascent_, firstBand_);
+        part.Reserve(codes, 0);
+        return part;
     }
 
     // The glyph of a pixel glyph; the next glyph id.
@@ -112,9 +113,38 @@ class FontBuilder {
                 PadToEven(bandGlyf_);
                 bandAdvances_.push_back(advance);
             }
+            composites_.push_back(glyf_.size());
             glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart), glyf_));
         }
         PadToEven(glyf_);
+    }
+
+    // Takes over the glyphs of a part: they follow those added here, and the
+    // bands of its composites follow the bands here.
+    void Append(FontBuilder&& part) {
+        for (const std::size_t at : part.composites_) {
+            RenumberComponents(part.glyf_.data() + at, static_cast<int>(bands_.size()));
+            composites_.push_back(glyf_.size() + at);
+        }
+        for (const std::size_t offset : part.offsets_)
+            offsets_.push_back(glyf_.size() + offset);
+        for (const std::size_t offset : part.bandOffsets_)
+            bandOffsets_.push_back(bandGlyf_.size() + offset);
+        AppendAll(glyphs_, part.glyphs_);
+        AppendAll(advances_, part.advances_);
+        AppendAll(glyf_, part.glyf_);
+        AppendAll(bands_, part.bands_);
+        AppendAll(bandAdvances_, part.bandAdvances_);
+        AppendAll(bandGlyf_, part.bandGlyf_);
+        AppendAll(notes_, part.notes_);
+    }
+
+    // The outline points of the glyphs added so far.
+    long Points() const {
+        long points = 0;
+        for (const GlyphData& glyph : glyphs_)
+            points += glyph.points;
+        return points;
     }
 
     std::vector<std::string> TakeNotes() { return std::move(notes_); }
@@ -160,6 +190,28 @@ class FontBuilder {
     }
 
   private:
+    // A builder whose glyph ids of bands start at `firstBand`.
+    FontBuilder(const Font& font, int ascent, int firstBand)
+        : font_(font), ascent_(ascent), encoder_({kTrueTypeUnit, ascent}), firstBand_(firstBand) {}
+
+    // Room for the glyphs of the codes at their largest, and `more` bytes
+    // of glyph data, so that the data is never moved while it grows. (Room
+    // not written into is never touched.)
+    void Reserve(std::span<const int> codes, std::size_t more) {
+        std::size_t room = more;
+        for (const int code : codes)
+            room += GlyphEncoder::MostBytes(OutlineRoom(font_.Glyph(code), font_.FontHeight));
+        glyf_.reserve(room);
+        advances_.reserve(codes.size() + 1);
+        offsets_.reserve(codes.size() + 2);
+        glyphs_.reserve(codes.size() + 1);
+    }
+
+    template <typename T>
+    static void AppendAll(std::vector<T>& to, const std::vector<T>& from) {
+        to.insert(to.end(), from.begin(), from.end());
+    }
+
     // Traces the grid's outline into the encoder; how many bands it has.
     template <bool kBanded>
     int Trace(int points) {
@@ -169,6 +221,7 @@ class FontBuilder {
     }
 
     const Font& font_;
+    int ascent_;
     InkGrid grid_;
     OutlineTracer tracer_;
     GlyphEncoder encoder_;
@@ -182,8 +235,71 @@ class FontBuilder {
     std::vector<int> bandAdvances_;
     std::vector<std::size_t> bandOffsets_;
     Bytes bandGlyf_;
+    std::vector<std::size_t> composites_;  // where each starts in glyf_
     std::vector<std::string> notes_;
 };
+
+// Below this many outline points left to trace, a second thread costs more
+// time than it saves.
+constexpr long kPointsWorthAThread = 1 << 15;
+
+// The pixel corners of a glyph: the most points its outline can have.
+long CornersOf(const Font& font, int code) {
+    return MostOutlinePoints(font.Glyph(code).Width, font.FontHeight);
+}
+
+// Where the codes from `first` on are cut in two parts of about as many
+// pixel corners.
+std::size_t HalfWay(const Font& font, std::span<const int> codes, std::size_t first) {
+    long corners = 0;
+    for (std::size_t k = first; k < codes.size(); ++k)
+        corners += CornersOf(font, codes[k]);
+    long before = 0;
+    std::size_t half = first;
+    while (half < codes.size() && 2 * before < corners)
+        before += CornersOf(font, codes[half++]);
+    return half;
+}
+
+// A part of the builder with the glyphs of the codes, added on a thread of
+// its own; nothing when no thread can be had.
+std::future<FontBuilder> AddOnAnotherThread(const FontBuilder& builder, const Font& font,
+                                            std::span<const int> codes) {
+    try {
+        return std::async(std::launch::async, [&font, codes, part = builder.Part(codes)]() mutable {
+            for (const int code : codes)
+                part.Add(font.Glyph(code), code);
+            return std::move(part);
+        });
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
+// Adds the glyphs of the codes. Those of a font of many outline points are
+// shared with a second thread where one can be had: the glyphs of the first
+// sixteenth of its pixel corners are traced here first, to see how many
+// points a corner brings.
+void AddGlyphs(FontBuilder& builder, const Font& font, std::span<const int> codes) {
+    long corners = 0;
+    for (const int code : codes)
+        corners += CornersOf(font, code);
+    long traced = 0;
+    std::size_t next = 0;
+    while (next < codes.size() && 16 * traced < corners) {
+        builder.Add(font.Glyph(codes[next]), codes[next]);
+        traced += CornersOf(font, codes[next++]);
+    }
+    const long pointsLeft = traced == 0 ? 0 : builder.Points() * (corners - traced) / traced;
+    const std::size_t split = HalfWay(font, codes, next);
+    std::future<FontBuilder> later;
+    if (pointsLeft >= kPointsWorthAThread && split < codes.size() &&
+        std::thread::hardware_concurrency() > 1)
+        later = AddOnAnotherThread(builder, font, codes.subspan(split));
+    for (const std::size_t end = later.valid() ? split : codes.size(); next < end; ++next)
+        builder.Add(font.Glyph(codes[next]), codes[next]);
+    if (later.valid()) builder.Append(later.get());
+}
 
 void AddCharacters(FontSummary& summary, const std::vector<CharacterGlyph>& mapping,
                    CodePage page) {
@@ -230,8 +346,7 @@ TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options) 
     }
     FontBuilder builder(font, options, codes);
     builder.Add(MissingGlyphBox(height), -1);
-    for (const int code : codes)
-        builder.Add(font.Glyph(code), code);
+    AddGlyphs(builder, font, codes);
     result.notes = builder.TakeNotes();
 
     FontSummary summary;

@@ -136,4 +136,14 @@ GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const 
     return composite;
 }
 
+void RenumberComponents(std::uint8_t* composite, int by) {
+    // After the contour count and the box, each component's flags, glyph
+    // id and offsets, two bytes each.
+    for (std::uint8_t* component = composite + 10;; component += 6) {
+        const auto glyph = static_cast<int>(LoadBigEndian64(component + 2, 2) >> 48);
+        StoreBigEndian(component + 2, static_cast<std::uint64_t>(glyph + by), 2);
+        if (!(LoadBigEndian64(component, 2) >> 48 & kMoreComponents)) return;
+    }
+}
+
 }  // namespace gft

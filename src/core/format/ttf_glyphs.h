@@ -234,5 +234,8 @@ class GlyphEncoder {
 // is; `parts` holds their data, in the same order.
 GlyphData CompositeGlyph(std::span<const std::uint16_t> glyphs, std::span<const GlyphData> parts,
                          Bytes& glyf);
+// Adds `by` to the glyph ids of the components of a composite glyph written
+// by CompositeGlyph.
+void RenumberComponents(std::uint8_t* composite, int by);
 
 }  // namespace gft
