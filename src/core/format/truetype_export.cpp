@@ -139,14 +139,6 @@ class FontBuilder {
         AppendAll(notes_, part.notes_);
     }
 
-    // The outline points of the glyphs added so far.
-    long Points() const {
-        long points = 0;
-        for (const GlyphData& glyph : glyphs_)
-            points += glyph.points;
-        return points;
-    }
-
     std::vector<std::string> TakeNotes() { return std::move(notes_); }
 
     // The summary, 'hmtx', 'loca' and 'glyf' of every glyph added, then the bands.
@@ -239,8 +231,8 @@ class FontBuilder {
     std::vector<std::string> notes_;
 };
 
-// Below this many outline points left to trace, a second thread costs more
-// time than it saves.
+// Below this many outline points in all, a second thread costs more time
+// than it saves.
 constexpr long kPointsWorthAThread = 1 << 15;
 
 // The pixel corners of a glyph: the most points its outline can have.
@@ -248,15 +240,31 @@ long CornersOf(const Font& font, int code) {
     return MostOutlinePoints(font.Glyph(code).Width, font.FontHeight);
 }
 
-// Where the codes from `first` on are cut in two parts of about as many
-// pixel corners.
-std::size_t HalfWay(const Font& font, std::span<const int> codes, std::size_t first) {
-    long corners = 0;
-    for (std::size_t k = first; k < codes.size(); ++k)
+// Whether the glyphs of the codes have outlines of enough points for a
+// second thread to pay, judged from every sixteenth glyph's.
+bool WorthASecondThread(const Font& font, std::span<const int> codes) {
+    long corners = 0, sampledCorners = 0, sampledPoints = 0;
+    for (std::size_t k = 0; k < codes.size(); ++k) {
         corners += CornersOf(font, codes[k]);
+        if (k % 16 == 0) {
+            sampledCorners += CornersOf(font, codes[k]);
+            sampledPoints += CountOutlinePoints(font.Glyph(codes[k]), font.FontHeight);
+        }
+    }
+    return sampledCorners > 0 && sampledPoints * corners / sampledCorners >= kPointsWorthAThread &&
+           std::thread::hardware_concurrency() > 1;
+}
+
+// Where the codes are cut in two parts of about as many pixel corners, the
+// first a little larger: it is traced at once, the second on a thread that
+// must first be started.
+std::size_t HalfWay(const Font& font, std::span<const int> codes) {
+    long corners = 0;
+    for (const int code : codes)
+        corners += CornersOf(font, code);
     long before = 0;
-    std::size_t half = first;
-    while (half < codes.size() && 2 * before < corners)
+    std::size_t half = 0;
+    while (half < codes.size() && 100 * before < 53 * corners)
         before += CornersOf(font, codes[half++]);
     return half;
 }
@@ -276,28 +284,15 @@ std::future<FontBuilder> AddOnAnotherThread(const FontBuilder& builder, const Fo
     }
 }
 
-// Adds the glyphs of the codes. Those of a font of many outline points are
-// shared with a second thread where one can be had: the glyphs of the first
-// sixteenth of its pixel corners are traced here first, to see how many
-// points a corner brings.
+// Adds the glyphs of the codes, those of a font of many outline points
+// shared with a second thread where one can be had.
 void AddGlyphs(FontBuilder& builder, const Font& font, std::span<const int> codes) {
-    long corners = 0;
-    for (const int code : codes)
-        corners += CornersOf(font, code);
-    long traced = 0;
-    std::size_t next = 0;
-    while (next < codes.size() && 16 * traced < corners) {
-        builder.Add(font.Glyph(codes[next]), codes[next]);
-        traced += CornersOf(font, codes[next++]);
-    }
-    const long pointsLeft = traced == 0 ? 0 : builder.Points() * (corners - traced) / traced;
-    const std::size_t split = HalfWay(font, codes, next);
+    const std::size_t split = WorthASecondThread(font, codes) ? HalfWay(font, codes) : 0;
     std::future<FontBuilder> later;
-    if (pointsLeft >= kPointsWorthAThread && split < codes.size() &&
-        std::thread::hardware_concurrency() > 1)
+    if (split > 0 && split < codes.size())
         later = AddOnAnotherThread(builder, font, codes.subspan(split));
-    for (const std::size_t end = later.valid() ? split : codes.size(); next < end; ++next)
-        builder.Add(font.Glyph(codes[next]), codes[next]);
+    for (const int code : later.valid() ? codes.first(split) : codes)
+        builder.Add(font.Glyph(code), code);
     if (later.valid()) builder.Append(later.get());
 }
 
