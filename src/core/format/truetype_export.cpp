@@ -241,12 +241,12 @@ long CornersOf(const Font& font, int code) {
 }
 
 // Whether the glyphs of the codes have outlines of enough points for a
-// second thread to pay, judged from every sixteenth glyph's.
+// second thread to pay, judged from every thirty-second glyph's.
 bool WorthASecondThread(const Font& font, std::span<const int> codes) {
     long corners = 0, sampledCorners = 0, sampledPoints = 0;
     for (std::size_t k = 0; k < codes.size(); ++k) {
         corners += CornersOf(font, codes[k]);
-        if (k % 16 == 0) {
+        if (k % 32 == 0) {
             sampledCorners += CornersOf(font, codes[k]);
             sampledPoints += CountOutlinePoints(font.Glyph(codes[k]), font.FontHeight);
         }
@@ -257,14 +257,15 @@ bool WorthASecondThread(const Font& font, std::span<const int> codes) {
 
 // Where the codes are cut in two parts of about as many pixel corners, the
 // first a little larger: it is traced at once, the second on a thread that
-// must first be started.
+// must first be started, and the first thread had better finish last, as
+// waking it from a wait for the second takes longer still.
 std::size_t HalfWay(const Font& font, std::span<const int> codes) {
     long corners = 0;
     for (const int code : codes)
         corners += CornersOf(font, code);
     long before = 0;
     std::size_t half = 0;
-    while (half < codes.size() && 100 * before < 53 * corners)
+    while (half < codes.size() && 100 * before < 52 * corners)
         before += CornersOf(font, codes[half++]);
     return half;
 }
