@@ -37,7 +37,9 @@ struct TrueTypeExport {
 // its advance its width. Each code is mapped to TrueTypeCharacter; glyph 0
 // is an empty box. A glyph of more contours than a renderer takes in one
 // outline is written as a composite of row bands; one of more points than a
-// glyph may hold is written without an outline, with a note.
+// glyph may hold is written without an outline, with a note. The glyphs of a
+// font of many outline points are traced on two threads, the second joined
+// before this returns.
 TrueTypeExport ExportTrueType(const Font& font, const TrueTypeOptions& options);
 
 }  // namespace gft
