@@ -65,7 +65,7 @@ class FontBuilder {
   public:
     // A builder for glyph 0 and the glyphs of these codes, in this order.
     FontBuilder(const Font& font, const TrueTypeOptions& options, std::span<const int> codes)
-        : FontBuilder(font, options.ascent, 1 + static_cast<int>(codes.size())) {
+        : FontBuilder(font, {kTrueTypeUnit, options.ascent}, 1 + static_cast<int>(codes.size())) {
         // Room for the file around the glyph data, which is assembled in
         // the data's room (glyph 0 is a frame of two contours of four points).
         Reserve(codes, kOtherTablesRoom + GlyphEncoder::MostBytes(8));
@@ -74,7 +74,7 @@ class FontBuilder {
     // A builder for the glyphs of the codes after those this one adds,
     // which can work on another thread; Append then takes them over.
     FontBuilder Part(std::span<const int> codes) const {
-        FontBuilder part(font_, ascent_, firstBand_);
+        FontBuilder part(font_, encoder_.Scale(), firstBand_);
         part.Reserve(codes, 0);
         return part;
     }
@@ -183,8 +183,8 @@ class FontBuilder {
 
   private:
     // A builder whose glyph ids of bands start at `firstBand`.
-    FontBuilder(const Font& font, int ascent, int firstBand)
-        : font_(font), ascent_(ascent), encoder_({kTrueTypeUnit, ascent}), firstBand_(firstBand) {}
+    FontBuilder(const Font& font, OutlineScale scale, int firstBand)
+        : font_(font), encoder_(scale), firstBand_(firstBand) {}
 
     // Room for the glyphs of the codes at their largest, and `more` bytes
     // of glyph data, so that the data is never moved while it grows. (Room
@@ -213,7 +213,6 @@ class FontBuilder {
     }
 
     const Font& font_;
-    int ascent_;
     InkGrid grid_;
     OutlineTracer tracer_;
     GlyphEncoder encoder_;
@@ -240,16 +239,22 @@ long CornersOf(const Font& font, int code) {
     return MostOutlinePoints(font.Glyph(code).Width, font.FontHeight);
 }
 
-// Whether the glyphs of the codes have outlines of enough points for a
-// second thread to pay, judged from every thirty-second glyph's.
-bool WorthASecondThread(const Font& font, std::span<const int> codes) {
-    long corners = 0, sampledCorners = 0, sampledPoints = 0;
-    for (std::size_t k = 0; k < codes.size(); ++k) {
-        corners += CornersOf(font, codes[k]);
-        if (k % 32 == 0) {
-            sampledCorners += CornersOf(font, codes[k]);
-            sampledPoints += CountOutlinePoints(font.Glyph(codes[k]), font.FontHeight);
-        }
+// The pixel corners of the glyphs of the codes.
+long CornersOf(const Font& font, std::span<const int> codes) {
+    long corners = 0;
+    for (const int code : codes)
+        corners += CornersOf(font, code);
+    return corners;
+}
+
+// Whether the glyphs of the codes, of `corners` pixel corners in all, have
+// outlines of enough points for a second thread to pay, judged from every
+// thirty-second glyph's.
+bool WorthASecondThread(const Font& font, std::span<const int> codes, long corners) {
+    long sampledCorners = 0, sampledPoints = 0;
+    for (std::size_t k = 0; k < codes.size(); k += 32) {
+        sampledCorners += CornersOf(font, codes[k]);
+        sampledPoints += CountOutlinePoints(font.Glyph(codes[k]), font.FontHeight);
     }
     return sampledCorners > 0 && sampledPoints * corners / sampledCorners >= kPointsWorthAThread &&
            std::thread::hardware_concurrency() > 1;
@@ -259,10 +264,7 @@ bool WorthASecondThread(const Font& font, std::span<const int> codes) {
 // first a little larger: it is traced at once, the second on a thread that
 // must first be started, and the first thread had better finish last, as
 // waking it from a wait for the second takes longer still.
-std::size_t HalfWay(const Font& font, std::span<const int> codes) {
-    long corners = 0;
-    for (const int code : codes)
-        corners += CornersOf(font, code);
+std::size_t HalfWay(const Font& font, std::span<const int> codes, long corners) {
     long before = 0;
     std::size_t half = 0;
     while (half < codes.size() && 100 * before < 52 * corners)
@@ -288,7 +290,9 @@ std::future<FontBuilder> AddOnAnotherThread(const FontBuilder& builder, const Fo
 // Adds the glyphs of the codes, those of a font of many outline points
 // shared with a second thread where one can be had.
 void AddGlyphs(FontBuilder& builder, const Font& font, std::span<const int> codes) {
-    const std::size_t split = WorthASecondThread(font, codes) ? HalfWay(font, codes) : 0;
+    const long corners = CornersOf(font, codes);
+    const std::size_t split =
+        WorthASecondThread(font, codes, corners) ? HalfWay(font, codes, corners) : 0;
     std::future<FontBuilder> later;
     if (split > 0 && split < codes.size())
         later = AddOnAnotherThread(builder, font, codes.subspan(split));

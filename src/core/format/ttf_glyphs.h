@@ -75,6 +75,8 @@ class GlyphEncoder {
   public:
     explicit GlyphEncoder(OutlineScale scale);
 
+    const OutlineScale& Scale() const { return scale_; }
+
     // Whether a glyph of that many points can have more contours than one
     // simple glyph holds (a contour has four points or more).
     static bool MayNeedBands(int points) { return points > 4 * kMaxSimpleContours; }
