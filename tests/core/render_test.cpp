@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "format/fnt_reader.h"
 #include "format/tile_bitmap.h"
 #include "format/tile_decode.h"
 #include "session/preview.h"
@@ -100,17 +101,11 @@ constexpr std::uint32_t kInk = 0xFFFFFFFF;
 constexpr std::uint32_t kGrey = 0xFF505050;
 constexpr std::uint32_t kBlue = 0xFF1C71C6;
 
-Font LoadedFont(FntBuilder& builder) {
-    SessionFixture f;
-    f.LoadBytes(builder.Build());
-    return f.session.font;
-}
-
 TEST(TileDecode, RendererOutputComesBackPixelForPixel) {
     FntBuilder b(3);
     b.SetPixels(65, 9, {0x80, 0x80, 0x01, 0x7F, 0xFF, 0xFF});  // rows of two bytes
     b.SetPixels(66, 5, {0x07, 0x00, 0xF8});
-    Font font = LoadedFont(b);
+    Font font = ParseFnt(b.Build()).font;
     font.Selected[66] = 1;
 
     const auto a = DecodeTileBitmap(BuildTileBitmap(font, 65, {}));
@@ -144,24 +139,17 @@ TEST(TileDecode, RendererOutputComesBackPixelForPixel) {
 TEST(TileDecode, RefusesWhatIsNotAOneBitBitmapOrIsCutShort) {
     FntBuilder b(20);
     b.Set(65, 17);
-    const Bytes good = BuildTileBitmap(LoadedFont(b), 65, {});
+    const Bytes good = BuildTileBitmap(ParseFnt(b.Build()).font, 65, {});
     ASSERT_TRUE(DecodeTileBitmap(good));
 
-    Bytes shortFile(good.begin(), good.end() - 1);
-    EXPECT_FALSE(DecodeTileBitmap(shortFile));
+    EXPECT_FALSE(DecodeTileBitmap(Bytes(good.begin(), good.end() - 1)));
     EXPECT_FALSE(DecodeTileBitmap(Bytes(good.begin(), good.begin() + 40)));
-    Bytes eightBit = good;
-    eightBit[28] = 8;
-    EXPECT_FALSE(DecodeTileBitmap(eightBit));
-    Bytes hugeWidth = good;
-    hugeWidth[21] = 0x7F;
-    EXPECT_FALSE(DecodeTileBitmap(hugeWidth));
-    Bytes farData = good;
-    farData[12] = 0x7F;  // pixel data offset beyond the end
-    EXPECT_FALSE(DecodeTileBitmap(farData));
-    Bytes notBmp = good;
-    notBmp[0] = 'X';
-    EXPECT_FALSE(DecodeTileBitmap(notBmp));
+    // 8 bits a pixel, a huge width, the pixel data beyond the end, not "BM".
+    for (const auto& [at, value] : {std::pair{28, 8}, {21, 0x7F}, {12, 0x7F}, {0, 'X'}}) {
+        Bytes spoilt = good;
+        spoilt[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(value);
+        EXPECT_FALSE(DecodeTileBitmap(spoilt)) << "offset " << at;
+    }
 }
 
 }  // namespace

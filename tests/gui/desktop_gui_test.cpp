@@ -9,9 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <filesystem>
 
-#include "format/ini_file.h"
 #include "session/notices.h"
 #include "ui/editor/char_editor_window.h"
 #include "ui/main/notice_strip.h"
@@ -42,7 +40,7 @@ class DesktopTest : public QObject {
     void keysMoveAFocusTileThatActsAsTheMouseDoes();
     void failuresShowInTheStripUntilTheNextCommand();
     void recentFontsFollowLoadsAndSavesAcrossRuns();
-    void windowsComeBackWhereTheyWereUnlessOffEveryScreen();
+    void windowsComeBackWhereTheyWere();
     void tipsNameTheKeysAndRevertIsGreyedWhileNothingDiffers();
 };
 
@@ -140,17 +138,9 @@ void DesktopTest::recentFontsFollowLoadsAndSavesAcrossRuns() {
     h.Key(Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(h.session().FilePaths[kModeLoad], h.fontPath);
     QVERIFY(h.session().font.FontLoaded);
-    // A font that is gone is taken off the list when chosen.
-    std::filesystem::remove(saved);
-    h.Key(Qt::Key_2, Qt::ControlModifier);
-    QCOMPARE(h.LastLogLine(),
-             QString::fromStdString("Recent font no longer found, taken off the list: " + saved));
-    QVERIFY(!h.Find<QAction>("mnuRecent_1")->isVisible());
-    h.Find<QAction>("mnuClearRecent")->trigger();
-    QVERIFY(!h.Find<QAction>("mnuRecent_0")->isVisible());
 }
 
-void DesktopTest::windowsComeBackWhereTheyWereUnlessOffEveryScreen() {
+void DesktopTest::windowsComeBackWhereTheyWere() {
     WindowHarness h;
     h.window->setGeometry(40, 30, 700, 450);
     ui::CharEditorWindow& editor = h.window->CharEditor();
@@ -165,17 +155,6 @@ void DesktopTest::windowsComeBackWhereTheyWereUnlessOffEveryScreen() {
     h.Restart();
     QVERIFY(h.window->isMaximized());
     QCOMPARE(h.window->normalGeometry(), QRect(40, 30, 700, 450));
-
-    // A place on no screen is not used: the default size, fitted to the screen.
-    h.window->close();
-    IniFile ini = ReadIniFile(h.SettingsFile());
-    ini.Set("Windows", "Main", "5000,5000,700,450");
-    ini.Set("Windows", "MainMaximized", "0");
-    WriteIniFile(h.SettingsFile(), ini);
-    h.window.reset();
-    h.Start(false, true);
-    QVERIFY(h.window->x() < 5000 && h.window->y() < 5000);
-    QCOMPARE(h.window->centralWidget()->height(), h.window->DefaultClientSize().height());
 }
 
 void DesktopTest::tipsNameTheKeysAndRevertIsGreyedWhileNothingDiffers() {

@@ -155,15 +155,6 @@ void EditorWindowTest::buttonsPaintEraseAndToggleCells() {
     QCOMPARE(h.Edited()[7], std::uint8_t(0xF0));
     QCOMPARE(h.session().font.Chars[65].Pixels, Bytes(8, 0xF0));  // nothing applied
 
-    // "[Cursor Inv.]": either button toggles on a press, dragging does nothing.
-    h.Click("chkCrsrInv");
-    QVERIFY(h.session().On(Toggle::CrsrInv));
-    Press(h.grid, 0, 5, Qt::LeftButton);
-    Press(h.grid, 7, 5, Qt::RightButton);
-    QCOMPARE(h.Edited()[5], std::uint8_t(0x71));
-    Drag(h.grid, Qt::LeftButton, {{4, 6}, {5, 6}, {6, 6}});
-    QCOMPARE(h.Edited()[6], std::uint8_t(0xF8));  // the press alone toggled
-
     // The report line names the cell under the pointer.
     Mouse(h.grid, QEvent::MouseMove, CellCentre(h.grid, 2, 1), Qt::NoButton, Qt::NoButton);
     QCOMPARE(h.InEditor<QLineEdit>("txtOut")->text(), QString("3;2;11; B:2; bN:5; bV:32"));

@@ -1,14 +1,7 @@
 // The glyph-set commands through the real window: mouse buttons and modifiers
-// on the tiles, and every indexed Edit and Height menu item reaching the core
-// command of its own index. What the commands do is the core tests' part.
-#include <QAction>
-#include <QPushButton>
+// on the tiles. What the commands do is the core tests' part.
 #include <QTest>
 
-#include "commands/command_table.h"
-#include "commands/glyphs/block_copy.h"
-#include "commands/glyphs/height_gap.h"
-#include "commands/glyphs/selection.h"
 #include "window_harness.h"
 
 namespace gft::test {
@@ -35,7 +28,6 @@ class GlyphSetWindowTest : public QObject {
   private slots:
     void leftClicksPickUpThenSwapOrCopy();
     void rightTogglesSelectionMiddleOpensEditorEscCancels();
-    void indexedMenuItemsRunTheirOwnCommand();
 };
 
 void GlyphSetWindowTest::leftClicksPickUpThenSwapOrCopy() {
@@ -99,41 +91,6 @@ void GlyphSetWindowTest::rightTogglesSelectionMiddleOpensEditorEscCancels() {
     QVERIFY(PickedUpImage(h).isNull());
     QCOMPARE(h.Tile(0).cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(h.session().font, before);
-}
-
-void GlyphSetWindowTest::indexedMenuItemsRunTheirOwnCommand() {
-    WindowHarness h;
-    SessionFixture reference;
-    reference.LoadBytes(ReadAll(h.fontPath));
-    for (Session* s : {&h.session(), &reference.session}) {
-        s->font.Chars[70] = CharInfo{true, Bytes(8, 0), 0, 0};  // width 0
-        s->font.Chars[200].HasError = 1;
-    }
-    for (const CommandSpec& command : Commands()) {
-        const QString name = QString::fromLatin1(command.control);
-        if (command.menu != Menu::Edit && command.menu != Menu::EditSelectMore &&
-            command.menu != Menu::Height)
-            continue;
-        if (!name.contains(u'_')) continue;                      // the items of a control array
-        for (Session* s : {&h.session(), &reference.session}) {  // one glyph selected
-            RunCommand(*s, "mnuSelect_1");
-            ToggleSelection(*s, 65);
-        }
-        h.Find<QAction>(name)->trigger();
-        RunCommand(reference.session, command);
-        QVERIFY2(h.session().font.Selected == reference.session.font.Selected, qPrintable(name));
-        QVERIFY2(h.session().font.Chars == reference.session.font.Chars, qPrintable(name));
-    }
-    h.Find<QAction>("mnuSelectPL")->trigger();
-    SelectPolish(reference.session);
-    h.Find<QAction>("mnuDelAllSelected")->trigger();
-    DeleteSelected(reference.session);
-    QVERIFY(h.session().font.Chars == reference.session.font.Chars);
-    QCOMPARE(h.Tile(65).Image().size(), QSize(1, h.session().font.FontHeight));
-
-    h.ClickTile(66, Qt::RightButton);
-    QTest::mouseClick(h.Find<QPushButton>("cmdUnlockAll"), Qt::LeftButton);
-    QCOMPARE(h.session().font.Selected[66], 0);
 }
 
 }  // namespace gft::test

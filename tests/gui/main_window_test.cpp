@@ -67,7 +67,6 @@ class MainWindowTest : public QObject {
   private slots:
     void startsBlankAndLoadsTheFontNamedOnTheCommandLine();
     void tileFilesFollowTheFirstPaintAndAreNeverReadBack();
-    void menuItemsHaveTheirCaptionsKeysAndStates();
     void optionBoxesAndMenuMarksStayInStep();
     void shortcutsRunTheirCommands();
     void buttonsAndDropsLoadAndSave();
@@ -132,21 +131,6 @@ void MainWindowTest::tileFilesFollowTheFirstPaintAndAreNeverReadBack() {
     QCOMPARE(h.Tile(65).Image().size(), QSize(5, 8));
     h.HoverTile(65);
     QCOMPARE(h.Find<ui::ImageBox>("imgChar_1280")->Image().size(), QSize(5, 8));
-}
-
-// One item of each kind: disabled, with a key, checked and unchecked marks.
-void MainWindowTest::menuItemsHaveTheirCaptionsKeysAndStates() {
-    WindowHarness h;
-    QCOMPARE(h.Find<QAction>("mnuImportPix")->text(), QString("Pixelmap && width..."));
-    QVERIFY(!h.Find<QAction>("mnuRecover")->isEnabled());
-    QCOMPARE(h.Find<QAction>("mnuDelAllSelected")->shortcut(), QKeySequence("Shift+Ctrl+F8"));
-    QVERIFY(h.Find<QAction>("mnuFrames")->isChecked());
-    auto* invisible = h.Find<QAction>("mnuDontCutBitmaps");
-    QVERIFY(invisible->isCheckable() && !invisible->isChecked());
-    auto* mergeAll = h.Find<QCheckBox>("chkMergeAll");
-    QVERIFY(!mergeAll->isHidden() && !mergeAll->isChecked());
-    h.Find<QAction>("mnuMergeAll")->trigger();
-    QVERIFY(mergeAll->isChecked() && h.session().On(Toggle::MergeAll));
 }
 
 void MainWindowTest::optionBoxesAndMenuMarksStayInStep() {
