@@ -25,47 +25,27 @@ using gft::test::SetEndField;
 using gft::test::SetPointer;
 using gft::test::SetWidth;
 
-// A glyph drawn as text, in the notation of `grindfnt dump`: '#' ink and '.'
-// background inside the width, '+' and ',' for set and clear bits past it.
-struct Drawn {
-    std::uint8_t width = 0;
-    Bytes pixels;
-};
+using gft::test::GlyphOf;
 
-Drawn Draw(std::initializer_list<const char*> rows) {
-    Drawn glyph;
-    const std::string first = *rows.begin();
-    for (char c : first)
-        glyph.width += (c == '#' || c == '.');
-    const int bytesPerRow = gft::CharInfo::BytesPerRowFor(glyph.width);
-    for (const std::string row : rows) {
-        Bytes bytes(static_cast<std::size_t>(bytesPerRow), 0);
-        for (std::size_t col = 0; col < row.size(); ++col)
-            if (row[col] == '#' || row[col] == '+')
-                bytes[col / 8] |= static_cast<std::uint8_t>(0x80 >> (col % 8));
-        glyph.pixels.insert(glyph.pixels.end(), bytes.begin(), bytes.end());
-    }
-    return glyph;
+void Put(FntBuilder& font, int code, const gft::CharInfo& glyph) {
+    font.SetPixels(code, glyph.Width, glyph.Pixels);
 }
 
-void Put(FntBuilder& font, int code, const Drawn& glyph) {
-    font.SetPixels(code, glyph.width, glyph.pixels);
-}
-
-const Drawn kA =
-    Draw({"..##..", ".#..#.", "#....#", "#....#", "######", "#....#", "#....#", "......"});
-const Drawn kB =
-    Draw({"#####.", "#....#", "#....#", "#####.", "#....#", "#....#", "#####.", "......"});
-const Drawn kC =
-    Draw({".####.", "#....#", "#.....", "#.....", "#.....", "#....#", ".####.", "......"});
-const Drawn kD =
-    Draw({"####..", "#...#.", "#....#", "#....#", "#....#", "#...#.", "####..", "......"});
+const gft::CharInfo kA =
+    GlyphOf({"..##..", ".#..#.", "#....#", "#....#", "######", "#....#", "#....#", "......"});
+const gft::CharInfo kB =
+    GlyphOf({"#####.", "#....#", "#....#", "#####.", "#....#", "#....#", "#####.", "......"});
+const gft::CharInfo kC =
+    GlyphOf({".####.", "#....#", "#.....", "#.....", "#.....", "#....#", ".####.", "......"});
+const gft::CharInfo kD =
+    GlyphOf({"####..", "#...#.", "#....#", "#....#", "#....#", "#...#.", "####..", "......"});
 // An 'A' of another cut, with ink past its width that only the invisible part shows.
-const Drawn kOtherA = Draw({"...#...,", "..#.#..,", ".#...#.,", "#.....#,", "#######+", "#.....#,",
-                            "#.....#,", ".......,"});
-const Drawn kWide = Draw({"##################..", "#..................#", "#..................#",
-                          "##################..", "....................", "....................",
-                          "....................", "...................."});
+const gft::CharInfo kOtherA = GlyphOf({"...#...,", "..#.#..,", ".#...#.,", "#.....#,", "#######+",
+                                       "#.....#,", "#.....#,", ".......,"});
+const gft::CharInfo kWide =
+    GlyphOf({"##################..", "#..................#", "#..................#",
+             "##################..", "....................", "....................",
+             "....................", "...................."});
 
 // A row of width columns, inked at the columns given.
 std::string Row(int width, std::initializer_list<int> inked) {
@@ -250,21 +230,17 @@ void WriteGoldenFixtures(Writer& write) {
     // of width 255 (66) and in the last but one of width 254 (68), a present
     // glyph of width 0 (67); and a font 1 high.
     FntBuilder effects(5);
-    Put(effects, 32, Draw({"...+,+,+", "...,,,,,", "...,,,,,", "...,,,,,", "...,,,,+"}));
-    Put(effects, 65, Draw({".#.#.+,+", "#####,,,", ".#.#.,,,", "#####,+,", ".#.#.,,,"}));
+    Put(effects, 32, GlyphOf({"...+,+,+", "...,,,,,", "...,,,,,", "...,,,,,", "...,,,,+"}));
+    Put(effects, 65, GlyphOf({".#.#.+,+", "#####,,,", ".#.#.,,,", "#####,+,", ".#.#.,,,"}));
     const std::string blank = Row(255, {});
-    Put(effects, 66,
-        Draw({Row(255, {254}).c_str(), blank.c_str(), blank.c_str(), blank.c_str(),
-              Row(255, {0, 253}).c_str()}));
-    Put(effects, 67, Draw({"+,,,,,,+", ",,,,,,,,", ",,,,,,,,", ",,,,,,,,", "+,,,,,,+"}));
+    Put(effects, 66, GlyphOf({Row(255, {254}), blank, blank, blank, Row(255, {0, 253})}));
+    Put(effects, 67, GlyphOf({"+,,,,,,+", ",,,,,,,,", ",,,,,,,,", ",,,,,,,,", "+,,,,,,+"}));
     const std::string blank254 = Row(254, {});
-    Put(effects, 68,
-        Draw({blank254.c_str(), blank254.c_str(), blank254.c_str(), Row(254, {0}).c_str(),
-              Row(254, {253}).c_str()}));
+    Put(effects, 68, GlyphOf({blank254, blank254, blank254, Row(254, {0}), Row(254, {253})}));
     write("effects.fnt", effects.Build());
     FntBuilder flat(1);
-    Put(flat, 65, Draw({"#.#,+,,,"}));
-    Put(flat, 66, Draw({Row(255, {0, 254}).c_str()}));
+    Put(flat, 65, GlyphOf({"#.#,+,,,"}));
+    Put(flat, 66, GlyphOf({Row(255, {0, 254})}));
     write("flat.fnt", flat.Build());
 
     // Files the reader rejects.

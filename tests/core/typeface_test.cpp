@@ -25,20 +25,6 @@ using Rows = std::vector<std::string>;
 const std::string kHelvetica12 = "/usr/share/fonts/X11/75dpi/helvR12-ISO8859-1.pcf.gz";
 const std::string kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-// A present glyph from rows of text: '#' ink, '.' blank inside the width,
-// '+' and ',' set and clear bits beyond it.
-CharInfo GlyphOf(int width, const Rows& rows) {
-    CharInfo glyph{true, {}, static_cast<std::uint8_t>(width), 0};
-    const std::size_t bytesPerRow = static_cast<std::size_t>(glyph.BytesPerRow());
-    glyph.Pixels.assign(rows.size() * bytesPerRow, 0);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        for (std::size_t col = 0; col < rows[row].size(); ++col)
-            if (rows[row][col] == '#' || rows[row][col] == '+')
-                glyph.Pixels[row * bytesPerRow + col / 8] |=
-                    static_cast<std::uint8_t>(0x80 >> col % 8);
-    return glyph;
-}
-
 Rows RowsOf(const CharInfo& glyph, int height) {
     Rows rows(static_cast<std::size_t>(height));
     for (int row = 0; row < height; ++row)
@@ -139,7 +125,7 @@ TEST(TypefaceImport, ScalableFaceAtTwoSizesAndByThreshold) {
 TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
     const TempDir dir;
     Font font = EmptyFont(2);
-    font.Chars['x'] = GlyphOf(2, {"#.", ".#"});
+    font.Chars['x'] = GlyphOf({"#.", ".#"});
     const std::string bdf = ExportBdf(font, 2).text;
     std::string foreign = bdf;
     foreign.replace(foreign.find("\"ISO10646\""), 10, "\"FOO\"");
@@ -156,8 +142,8 @@ TEST(TypefaceImport, BadInputGivesAMessageAndNoFont) {
 
 TEST(BdfExport, WritesEveryPresentGlyphInsideItsWidth) {
     Font font = EmptyFont(3);
-    font.Chars['A'] = GlyphOf(3, {"#.#+", ".#.,", "###+"});
-    font.Chars[129] = GlyphOf(9, {"#.......#+", ".........,", "########.,"});
+    font.Chars['A'] = GlyphOf({"#.#+", ".#.,", "###+"});
+    font.Chars[129] = GlyphOf({"#.......#+", ".........,", "########.,"});
     EXPECT_EQ(ExportBdf(font, 2).text,
               "STARTFONT 2.1\nFONT -gft-grindfnt-medium-r-normal--3-30-72-72-p-60-iso10646-1\n"
               "SIZE 3 72 72\nFONTBOUNDINGBOX 9 3 0 -1\nSTARTPROPERTIES 5\nFONT_ASCENT 2\n"
@@ -184,9 +170,9 @@ Rows Picture(const GrayImage& image) {
 
 TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
     Font font = EmptyFont(2);
-    font.Chars['A'] = GlyphOf(2, {"#.+", ".#,"});
-    font.Chars[0xB9] = GlyphOf(3, {"..#", "##."});  // a-ogonek
-    font.Chars[0x80] = GlyphOf(0, {"+", "+"});      // the euro sign, without width
+    font.Chars['A'] = GlyphOf({"#.+", ".#,"});
+    font.Chars[0xB9] = GlyphOf({"..#", "##."});  // a-ogonek
+    font.Chars[0x80] = GlyphOf({"+", "+"});      // the euro sign, without width
     // B is absent; Cyrillic zhe, a stray byte and an overlong slash are not in the code page.
     const TextRender text = RenderText(font,
                                        "AB\xD0\xB6\xFF\xC4\x85\xE2\x82\xAC\xC0\xAF"
@@ -215,12 +201,12 @@ TEST(TextRender, DrawsGlyphsSideBySideByWindows1250) {
 
 TEST(GlyphAnalysis, DuplicatesCompareWidthAndTheBitsInsideIt) {
     Font font = EmptyFont(2);
-    font.Chars[66] = GlyphOf(3, {"#.#", ".#."});
-    font.Chars[65] = GlyphOf(3, {"#.#+", ".#.+"});  // differs only beyond the width
-    font.Chars[200] = GlyphOf(3, {"#.#,", ".#.,"});
-    font.Chars[67] = GlyphOf(4, {"#.#.", ".#.."});  // wider
-    font.Chars[10] = GlyphOf(0, {",", "+"});
-    font.Chars[11] = GlyphOf(0, {"+", ","});  // width 0: nothing inside the width differs
+    font.Chars[66] = GlyphOf({"#.#", ".#."});
+    font.Chars[65] = GlyphOf({"#.#+", ".#.+"});  // differs only beyond the width
+    font.Chars[200] = GlyphOf({"#.#,", ".#.,"});
+    font.Chars[67] = GlyphOf({"#.#.", ".#.."});  // wider
+    font.Chars[10] = GlyphOf({",", "+"});
+    font.Chars[11] = GlyphOf({"+", ","});  // width 0: nothing inside the width differs
     font.Chars[12] = font.Chars[66];
     font.Chars[12].Present = false;
     EXPECT_EQ(FindDuplicateGroups(font), (std::vector<std::vector<int>>{{10, 11}, {65, 66, 200}}));
@@ -229,13 +215,13 @@ TEST(GlyphAnalysis, DuplicatesCompareWidthAndTheBitsInsideIt) {
 TEST(GlyphAnalysis, FitWidthToInk) {
     const std::tuple<CharInfo, int, Rows, bool> cases[] = {
         // narrower; the bits beyond the new width stay as they are
-        {GlyphOf(8, {"#.#.....", ".#......"}), 1, {"#.#.,,,,", ".#..,,,,"}, true},
+        {GlyphOf({"#.#.....", ".#......"}), 1, {"#.#.,,,,", ".#..,,,,"}, true},
         // wider: the new columns are blank though they held bits beyond the width
-        {GlyphOf(3, {"#.#+++,+", "...++,,,"}), 3, {"#.#...,+", "......,,"}, true},
-        {GlyphOf(8, {".......#", "#......."}), 2, {".......#..,,,,,,", "#.........,,,,,,"}, true},
+        {GlyphOf({"#.#+++,+", "...++,,,"}), 3, {"#.#...,+", "......,,"}, true},
+        {GlyphOf({".......#", "#......."}), 2, {".......#..,,,,,,", "#.........,,,,,,"}, true},
         // ink beyond the width is no ink
-        {GlyphOf(2, {"..++", "..,,"}), 1, {"..++,,,,", "..,,,,,,"}, false},
-        {GlyphOf(4, {"...#", "...."}), 0, {"...#,,,,", "....,,,,"}, false},
+        {GlyphOf({"..++", "..,,"}), 1, {"..++,,,,", "..,,,,,,"}, false},
+        {GlyphOf({"...#", "...."}), 0, {"...#,,,,", "....,,,,"}, false},
     };
     for (const auto& [before, spacing, after, changed] : cases) {
         CharInfo glyph = before;
@@ -244,7 +230,7 @@ TEST(GlyphAnalysis, FitWidthToInk) {
     }
     std::string wide(255, '.');
     wide[254] = '#';
-    CharInfo glyph = GlyphOf(255, {wide});
+    CharInfo glyph = GlyphOf({wide});
     EXPECT_FALSE(FitWidthToInk(glyph, 1, 8)) << "at most 255";
 }
 

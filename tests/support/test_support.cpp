@@ -25,6 +25,21 @@ FntBuilder& FntBuilder::SetPixels(int code, std::uint8_t width, Bytes pixels) {
     return *this;
 }
 
+CharInfo GlyphOf(const std::vector<std::string>& rows) {
+    const std::string& first = rows.front();
+    const auto width =
+        std::count_if(first.begin(), first.end(), [](char c) { return c == '#' || c == '.'; });
+    CharInfo glyph{true, {}, static_cast<std::uint8_t>(width), 0};
+    const auto bytesPerRow = static_cast<std::size_t>(glyph.BytesPerRow());
+    glyph.Pixels.assign(rows.size() * bytesPerRow, 0);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t col = 0; col < rows[row].size(); ++col)
+            if (rows[row][col] == '#' || rows[row][col] == '+')
+                glyph.Pixels[row * bytesPerRow + col / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> col % 8);
+    return glyph;
+}
+
 Bytes FntBuilder::Build() const {
     Bytes file{0, 0, 0, 1, 0, 0, 0, height, 0, 0, 0, 0};
     file.insert(file.end(), attr.begin(), attr.end());

@@ -32,6 +32,11 @@ struct FntBuilder {
     Bytes Build() const;
 };
 
+// A present glyph drawn as `grindfnt dump` shows one: '#' ink and '.' blank
+// inside the width (as many as the first row has), '+' and ',' set and clear
+// bits beyond it.
+CharInfo GlyphOf(const std::vector<std::string>& rows);
+
 int PointerOf(const Bytes& file, int code);
 void SetPointer(Bytes& file, int code, int pointer);
 void SetWidth(Bytes& file, int code, std::uint8_t width);
