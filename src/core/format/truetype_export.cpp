@@ -113,7 +113,6 @@ class FontBuilder {
                 PadToEven(bandGlyf_);
                 bandAdvances_.push_back(advance);
             }
-            composites_.push_back(glyf_.size());
             glyphs_.push_back(CompositeGlyph(ids, std::span(bands_).subspan(firstPart), glyf_));
         }
         PadToEven(glyf_);
@@ -122,12 +121,12 @@ class FontBuilder {
     // Takes over the glyphs of a part: they follow those added here, and the
     // bands of its composites follow the bands here.
     void Append(FontBuilder&& part) {
-        for (const std::size_t at : part.composites_) {
-            RenumberComponents(part.glyf_.data() + at, static_cast<int>(bands_.size()));
-            composites_.push_back(glyf_.size() + at);
+        for (std::size_t k = 0; k < part.glyphs_.size(); ++k) {
+            if (part.glyphs_[k].components > 0)
+                RenumberComponents(part.glyf_.data() + part.offsets_[k],
+                                   static_cast<int>(bands_.size()));
+            offsets_.push_back(glyf_.size() + part.offsets_[k]);
         }
-        for (const std::size_t offset : part.offsets_)
-            offsets_.push_back(glyf_.size() + offset);
         for (const std::size_t offset : part.bandOffsets_)
             bandOffsets_.push_back(bandGlyf_.size() + offset);
         AppendAll(glyphs_, part.glyphs_);
@@ -226,7 +225,6 @@ class FontBuilder {
     std::vector<int> bandAdvances_;
     std::vector<std::size_t> bandOffsets_;
     Bytes bandGlyf_;
-    std::vector<std::size_t> composites_;  // where each starts in glyf_
     std::vector<std::string> notes_;
 };
 

@@ -50,16 +50,12 @@ class DescriptorSink : public ByteSink {
     DescriptorSink(int fd, Sync sync) : fd_(fd), sync_(sync) { buffer_.reserve(kBufferSize); }
     void Write(std::span<const std::uint8_t> bytes) override {
         if (error_ != 0) return;
-        if (buffer_.size() + bytes.size() > kBufferSize) {
-            Flush();
-            StartWriteBack();
-        }
-        if (bytes.size() >= kBufferSize) {
+        if (buffer_.size() + bytes.size() > kBufferSize) Flush();
+        if (bytes.size() >= kBufferSize)
             WriteOut(bytes);
-            StartWriteBack();
-        } else {
+        else
             buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
-        }
+        StartWriteBack();
     }
     // The rest is written; the caller syncs it.
     void Finish() {
@@ -86,7 +82,8 @@ class DescriptorSink : public ByteSink {
         }
         written_ += done;
     }
-    // Only a hint to the system: its failure is no failure of the write.
+    // Sends what was written since the last call on to the disk. Only a
+    // hint to the system: its failure is no failure of the write.
     void StartWriteBack() {
         if (sync_ == Sync::Now && written_ > sent_) {
             ::sync_file_range(fd_, static_cast<off_t>(sent_), static_cast<off_t>(written_ - sent_),
