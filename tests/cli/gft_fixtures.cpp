@@ -20,12 +20,11 @@ namespace {
 
 using gft::Bytes;
 using gft::test::FntBuilder;
+using gft::test::GlyphOf;
 using gft::test::PointerOf;
 using gft::test::SetEndField;
 using gft::test::SetPointer;
 using gft::test::SetWidth;
-
-using gft::test::GlyphOf;
 
 void Put(FntBuilder& font, int code, const gft::CharInfo& glyph) {
     font.SetPixels(code, glyph.Width, glyph.Pixels);
